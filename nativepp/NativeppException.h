@@ -1,0 +1,24 @@
+#ifndef NATIVEPP_NATIVEPPEXCEPTION_H
+#define NATIVEPP_NATIVEPPEXCEPTION_H
+
+#include <string>
+
+namespace nativepp {
+
+// The binding layer's own failure, thrown and caught by value.
+class NativeppException {
+public:
+    explicit NativeppException(const std::string& message, int code = 0);
+    explicit NativeppException(const char* message, int code = 0);
+
+    const char* getMessage() const { return message.c_str(); }
+    int getCode() const { return code; }
+
+private:
+    std::string message;
+    int code;
+};
+
+}  // namespace nativepp
+
+#endif

@@ -1,0 +1,84 @@
+#include "nativepp/NativeppJVM.h"
+
+#include <dlfcn.h>
+
+#include <string>
+
+#include "nativepp/NativeppException.h"
+#include "nativepp/NativeppThreadAttachment.h"
+
+namespace nativepp {
+
+JavaVM* NativeppJVM::jvm = nullptr;
+jint NativeppJVM::jvmVersion = JNI_VERSION_1_4;
+
+void NativeppJVM::setJavaVM(JavaVM* vm) { jvm = vm; }
+
+void NativeppJVM::setJavaVM(JNIEnv* env) {
+    JavaVM* vm = nullptr;
+    const jint result = env->GetJavaVM(&vm);
+    if (result != JNI_OK) {
+        throw NativeppException("Unable to get JVM pointer", result);
+    }
+    jvm = vm;
+}
+
+bool NativeppJVM::loaded() { return jvm != nullptr; }
+
+jint NativeppJVM::getJVMVersion() { return jvmVersion; }
+
+JavaVM* NativeppJVM::getJavaVM(unsigned char mustExist) {
+    if (jvm == nullptr && mustExist) {
+        throw NativeppException("Java Virtual Machine is not loaded or not registered");
+    }
+    return jvm;
+}
+
+JavaVM* NativeppJVM::getJavaVM() { return getJavaVM(true); }
+
+JNIEnv* NativeppJVM::attachCurrentThread() {
+    JNIEnv* env = nullptr;
+    return NativeppThreadAttachment::attach(getJavaVM(true), &env) == JNI_OK ? env : nullptr;
+}
+
+JNIEnv* NativeppJVM::getJNIEnv(unsigned char mustExist) {
+    JavaVM* vm = getJavaVM(mustExist);
+    if (vm == nullptr) {
+        return nullptr;
+    }
+    JNIEnv* env = nullptr;
+    vm->GetEnv(reinterpret_cast<void**>(&env), jvmVersion);
+    if (env != nullptr) {
+        return env;
+    }
+    attachCurrentThread();
+    vm->GetEnv(reinterpret_cast<void**>(&env), jvmVersion);
+    return env;
+}
+
+JNIEnv* NativeppJVM::getJNIEnv() { return getJNIEnv(true); }
+
+JavaVM* NativeppJVM::load(const char* libraryPath, JavaVMInitArgs* args) {
+    using CreateJavaVM = jint (*)(JavaVM**, void**, void*);
+    const std::string path = libraryPath ? libraryPath : "";
+    // dlopen(nullptr) would hand back the running program instead of failing.
+    void* library = libraryPath ? dlopen(libraryPath, RTLD_LAZY) : nullptr;
+    if (library == nullptr) {
+        throw NativeppException("Cannot load : " + path);
+    }
+    auto create = reinterpret_cast<CreateJavaVM>(dlsym(library, "JNI_CreateJavaVM"));
+    if (create == nullptr) {
+        throw NativeppException("Loaded DLL is not jvm.dll : " + path);
+    }
+    JavaVM* vm = nullptr;
+    JNIEnv* env = nullptr;
+    const jint result = args ? create(&vm, reinterpret_cast<void**>(&env), args) : JNI_EINVAL;
+    if (result != JNI_OK) {
+        throw NativeppException("Error loading JVM", result);
+    }
+    jvm = vm;
+    jvmVersion = args->version;
+    return jvm;
+}
+
+}  // namespace nativepp

@@ -1,0 +1,34 @@
+#ifndef NATIVEPP_NATIVEPPJVM_H
+#define NATIVEPP_NATIVEPPJVM_H
+
+#include <jni.h>
+
+namespace nativepp {
+
+// The binding layer's access to the virtual machine and to each thread's environment.
+class NativeppJVM {
+public:
+    NativeppJVM() {}
+
+    static JavaVM* jvm;
+    static jint jvmVersion;
+
+    static void setJavaVM(JavaVM* vm);
+    static void setJavaVM(JNIEnv* env);
+    static bool loaded();
+    static jint getJVMVersion();
+
+    static JavaVM* getJavaVM(unsigned char mustExist);
+    static JavaVM* getJavaVM();
+
+    static JNIEnv* attachCurrentThread();
+    static JNIEnv* getJNIEnv(unsigned char mustExist);
+    static JNIEnv* getJNIEnv();
+
+    // Starts a virtual machine from the shared library at libraryPath.
+    static JavaVM* load(const char* libraryPath, JavaVMInitArgs* args);
+};
+
+}  // namespace nativepp
+
+#endif

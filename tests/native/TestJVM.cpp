@@ -1,0 +1,19 @@
+#include "tests/native/TestJVM.h"
+
+#include <string>
+
+#include "nativepp/NativeppJVM.h"
+
+void startTestJVM() {
+    static std::string classPath = std::string("-Djava.class.path=") + TESTS_JAR_PATH;
+    JavaVMOption options[] = {
+        {const_cast<char*>("-Xcheck:jni"), nullptr},
+        {const_cast<char*>(classPath.c_str()), nullptr},
+    };
+    JavaVMInitArgs args{};
+    args.version = kTestJVMVersion;
+    args.nOptions = sizeof options / sizeof options[0];
+    args.options = options;
+    args.ignoreUnrecognized = JNI_FALSE;
+    nativepp::NativeppJVM::load(LIBJVM_PATH, &args);
+}
