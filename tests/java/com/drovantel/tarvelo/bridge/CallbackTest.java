@@ -1,0 +1,226 @@
+package com.drovantel.tarvelo.bridge;
+
+import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertFalse;
+import static org.junit.jupiter.api.Assertions.assertNotEquals;
+import static org.junit.jupiter.api.Assertions.assertSame;
+import static org.junit.jupiter.api.Assertions.assertThrows;
+import static org.junit.jupiter.api.Assertions.assertTrue;
+
+import com.drovantel.tarvelo.core.impl.jni.CallbackStateManagerNative;
+import java.lang.ref.WeakReference;
+import java.util.Map;
+import java.util.Set;
+import java.util.concurrent.ConcurrentHashMap;
+import java.util.stream.Collectors;
+import java.util.stream.IntStream;
+import java.util.stream.Stream;
+import org.junit.jupiter.api.AfterEach;
+import org.junit.jupiter.api.BeforeAll;
+import org.junit.jupiter.api.Test;
+import org.junit.jupiter.params.ParameterizedTest;
+import org.junit.jupiter.params.provider.Arguments;
+import org.junit.jupiter.params.provider.MethodSource;
+import org.junit.jupiter.params.provider.ValueSource;
+
+/** Native callers reaching Java through the callback entry points, on native threads too. */
+class CallbackTest {
+    private static final int VOID = 1, BOOLEAN = 2, BYTE = 3, CHAR = 4, SHORT = 5, INT = 6, LONG = 7,
+            FLOAT = 8, DOUBLE = 9, POINTER = 10;
+    private static final long BLOCK = 0x1000;
+
+    private final RecordingCallbacks callbacks = new RecordingCallbacks();
+    private long handle;
+
+    @BeforeAll
+    static void load() {
+        Fixtures.load();
+    }
+
+    @AfterEach
+    void unregister() {
+        CallbackStateManagerNative.unregisterInDLL(handle);
+    }
+
+    static Stream<Arguments> results() {
+        return Stream.of(
+                Arguments.of(VOID, 0x55L, 0L),
+                Arguments.of(BOOLEAN, 1L, 1L),
+                Arguments.of(BOOLEAN, 0L, 0L),
+                Arguments.of(BYTE, -1L, 0xFFFFFFFFL),
+                Arguments.of(BYTE, 0x7FL, 0x7FL),
+                Arguments.of(CHAR, 0xFFFFL, 0xFFFFL),
+                Arguments.of(SHORT, 0x8000L, 0xFFFF8000L),
+                Arguments.of(SHORT, 0x7FFFL, 0x7FFFL),
+                Arguments.of(INT, 0x80000000L, 0x80000000L),
+                Arguments.of(INT, 0x7FFFFFFFL, 0x7FFFFFFFL),
+                Arguments.of(LONG, 0x8000000100000002L, 0x8000000100000002L),
+                Arguments.of(LONG, -2L, -2L),
+                Arguments.of(FLOAT, floatBits(1.5f), floatBits(1.5f)),
+                Arguments.of(FLOAT, floatBits(-0.1f), floatBits(-0.1f)),
+                Arguments.of(DOUBLE, Double.doubleToRawLongBits(1.5), Double.doubleToRawLongBits(1.5)),
+                Arguments.of(DOUBLE, Double.doubleToRawLongBits(0.1), Double.doubleToRawLongBits(0.1)),
+                Arguments.of(DOUBLE, Double.doubleToRawLongBits(1e300), Double.doubleToRawLongBits(1e300)),
+                Arguments.of(DOUBLE, Double.doubleToRawLongBits(-Double.MIN_VALUE),
+                        Double.doubleToRawLongBits(-Double.MIN_VALUE)),
+                Arguments.of(POINTER, 0x1234567887654321L, 0x87654321L));
+    }
+
+    private static long floatBits(float value) {
+        return Float.floatToRawIntBits(value) & 0xFFFFFFFFL;
+    }
+
+    @ParameterizedTest(name = "type {0}: Java answers {1}, registers hold {2}")
+    @MethodSource("results")
+    void javaResultReachesTheNativeCallerWidenedToItsRegisters(int typeIndex, long answer, long registers) {
+        handle = callbacks.register(typeIndex);
+        callbacks.answer = answer;
+        assertEquals(registers, CallbackFixtures.callEntry(typeIndex, handle, BLOCK));
+        assertEquals(1, callbacks.calls.get());
+        assertEquals(BLOCK, callbacks.lastArgs);
+    }
+
+    @ParameterizedTest
+    @ValueSource(longs = {0L, 4L, 0x7FFFFFFCL, 0x80000000L, 0x80001234L, 0xFFFFFFFCL})
+    void blockAddressArrivesSignExtendedFrom32Bits(long block) {
+        handle = callbacks.register(INT);
+        CallbackFixtures.callEntry(INT, handle, block);
+        assertEquals((long) (int) block, callbacks.lastArgs);
+    }
+
+    @Test
+    void handleIsASignExtendedNativeAddress() {
+        handle = callbacks.register(INT);
+        assertNotEquals(0L, handle);
+        assertEquals((long) (int) handle, handle);
+    }
+
+    @ParameterizedTest
+    @ValueSource(ints = {VOID, BOOLEAN, BYTE, CHAR, SHORT, INT, LONG, FLOAT, DOUBLE, POINTER})
+    void exceptionThrownByTheCallbackReachesTheJavaCaller(int typeIndex) {
+        handle = callbacks.register(typeIndex);
+        callbacks.failure = new IllegalStateException("thrown by the callback");
+        IllegalStateException thrown =
+                assertThrows(IllegalStateException.class, () -> CallbackFixtures.callEntry(typeIndex, handle, BLOCK));
+        assertSame(callbacks.failure, thrown);
+    }
+
+    @Test
+    void laterCallbacksLeaveJavaAloneWhileAnExceptionIsPending() {
+        handle = callbacks.register(INT);
+        callbacks.failure = new IllegalStateException("first");
+        IllegalStateException thrown =
+                assertThrows(IllegalStateException.class, () -> CallbackFixtures.callIntTwice(handle, BLOCK));
+        assertSame(callbacks.failure, thrown);
+        assertEquals(1, callbacks.calls.get());
+    }
+
+    @Test
+    void entryPointRemovesItsArgumentsAndWorksOnAMisalignedStack() {
+        handle = callbacks.register(INT);
+        callbacks.answer = 0x13572468;
+        long drift = CallbackFixtures.callIntMisaligned(handle, BLOCK);
+        assertEquals(0, (int) (drift >> 32), "stack pointer moved over the call");
+        assertEquals(0x13572468, (int) drift);
+        assertEquals(1, callbacks.calls.get());
+    }
+
+    @Test
+    void withoutAnEnvironmentTheEntryPointAnswersZeroWithoutCallingJava() {
+        handle = callbacks.register(INT);
+        callbacks.answer = 7;
+        assertEquals(0, CallbackFixtures.callIntWithoutVirtualMachine(handle, BLOCK));
+        assertEquals(0, callbacks.calls.get());
+        assertEquals(7, CallbackFixtures.callEntry(INT, handle, BLOCK), "the virtual machine is back");
+    }
+
+    @ParameterizedTest
+    @ValueSource(ints = {VOID, INT, LONG, DOUBLE, POINTER})
+    void collectedReferentMeansZeroAndNoCallIntoJava(int typeIndex) {
+        WeakReference<RecordingCallbacks> reference = new WeakReference<>(new RecordingCallbacks());
+        handle = callbacks.registerInDLL(reference, typeIndex, 0);
+        assertTrue(CallbackFixtures.collected(reference));
+        int before = RecordingCallbacks.allCalls.get();
+        assertEquals(0L, CallbackFixtures.callEntry(typeIndex, handle, BLOCK));
+        assertEquals(before, RecordingCallbacks.allCalls.get());
+    }
+
+    @Test
+    void nullReferenceObjectGivesACallbackThatNeverCallsJava() {
+        handle = callbacks.registerInDLL(null, INT, 0);
+        assertNotEquals(0L, handle);
+        int before = RecordingCallbacks.allCalls.get();
+        assertEquals(0L, CallbackFixtures.callEntry(INT, handle, BLOCK));
+        assertEquals(before, RecordingCallbacks.allCalls.get());
+    }
+
+    @Test
+    void unregisteringTheZeroHandleAnswersZero() {
+        assertEquals(0, CallbackStateManagerNative.unregisterInDLL(0));
+    }
+
+    @Test
+    void unregisteringALiveHandleReleasesTheReferenceObject() {
+        WeakReference<Object> referenceObject = registerThroughUnheldReferenceObject();
+        assertFalse(CallbackFixtures.collected(referenceObject), "held by the registered callback");
+        // Only the low 32 bits of a handle count.
+        assertEquals(1, CallbackStateManagerNative.unregisterInDLL(handle ^ 0x5A5A5A5A00000000L));
+        handle = 0;
+        assertTrue(CallbackFixtures.collected(referenceObject));
+    }
+
+    private WeakReference<Object> registerThroughUnheldReferenceObject() {
+        WeakReference<RecordingCallbacks> referenceObject = new WeakReference<>(callbacks);
+        handle = callbacks.registerInDLL(referenceObject, INT, 0);
+        return new WeakReference<>(referenceObject);
+    }
+
+    @ParameterizedTest
+    @ValueSource(ints = {0, 11, -1, Integer.MIN_VALUE, Integer.MAX_VALUE})
+    void typeIndexOutsideTheTablesIsRejectedAndCreatesNothing(int typeIndex) {
+        WeakReference<Object> referenceObject = rejectRegistration(typeIndex);
+        assertTrue(CallbackFixtures.collected(referenceObject), "no global reference was taken");
+    }
+
+    private WeakReference<Object> rejectRegistration(int typeIndex) {
+        WeakReference<RecordingCallbacks> referenceObject = new WeakReference<>(callbacks);
+        IllegalArgumentException thrown = assertThrows(IllegalArgumentException.class,
+                () -> callbacks.registerInDLL(referenceObject, typeIndex, 0));
+        assertEquals("callback type index " + typeIndex + " is not in 1..10", thrown.getMessage());
+        return new WeakReference<>(referenceObject);
+    }
+
+    @Test
+    void nativeThreadsCallBackAtOnceEachAttachedOnceAsItsOwnJavaThread() {
+        int threads = 8;
+        int calls = 50;
+        Map<Long, Set<Thread>> threadsByBlock = new ConcurrentHashMap<>();
+        callbacks.intAnswer = args -> {
+            threadsByBlock.computeIfAbsent(args, block -> ConcurrentHashMap.newKeySet()).add(Thread.currentThread());
+            return (int) args;
+        };
+        handle = callbacks.register(INT);
+        assertEquals(threads, CallbackFixtures.callIntOnNativeThreads(handle, BLOCK, threads, calls));
+        assertEquals(threads * calls, callbacks.calls.get());
+        assertEquals(IntStream.range(0, threads).mapToObj(i -> BLOCK + i).collect(Collectors.toSet()),
+                threadsByBlock.keySet());
+        Set<Thread> distinct = ConcurrentHashMap.newKeySet();
+        threadsByBlock.values().forEach(seen -> {
+            assertEquals(1, seen.size(), "one Java thread for all callbacks of a native thread");
+            distinct.addAll(seen);
+        });
+        assertEquals(threads, distinct.size());
+        distinct.forEach(thread -> assertFalse(thread.isDaemon()));
+    }
+
+    @Test
+    void hundredThousandCallbacksFromOneNativeThreadLeaveTheNativeHeapAsItWas() {
+        callbacks.intAnswer = args -> (int) args;
+        handle = callbacks.register(INT);
+        long growth = CallbackFixtures.cHeapGrowthOverCallbacks(handle, BLOCK, 5_000, 4, 25_000);
+        assertNotEquals(Long.MIN_VALUE, growth, "a callback answered wrongly");
+        // A local reference leaked per callback takes over 100 KiB in every window of 25,000.
+        assertTrue(growth < 32 * 1024, "C heap grew by at least " + growth + " bytes in every window");
+        assertEquals(105_000, callbacks.calls.get());
+    }
+}
