@@ -7,6 +7,7 @@ public final class Demo {
     public static void main(String[] args) {
         System.loadLibrary("tarvelo");
         PlatformFacts.show();
+        NativeMemory.show();
     }
 
     static void heading(String title) {
