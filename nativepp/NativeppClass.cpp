@@ -1,0 +1,39 @@
+#include "nativepp/NativeppClass.h"
+
+#include <memory>
+
+#include "nativepp/NativeppException.h"
+
+namespace nativepp {
+
+NativeppClass::NativeppClass(const char* className, const char* signature)
+    : className(className), signature(signature), jclassGlobal(nullptr) {}
+
+NativeppClass::~NativeppClass() { delete jclassGlobal.load(); }
+
+NativeppJClassGlobal* NativeppClass::getJClass(JNIEnv* env) {
+    NativeppJClassGlobal* cached = jclassGlobal.load(std::memory_order_acquire);
+    if (cached != nullptr) {
+        return cached;
+    }
+    NativeppJClassLocal local = getJavaClass(className.c_str(), env);
+    auto made = std::make_unique<NativeppJClassGlobal>(local, env);
+    // Two threads may both get here: the first to publish wins, and the loser's holder
+    // releases its own global reference when it goes out of scope.
+    if (jclassGlobal.compare_exchange_strong(cached, made.get(), std::memory_order_acq_rel)) {
+        return made.release();
+    }
+    return cached;
+}
+
+NativeppJClassLocal NativeppClass::getJavaClass(const char* name, JNIEnv* env) {
+    jclass cls = env->FindClass(name);
+    if (cls == nullptr) {
+        // The NoClassDefFoundError must go: no JNI call is allowed while it is pending.
+        env->ExceptionClear();
+        throw NativeppException(std::string("Class not found:") + name);
+    }
+    return NativeppJClassLocal(cls, env);
+}
+
+}  // namespace nativepp

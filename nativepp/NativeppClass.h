@@ -1,0 +1,39 @@
+#ifndef NATIVEPP_NATIVEPPCLASS_H
+#define NATIVEPP_NATIVEPPCLASS_H
+
+#include <jni.h>
+
+#include <atomic>
+#include <string>
+
+#include "nativepp/NativeppJClassGlobal.h"
+#include "nativepp/NativeppJClassLocal.h"
+
+namespace nativepp {
+
+// Describes a Java class by name and signature and caches a global reference to it.
+class NativeppClass {
+public:
+    NativeppClass(const char* className, const char* signature);
+    virtual ~NativeppClass();
+
+    NativeppClass(const NativeppClass&) = delete;
+    NativeppClass& operator=(const NativeppClass&) = delete;
+
+    const char* getClassName() const { return className.c_str(); }
+    const char* getSignature() const { return signature.c_str(); }
+
+    NativeppJClassGlobal* getJClass(JNIEnv* env);
+
+    // FindClass as a local holder; raises "Class not found:" + name with nothing pending.
+    static NativeppJClassLocal getJavaClass(const char* name, JNIEnv* env);
+
+private:
+    std::string className;
+    std::string signature;
+    std::atomic<NativeppJClassGlobal*> jclassGlobal;
+};
+
+}  // namespace nativepp
+
+#endif

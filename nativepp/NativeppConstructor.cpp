@@ -1,0 +1,44 @@
+#include "nativepp/NativeppConstructor.h"
+
+#include <cstdarg>
+#include <string>
+
+#include "nativepp/NativeppException.h"
+#include "nativepp/NativeppObjectClass.h"
+#include "nativepp/NativeppThrowable.h"
+
+namespace nativepp {
+
+jmethodID NativeppConstructor::getConstructorID(int index, const char* signature, NativeppObjectClass* cls,
+                                                JNIEnv* env) {
+    if (index >= 0) {
+        jmethodID cached = cls->getConstructorID(index);
+        if (cached != nullptr) {
+            return cached;
+        }
+    }
+    jmethodID id = env->GetMethodID(cls->getJClass(env)->getJClass(), "<init>", signature);
+    if (id == nullptr) {
+        // The NoSuchMethodError must go: no JNI call is allowed while it is pending.
+        env->ExceptionClear();
+        throw NativeppException(std::string("Constructor not found, signature: ") + signature);
+    }
+    if (index >= 0) {
+        cls->setConstructorID(index, id);
+    }
+    return id;
+}
+
+NativeppJObjectLocal NativeppConstructor::callConstructor(JNIEnv* env, int index, const char* signature,
+                                                          NativeppObjectClass* cls, ...) {
+    jmethodID id = getConstructorID(index, signature, cls, env);
+    jclass javaClass = cls->getJClass(env)->getJClass();
+    va_list args;
+    va_start(args, cls);
+    jobject created = env->NewObjectV(javaClass, id, args);
+    va_end(args);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return NativeppJObjectLocal(created, env);
+}
+
+}  // namespace nativepp

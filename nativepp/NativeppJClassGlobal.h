@@ -1,0 +1,23 @@
+#ifndef NATIVEPP_NATIVEPPJCLASSGLOBAL_H
+#define NATIVEPP_NATIVEPPJCLASSGLOBAL_H
+
+#include "nativepp/NativeppJClassLocal.h"
+#include "nativepp/NativeppJObjectGlobal.h"
+
+namespace nativepp {
+
+// Owns one JNI global reference to a class.
+class NativeppJClassGlobal : public NativeppJObjectGlobal {
+public:
+    NativeppJClassGlobal();
+    NativeppJClassGlobal(jclass cls, unsigned char deleteSource, JNIEnv* env);
+    // A global reference to local's class; local still releases its own reference.
+    NativeppJClassGlobal(NativeppJClassLocal& local, JNIEnv* env);
+    ~NativeppJClassGlobal() override;
+
+    jclass getJClass() const { return static_cast<jclass>(getJObject()); }
+};
+
+}  // namespace nativepp
+
+#endif

@@ -1,0 +1,24 @@
+#ifndef NATIVEPP_NATIVEPPJCLASSLOCAL_H
+#define NATIVEPP_NATIVEPPJCLASSLOCAL_H
+
+#include "nativepp/NativeppJObjectLocal.h"
+
+namespace nativepp {
+
+// Owns one JNI local reference to a class.
+class NativeppJClassLocal : public NativeppJObjectLocal {
+public:
+    NativeppJClassLocal();
+    // Adopts cls and releases it later with env.
+    NativeppJClassLocal(jclass cls, JNIEnv* env);
+    // Exists only to fail, as for NativeppJObjectLocal.
+    NativeppJClassLocal(const NativeppJClassLocal& other);
+    NativeppJClassLocal(NativeppJClassLocal&& other) noexcept;
+    ~NativeppJClassLocal() override;
+
+    jclass getJClass() const { return static_cast<jclass>(getJObject()); }
+};
+
+}  // namespace nativepp
+
+#endif

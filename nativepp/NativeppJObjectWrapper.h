@@ -1,0 +1,45 @@
+#ifndef NATIVEPP_NATIVEPPJOBJECTWRAPPER_H
+#define NATIVEPP_NATIVEPPJOBJECTWRAPPER_H
+
+#include <jni.h>
+
+namespace nativepp {
+
+// Owns exactly one JNI reference, local or global, and releases it when destroyed.
+class NativeppJObjectWrapper {
+public:
+    explicit NativeppJObjectWrapper(unsigned char global);
+    NativeppJObjectWrapper(jobject obj, unsigned char global, unsigned char copy, unsigned char deleteSource,
+                           JNIEnv* env);
+    virtual ~NativeppJObjectWrapper();
+
+    NativeppJObjectWrapper(const NativeppJObjectWrapper&) = delete;
+    NativeppJObjectWrapper& operator=(const NativeppJObjectWrapper&) = delete;
+
+    jobject getJObject() const { return jobj; }
+    bool isNull() const { return jobj == nullptr; }
+    jobject getJObjectLocalCopy(JNIEnv* env);
+    void checkNotNull();
+    jobject detach();
+
+    // Global references currently owned by holders in this process; tests assert that it
+    // returns to its previous value, so a leaked or doubly released reference shows.
+    static int liveGlobalReferences();
+
+protected:
+    // Takes over other's reference; other is left empty.
+    NativeppJObjectWrapper(NativeppJObjectWrapper&& other) noexcept;
+
+    void setJObjectInternal(jobject obj, unsigned char global, unsigned char copy, unsigned char deleteSource,
+                            JNIEnv* env);
+    void setEnv(JNIEnv* holderEnv) { env = holderEnv; }
+
+private:
+    jobject jobj;
+    unsigned char global;
+    JNIEnv* env;
+};
+
+}  // namespace nativepp
+
+#endif

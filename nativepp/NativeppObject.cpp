@@ -1,0 +1,151 @@
+#include "nativepp/NativeppObject.h"
+
+#include <memory>
+
+#include "nativepp/NativeppException.h"
+#include "nativepp/NativeppJVM.h"
+#include "nativepp/NativeppMonitor.h"
+#include "nativepp/NativeppObjectInstanceMgr.h"
+#include "nativepp/NativeppObjectLocalReferenceMgr.h"
+#include "nativepp/NativeppSynchronized.h"
+
+namespace nativepp {
+
+namespace {
+
+[[noreturn]] void fieldBindingUnavailable() {
+    throw NativeppException("INTERNAL ERROR, field and array element proxies are not supported");
+}
+
+}  // namespace
+
+NativeppObject::NativeppObject() : objectMgr(nullptr), monitor(new NativeppMonitor()) {}
+
+NativeppObject::~NativeppObject() {
+    delete objectMgr.load();
+    delete monitor;
+}
+
+void NativeppObject::nativeppInitFieldNamedStatic(int, const char*, NativeppObjectClass*) { fieldBindingUnavailable(); }
+
+void NativeppObject::nativeppInitFieldNamed(int, const char*, NativeppObjectClass*, NativeppObject*) {
+    fieldBindingUnavailable();
+}
+
+void NativeppObject::nativeppInitArrayElement(int, NativeppObject*) { fieldBindingUnavailable(); }
+
+void NativeppObject::nativeppInitFieldClassSpecial(NativeppObjectClass*) { fieldBindingUnavailable(); }
+
+template <typename Mgr>
+Mgr* NativeppObject::install(Mgr* mgr) {
+    std::unique_ptr<Mgr> owned(mgr);
+    nativeppSetObjectMgr(owned.get());
+    return owned.release();
+}
+
+void NativeppObject::nativeppInitObject(jobject obj) {
+    JNIEnv* env = nativeppGetJNIEnv();
+    NativeppJObjectLocal adopted(obj, env);
+    nativeppInitObject(adopted, env);
+}
+
+void NativeppObject::nativeppInitObject(const NativeppJObjectLocal& obj) { nativeppInitObject(obj, nativeppGetJNIEnv()); }
+
+void NativeppObject::nativeppInitObject(const NativeppJObjectLocal& obj, JNIEnv* env) {
+    install(new NativeppObjectInstanceMgr(this, obj, env));
+}
+
+void NativeppObject::nativeppInitObjectReference() { install(new NativeppObjectLocalReferenceMgr(this)); }
+
+void NativeppObject::nativeppInitObjectReference(jobject obj) {
+    JNIEnv* env = nativeppGetJNIEnv();
+    NativeppJObjectLocal adopted(obj, env);
+    nativeppInitObjectReference(adopted, env);
+}
+
+void NativeppObject::nativeppInitObjectReference(const NativeppJObjectLocal& obj) {
+    nativeppInitObjectReference(obj, nativeppGetJNIEnv());
+}
+
+void NativeppObject::nativeppInitObjectReference(const NativeppJObjectLocal& obj, JNIEnv* env) {
+    install(new NativeppObjectLocalReferenceMgr(this))->setJObjectMonoThread(obj, 1, env);
+}
+
+void NativeppObject::nativeppInitObjectReference(NativeppObject* other) {
+    install(new NativeppObjectLocalReferenceMgr(this))->setObjectReferenced(other, nativeppGetJNIEnv());
+}
+
+void NativeppObject::nativeppAssign(jobject obj) {
+    JNIEnv* env = nativeppGetJNIEnv();
+    NativeppJObjectLocal adopted(obj, env);
+    nativeppAssign(adopted, env);
+}
+
+void NativeppObject::nativeppAssign(const NativeppJObjectLocal& obj) { nativeppAssign(obj, nativeppGetJNIEnv()); }
+
+void NativeppObject::nativeppAssign(const NativeppJObjectLocal& obj, JNIEnv* env) {
+    NativeppObjectReferenceMgr::cast(nativeppGetObjectMgr(env))->setJObject(obj, 1, env);
+}
+
+void NativeppObject::nativeppAssign(NativeppObject* other) {
+    JNIEnv* env = nativeppGetJNIEnv();
+    NativeppObjectReferenceMgr::cast(nativeppGetObjectMgr(env))->setObjectReferenced(other, env);
+}
+
+NativeppObjectMgr* NativeppObject::nativeppGetObjectMgr(JNIEnv* env) {
+    NativeppObjectMgr* mgr = objectMgr.load(std::memory_order_acquire);
+    if (mgr != nullptr) {
+        return mgr;
+    }
+    NativeppSynchronized held(monitor, env);
+    if (objectMgr.load(std::memory_order_acquire) == nullptr) {
+        nativeppInitObjectReference();
+    }
+    held.exit();
+    return objectMgr.load(std::memory_order_acquire);
+}
+
+void NativeppObject::nativeppSetObjectMgr(NativeppObjectMgr* mgr) {
+    NativeppObjectMgr* none = nullptr;
+    if (!objectMgr.compare_exchange_strong(none, mgr, std::memory_order_acq_rel)) {
+        throw NativeppException("INTERNAL ERROR, unexpected pointer not null");
+    }
+}
+
+jobject NativeppObject::nativeppGetJObjectGlobal(JNIEnv* env) { return nativeppGetObjectMgr(env)->getJObject(env); }
+
+jobject NativeppObject::nativeppGetJObjectLocal(JNIEnv* env) { return nativeppGetObjectMgr(env)->getJObjectLocal(env); }
+
+NativeppJObjectLocal NativeppObject::nativeppGetJObjectLocalWrapper(JNIEnv* env) {
+    return nativeppGetObjectMgr(env)->getJObjectLocalWrapper(env);
+}
+
+bool NativeppObject::nativeppEqualRef(NativeppObject* other) {
+    JNIEnv* env = nativeppGetJNIEnv();
+    return NativeppObjectReferenceMgr::cast(nativeppGetObjectMgr(env))->refEqual(other, env);
+}
+
+bool NativeppObject::nativeppEqualRef(jobject obj) {
+    JNIEnv* env = nativeppGetJNIEnv();
+    return NativeppObjectReferenceMgr::cast(nativeppGetObjectMgr(env))->refEqual(obj, env);
+}
+
+bool NativeppObject::nativeppNotEqualRef(NativeppObject* other) { return !nativeppEqualRef(other); }
+
+bool NativeppObject::nativeppNotEqualRef(jobject obj) { return !nativeppEqualRef(obj); }
+
+bool NativeppObject::instanceof(jclass cls, JNIEnv* env) {
+    return NativeppObjectReferenceMgr::cast(nativeppGetObjectMgr(env))->instanceof(cls, env);
+}
+
+bool NativeppObject::instanceof(jclass cls) { return instanceof(cls, nativeppGetJNIEnv()); }
+
+void NativeppObject::nativeppSetMustBeDeleted(unsigned char mustBeDeleted, JNIEnv* env) {
+    nativeppGetObjectMgr(env)->setMustBeDeleted(mustBeDeleted);
+}
+
+bool NativeppObject::nativeppMustBeDeleted(JNIEnv* env) { return nativeppGetObjectMgr(env)->getMustBeDeleted(); }
+
+JNIEnv* NativeppObject::nativeppGetJNIEnv() { return NativeppJVM::getJNIEnv(); }
+
+}  // namespace nativepp

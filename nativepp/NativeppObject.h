@@ -1,0 +1,84 @@
+#ifndef NATIVEPP_NATIVEPPOBJECT_H
+#define NATIVEPP_NATIVEPPOBJECT_H
+
+#include <jni.h>
+
+#include <atomic>
+
+#include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppValue.h"
+
+namespace nativepp {
+
+class NativeppMonitor;
+class NativeppObjectClass;
+class NativeppObjectMgr;
+
+// The binding part of every proxy: delegates keeping its Java reference to a manager and
+// serialises changes to it on a private Java monitor.
+class NativeppObject : public NativeppValue {
+public:
+    NativeppObject();
+    ~NativeppObject() override;
+
+    NativeppObject(const NativeppObject&) = delete;
+    NativeppObject& operator=(const NativeppObject&) = delete;
+
+    void nativeppInitFieldNamedStatic(int index, const char* name, NativeppObjectClass* cls) override;
+    void nativeppInitFieldNamed(int index, const char* name, NativeppObjectClass* cls, NativeppObject* owner) override;
+    void nativeppInitArrayElement(int index, NativeppObject* array) override;
+
+    // Instance mode: the proxy keeps the Java object it was created for.
+    virtual void nativeppInitObject(jobject obj);
+    virtual void nativeppInitObject(const NativeppJObjectLocal& obj);
+    virtual void nativeppInitObject(const NativeppJObjectLocal& obj, JNIEnv* env);
+
+    // Reference mode: the proxy may be re-pointed and may be empty.
+    virtual void nativeppInitObjectReference();
+    virtual void nativeppInitObjectReference(jobject obj);
+    virtual void nativeppInitObjectReference(const NativeppJObjectLocal& obj);
+    virtual void nativeppInitObjectReference(const NativeppJObjectLocal& obj, JNIEnv* env);
+    virtual void nativeppInitObjectReference(NativeppObject* other);
+
+    virtual void nativeppInitFieldClassSpecial(NativeppObjectClass* cls);
+
+    virtual NativeppObjectClass* nativeppGetClass() = 0;
+
+    virtual void nativeppAssign(jobject obj);
+    virtual void nativeppAssign(const NativeppJObjectLocal& obj);
+    virtual void nativeppAssign(const NativeppJObjectLocal& obj, JNIEnv* env);
+    virtual void nativeppAssign(NativeppObject* other);
+
+    // The manager; an uninitialised proxy gets an empty reference manager on first use.
+    NativeppObjectMgr* nativeppGetObjectMgr(JNIEnv* env);
+    void nativeppSetObjectMgr(NativeppObjectMgr* mgr);
+    NativeppMonitor* nativeppGetMonitor() { return monitor; }
+
+    jobject nativeppGetJObjectGlobal(JNIEnv* env);
+    jobject nativeppGetJObjectLocal(JNIEnv* env);
+    NativeppJObjectLocal nativeppGetJObjectLocalWrapper(JNIEnv* env);
+
+    bool nativeppEqualRef(NativeppObject* other);
+    bool nativeppEqualRef(jobject obj);
+    bool nativeppNotEqualRef(NativeppObject* other);
+    bool nativeppNotEqualRef(jobject obj);
+    bool instanceof(jclass cls, JNIEnv* env);
+    bool instanceof(jclass cls);
+
+    void nativeppSetMustBeDeleted(unsigned char mustBeDeleted, JNIEnv* env);
+    bool nativeppMustBeDeleted(JNIEnv* env);
+
+    static JNIEnv* nativeppGetJNIEnv();
+
+private:
+    // Installs a new manager, which is deleted again when installing it fails.
+    template <typename Mgr>
+    Mgr* install(Mgr* mgr);
+
+    std::atomic<NativeppObjectMgr*> objectMgr;
+    NativeppMonitor* monitor;
+};
+
+}  // namespace nativepp
+
+#endif

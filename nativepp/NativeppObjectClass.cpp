@@ -1,0 +1,228 @@
+#include "nativepp/NativeppObjectClass.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "nativepp/NativeppConstructor.h"
+#include "nativepp/NativeppException.h"
+#include "nativepp/NativeppString.h"
+#include "nativepp/NativeppThrowable.h"
+
+namespace nativepp {
+
+namespace {
+
+std::map<std::string, NativeppObjectClass*>* nativeppObjectClasses = nullptr;
+
+}  // namespace
+
+// Created on first use, so that descriptors built by static initialisers in any order
+// can register; never freed, as descriptors may be destroyed after it at exit.
+std::map<std::string, NativeppObjectClass*>* nativeppGetMapClasses() {
+    if (nativeppObjectClasses == nullptr) {
+        nativeppObjectClasses = new std::map<std::string, NativeppObjectClass*>();
+    }
+    return nativeppObjectClasses;
+}
+
+std::atomic<jmethodID> NativeppObjectClass::midGetClass{nullptr};
+std::atomic<jmethodID> NativeppObjectClass::midGetName{nullptr};
+
+NativeppObjectClass::NativeppObjectClass(const char* className, const char* signature, int numFields,
+                                         int numConstructors, int numMethods)
+    : NativeppClass(className, signature) {
+    init(numFields, numConstructors, numMethods, nullptr);
+}
+
+NativeppObjectClass::NativeppObjectClass(const char* className, const char* signature, int numFields,
+                                         int numConstructors, int numMethods, const char* arrayElementClassName)
+    : NativeppClass(className, signature) {
+    init(numFields, numConstructors, numMethods, arrayElementClassName);
+}
+
+void NativeppObjectClass::init(int fields, int constructors, int methods, const char* elementClassName) {
+    numFields = fields;
+    numConstructors = constructors;
+    numMethods = methods;
+    constructorIDs = nullptr;
+    methodIDs = nullptr;
+    fieldIDs = nullptr;
+    arrayElementClass = nullptr;
+    if (elementClassName != nullptr) {
+        arrayElementClassName = elementClassName;
+    }
+    registerClass(this);
+}
+
+NativeppObjectClass::~NativeppObjectClass() {
+    delete[] constructorIDs.load();
+    delete[] methodIDs.load();
+    delete[] fieldIDs.load();
+}
+
+void NativeppObjectClass::registerClass(NativeppObjectClass* cls) {
+    // insert keeps an existing entry: the first descriptor of a name stays registered.
+    nativeppGetMapClasses()->insert({cls->getClassName(), cls});
+}
+
+NativeppObjectClass* NativeppObjectClass::findClass(const char* name) {
+    auto* classes = nativeppGetMapClasses();
+    auto found = classes->find(name);
+    return found == classes->end() ? nullptr : found->second;
+}
+
+NativeppObjectClass* NativeppObjectClass::findClass(JNIEnv* env, NativeppJClassLocal& cls) {
+    return findClass(getClassName(cls, env).c_str());
+}
+
+NativeppObjectClass* NativeppObjectClass::getClass(const char* name, NativeppObjectClass* defaultClass) {
+    NativeppObjectClass* found = findClass(name);
+    if (found != nullptr) {
+        return found;
+    }
+    if (defaultClass != nullptr) {
+        return defaultClass;
+    }
+    throw NativeppException(std::string("Class not found: ") + name);
+}
+
+NativeppObjectClass* NativeppObjectClass::getClass(NativeppJObjectLocal& obj, NativeppObjectClass* defaultClass,
+                                                   JNIEnv* env) {
+    return getClass(getClassName(obj, env).c_str(), defaultClass);
+}
+
+NativeppObject* NativeppObjectClass::newObjectInstance(NativeppJObjectLocal& obj, NativeppObjectClass* defaultClass,
+                                                       JNIEnv* env) {
+    if (obj.isNull()) {
+        return nullptr;
+    }
+    return getClass(obj, defaultClass, env)->newObjectInstance(obj);
+}
+
+NativeppJClassLocal NativeppObjectClass::getJavaClass(NativeppJObjectLocal& obj, JNIEnv* env) {
+    jobject cls = env->CallObjectMethod(obj.getJObject(), getMIDGetClass(env));
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return NativeppJClassLocal(static_cast<jclass>(cls), env);
+}
+
+std::string NativeppObjectClass::getClassName(NativeppJClassLocal& cls, JNIEnv* env) {
+    NativeppJObjectLocal name(env->CallObjectMethod(cls.getJObject(), getMIDGetName(env)), env);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    std::string className = NativeppString::getStringUTFChars(name, env);
+    std::replace(className.begin(), className.end(), '.', '/');
+    return className;
+}
+
+std::string NativeppObjectClass::getClassName(NativeppJObjectLocal& obj, JNIEnv* env) {
+    NativeppJClassLocal cls = getJavaClass(obj, env);
+    return getClassName(cls, env);
+}
+
+jmethodID NativeppObjectClass::lookUpMethod(std::atomic<jmethodID>& cached, const char* className, const char* name,
+                                            const char* signature, JNIEnv* env) {
+    jmethodID id = cached.load(std::memory_order_acquire);
+    if (id != nullptr) {
+        return id;
+    }
+    NativeppJClassLocal cls = NativeppClass::getJavaClass(className, env);
+    jmethodID found = env->GetMethodID(cls.getJClass(), name, signature);
+    if (found == nullptr) {
+        // The NoSuchMethodError must go: no JNI call is allowed while it is pending.
+        env->ExceptionClear();
+        throw NativeppException(std::string("Method not found, name: ") + name + ", signature:" + signature);
+    }
+    // Every thread finds the same ID; the first store wins and the others agree.
+    cached.compare_exchange_strong(id, found, std::memory_order_acq_rel);
+    return cached.load(std::memory_order_acquire);
+}
+
+jmethodID NativeppObjectClass::getMIDGetClass(JNIEnv* env) {
+    return lookUpMethod(midGetClass, "java/lang/Object", "getClass", "()Ljava/lang/Class;", env);
+}
+
+jmethodID NativeppObjectClass::getMIDGetName(JNIEnv* env) {
+    return lookUpMethod(midGetName, "java/lang/Class", "getName", "()Ljava/lang/String;", env);
+}
+
+NativeppObjectClass* NativeppObjectClass::getFirstKnownClassTree(const char* name, JNIEnv* env) {
+    NativeppObjectClass* found = findClass(name);
+    if (found != nullptr) {
+        return found;
+    }
+    NativeppJClassLocal cls = NativeppClass::getJavaClass(name, env);
+    return getFirstKnownSuperClassTree(cls, env);
+}
+
+NativeppObjectClass* NativeppObjectClass::getFirstKnownClassTree(NativeppJObjectLocal& obj, JNIEnv* env) {
+    NativeppJClassLocal cls = getJavaClass(obj, env);
+    NativeppObjectClass* found = findClass(env, cls);
+    return found != nullptr ? found : getFirstKnownSuperClassTree(cls, env);
+}
+
+NativeppObjectClass* NativeppObjectClass::getFirstKnownSuperClassTree(NativeppJClassLocal& cls, JNIEnv* env) {
+    jobject start = env->NewLocalRef(cls.getJObject());
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    auto current = std::make_unique<NativeppJClassLocal>(static_cast<jclass>(start), env);
+    NativeppObjectClass* found = nullptr;
+    while (found == nullptr) {
+        jclass superclass = env->GetSuperclass(current->getJClass());
+        current.reset();
+        if (superclass == nullptr) {
+            throw NativeppException("Interface class not valid in this context or no CPP class was generated");
+        }
+        current = std::make_unique<NativeppJClassLocal>(superclass, env);
+        found = findClass(env, *current);
+    }
+    return found;
+}
+
+bool NativeppObjectClass::isInstanceOf(const NativeppJObjectWrapper& obj, JNIEnv* env) {
+    const jboolean result = env->IsInstanceOf(obj.getJObject(), getJClass(env)->getJClass());
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return result == JNI_TRUE;
+}
+
+void NativeppObjectClass::throwAsNativeException(JNIEnv* env) {
+    NativeppJObjectLocal obj = NativeppConstructor::callConstructor(env, -1, "()V", this);
+    throwAsNativeException(obj);
+    // The typed descriptors always throw; reaching here means a descriptor did not.
+    throw NativeppException(std::string("INTERNAL ERROR, no exception thrown for: ") + getClassName());
+}
+
+NativeppObjectClass* NativeppObjectClass::getArrayClassElement() {
+    NativeppObjectClass* element = arrayElementClass.load(std::memory_order_acquire);
+    if (element != nullptr) {
+        return element;
+    }
+    if (arrayElementClassName.empty()) {
+        throw NativeppException(std::string("INTERNAL ERROR: class is not an array:") + getClassName());
+    }
+    NativeppObjectClass* found = getClass(arrayElementClassName.c_str(), nullptr);
+    // Every thread finds the same descriptor; the first store wins and the others agree.
+    arrayElementClass.compare_exchange_strong(element, found, std::memory_order_acq_rel);
+    return arrayElementClass.load(std::memory_order_acquire);
+}
+
+template <typename ID>
+ID* NativeppObjectClass::table(std::atomic<ID*>& ids, int count) {
+    ID* existing = ids.load(std::memory_order_acquire);
+    if (existing != nullptr) {
+        return existing;
+    }
+    NativeppSimpleLock::Guard guard(lock);
+    existing = ids.load(std::memory_order_acquire);
+    if (existing == nullptr) {
+        // Value-initialised: zero means "not looked up yet"; a count of 0 still yields a table.
+        existing = new ID[count > 0 ? count : 0]();
+        ids.store(existing, std::memory_order_release);
+    }
+    return existing;
+}
+
+jmethodID* NativeppObjectClass::getConstructorIDArray() { return table(constructorIDs, numConstructors); }
+
+jmethodID* NativeppObjectClass::getMethodIDArray() { return table(methodIDs, numMethods); }
+
+jfieldID* NativeppObjectClass::getFieldIDArray() { return table(fieldIDs, numFields); }
+
+}  // namespace nativepp

@@ -1,0 +1,22 @@
+#ifndef NATIVEPP_NATIVEPPOBJECTHELPER_H
+#define NATIVEPP_NATIVEPPOBJECTHELPER_H
+
+#include <jni.h>
+
+#include "nativepp/NativeppJObjectLocal.h"
+
+namespace nativepp {
+
+class NativeppObject;
+
+// Shortcuts to a proxy's Java reference with the calling thread's environment.
+class NativeppObjectHelper {
+public:
+    static jobject getJObjectGlobal(NativeppObject& object);
+    static jobject getJObjectLocal(NativeppObject& object);
+    static NativeppJObjectLocal getJObjectLocalWrapper(NativeppObject& object);
+};
+
+}  // namespace nativepp
+
+#endif

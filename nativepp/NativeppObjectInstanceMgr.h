@@ -1,0 +1,22 @@
+#ifndef NATIVEPP_NATIVEPPOBJECTINSTANCEMGR_H
+#define NATIVEPP_NATIVEPPOBJECTINSTANCEMGR_H
+
+#include "nativepp/NativeppObjectMgr.h"
+
+namespace nativepp {
+
+// The proxy owns its Java object for life; it cannot be re-pointed or compared.
+class NativeppObjectInstanceMgr : public NativeppObjectMgr {
+public:
+    NativeppObjectInstanceMgr(NativeppObject* object, const NativeppJObjectLocal& obj, JNIEnv* env);
+    ~NativeppObjectInstanceMgr() override;
+
+    bool isReference() override { return false; }
+    void setMustBeDeleted(unsigned char) override {}
+    // An instance proxy handed to another proxy by pointer is always consumed.
+    bool getMustBeDeleted() override { return true; }
+};
+
+}  // namespace nativepp
+
+#endif

@@ -1,0 +1,17 @@
+#ifndef NATIVEPP_NATIVEPPOBJECTLOCALREFERENCEMGR_H
+#define NATIVEPP_NATIVEPPOBJECTLOCALREFERENCEMGR_H
+
+#include "nativepp/NativeppObjectReferenceMgr.h"
+
+namespace nativepp {
+
+// The manager of a stand-alone reference proxy.
+class NativeppObjectLocalReferenceMgr : public NativeppObjectReferenceMgr {
+public:
+    explicit NativeppObjectLocalReferenceMgr(NativeppObject* object);
+    ~NativeppObjectLocalReferenceMgr() override;
+};
+
+}  // namespace nativepp
+
+#endif

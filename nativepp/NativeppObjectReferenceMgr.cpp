@@ -1,0 +1,68 @@
+#include "nativepp/NativeppObjectReferenceMgr.h"
+
+#include "nativepp/NativeppException.h"
+#include "nativepp/NativeppObject.h"
+#include "nativepp/NativeppThrowable.h"
+
+namespace nativepp {
+
+NativeppObjectReferenceMgr::NativeppObjectReferenceMgr(NativeppObject* object)
+    : NativeppObjectMgr(object), mustBeDeleted(0) {}
+
+NativeppObjectReferenceMgr::~NativeppObjectReferenceMgr() {}
+
+void NativeppObjectReferenceMgr::setObjectReferenced(NativeppObject* other, JNIEnv* env) {
+    setObjectReferenced(other, 1, env);
+}
+
+void NativeppObjectReferenceMgr::setObjectReferenced(NativeppObject* other, unsigned char propagate, JNIEnv* env) {
+    if (other == nullptr) {
+        setJObject(NativeppJObjectLocal(), propagate, env);
+        return;
+    }
+    NativeppObjectMgr* otherMgr = other->nativeppGetObjectMgr(env);
+    NativeppJObjectLocal local = otherMgr->getJObjectLocalWrapper(env);
+    setJObject(local, propagate, env);
+    if (otherMgr->getMustBeDeleted()) {
+        delete other;
+    }
+}
+
+bool NativeppObjectReferenceMgr::refEqual(const NativeppJObjectLocal& obj, JNIEnv* env) {
+    NativeppJObjectLocal mine = getJObjectLocalWrapper(env);
+    const jboolean same = env->IsSameObject(mine.getJObject(), obj.getJObject());
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return same == JNI_TRUE;
+}
+
+bool NativeppObjectReferenceMgr::refEqual(NativeppObject* other, JNIEnv* env) {
+    if (other == nullptr) {
+        return refEqual(NativeppJObjectLocal(), env);
+    }
+    return refEqual(other->nativeppGetObjectMgr(env)->getJObjectLocalWrapper(env), env);
+}
+
+bool NativeppObjectReferenceMgr::refEqual(jobject obj, JNIEnv* env) { return refEqual(NativeppJObjectLocal(obj, env), env); }
+
+bool NativeppObjectReferenceMgr::refNotEqual(NativeppObject* other, JNIEnv* env) { return !refEqual(other, env); }
+
+bool NativeppObjectReferenceMgr::refNotEqual(jobject obj, JNIEnv* env) { return !refEqual(obj, env); }
+
+bool NativeppObjectReferenceMgr::instanceof(jclass cls, JNIEnv* env) {
+    NativeppJObjectLocal local = getJObjectLocalWrapper(env);
+    if (local.isNull()) {
+        return false;
+    }
+    const jboolean result = env->IsInstanceOf(local.getJObject(), cls);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return result == JNI_TRUE;
+}
+
+NativeppObjectReferenceMgr* NativeppObjectReferenceMgr::cast(NativeppObjectMgr* mgr) {
+    if (!mgr->isReference()) {
+        throw NativeppException("Object is not a reference");
+    }
+    return static_cast<NativeppObjectReferenceMgr*>(mgr);
+}
+
+}  // namespace nativepp

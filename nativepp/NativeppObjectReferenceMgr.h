@@ -1,0 +1,39 @@
+#ifndef NATIVEPP_NATIVEPPOBJECTREFERENCEMGR_H
+#define NATIVEPP_NATIVEPPOBJECTREFERENCEMGR_H
+
+#include "nativepp/NativeppObjectMgr.h"
+
+namespace nativepp {
+
+// A re-assignable reference: may be re-pointed, compared and tested, and may be empty.
+class NativeppObjectReferenceMgr : public NativeppObjectMgr {
+public:
+    explicit NativeppObjectReferenceMgr(NativeppObject* object);
+    ~NativeppObjectReferenceMgr() override;
+
+    bool isReference() override { return true; }
+    void setMustBeDeleted(unsigned char value) override { mustBeDeleted = value; }
+    bool getMustBeDeleted() override { return mustBeDeleted != 0; }
+
+    // Points at other's Java object; consumes other when its manager says must-be-deleted.
+    virtual void setObjectReferenced(NativeppObject* other, JNIEnv* env);
+    virtual void setObjectReferenced(NativeppObject* other, unsigned char propagate, JNIEnv* env);
+
+    bool refEqual(const NativeppJObjectLocal& obj, JNIEnv* env);
+    bool refEqual(NativeppObject* other, JNIEnv* env);
+    // Adopts obj: the caller's local reference is deleted afterwards.
+    bool refEqual(jobject obj, JNIEnv* env);
+    bool refNotEqual(NativeppObject* other, JNIEnv* env);
+    bool refNotEqual(jobject obj, JNIEnv* env);
+    bool instanceof(jclass cls, JNIEnv* env);
+
+    // mgr as a reference manager; raises "Object is not a reference" otherwise.
+    static NativeppObjectReferenceMgr* cast(NativeppObjectMgr* mgr);
+
+private:
+    unsigned char mustBeDeleted;
+};
+
+}  // namespace nativepp
+
+#endif

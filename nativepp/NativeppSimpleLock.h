@@ -1,0 +1,36 @@
+#ifndef NATIVEPP_NATIVEPPSIMPLELOCK_H
+#define NATIVEPP_NATIVEPPSIMPLELOCK_H
+
+#include <atomic>
+
+namespace nativepp {
+
+// A polling lock that needs no JNI call and no operating-system object, so that it can
+// live in statics built before the virtual machine is known. Not re-entrant.
+class NativeppSimpleLock {
+public:
+    NativeppSimpleLock();
+
+    void lock();
+    void unlock();
+
+    // Holds the lock for one scope and releases it on every exit, exceptions included.
+    class Guard {
+    public:
+        explicit Guard(NativeppSimpleLock& lock) : held(lock) { held.lock(); }
+        ~Guard() { held.unlock(); }
+        Guard(const Guard&) = delete;
+        Guard& operator=(const Guard&) = delete;
+
+    private:
+        NativeppSimpleLock& held;
+    };
+
+private:
+    // Both one-byte flags in one word, so that testing them and setting them is one step.
+    std::atomic<unsigned short> flags;
+};
+
+}  // namespace nativepp
+
+#endif

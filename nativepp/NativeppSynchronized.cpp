@@ -1,0 +1,59 @@
+#include "nativepp/NativeppSynchronized.h"
+
+#include "nativepp/NativeppException.h"
+#include "nativepp/NativeppMonitor.h"
+#include "nativepp/NativeppThrowable.h"
+
+namespace nativepp {
+
+NativeppSynchronized::NativeppSynchronized(NativeppMonitor* monitor, JNIEnv* env) : obj(nullptr), env(nullptr) {
+    init(monitor->getJObject(env), env);
+}
+
+NativeppSynchronized::NativeppSynchronized(jobject object, JNIEnv* jniEnv) : obj(nullptr), env(nullptr) {
+    init(object, jniEnv);
+}
+
+NativeppSynchronized::~NativeppSynchronized() {
+    try {
+        exit();
+    } catch (...) {
+    }
+}
+
+void NativeppSynchronized::enter(jobject object, JNIEnv* jniEnv) {
+    // MonitorEnter(null) is undefined in JNI; Java's synchronized(null) throws this.
+    if (object == nullptr) {
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", jniEnv);
+    }
+    const jint result = jniEnv->MonitorEnter(object);
+    NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
+    if (result != 0) {
+        throw NativeppException("Error entering synchronized zone");
+    }
+}
+
+void NativeppSynchronized::exit(jobject object, JNIEnv* jniEnv) {
+    const jint result = jniEnv->MonitorExit(object);
+    NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
+    if (result != 0) {
+        throw NativeppException("Error exiting synchronized zone");
+    }
+}
+
+void NativeppSynchronized::init(jobject object, JNIEnv* jniEnv) {
+    enter(object, jniEnv);
+    obj = object;
+    env = jniEnv;
+}
+
+void NativeppSynchronized::exit() {
+    if (obj == nullptr) {
+        return;
+    }
+    jobject held = obj;
+    obj = nullptr;
+    exit(held, env);
+}
+
+}  // namespace nativepp

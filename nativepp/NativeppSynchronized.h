@@ -1,0 +1,36 @@
+#ifndef NATIVEPP_NATIVEPPSYNCHRONIZED_H
+#define NATIVEPP_NATIVEPPSYNCHRONIZED_H
+
+#include <jni.h>
+
+namespace nativepp {
+
+class NativeppMonitor;
+
+// Holds a Java monitor from construction to destruction or an explicit exit().
+class NativeppSynchronized {
+public:
+    NativeppSynchronized(NativeppMonitor* monitor, JNIEnv* env);
+    NativeppSynchronized(jobject obj, JNIEnv* env);
+    // Never throws: a failed exit is swallowed, its Java exception already cleared.
+    virtual ~NativeppSynchronized();
+
+    NativeppSynchronized(const NativeppSynchronized&) = delete;
+    NativeppSynchronized& operator=(const NativeppSynchronized&) = delete;
+
+    // Entering null raises the mapped NullPointerException instead of reaching JNI.
+    static void enter(jobject obj, JNIEnv* env);
+    static void exit(jobject obj, JNIEnv* env);
+
+    void exit();
+
+private:
+    void init(jobject obj, JNIEnv* env);
+
+    jobject obj;
+    JNIEnv* env;
+};
+
+}  // namespace nativepp
+
+#endif

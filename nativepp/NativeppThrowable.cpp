@@ -1,0 +1,73 @@
+#include "nativepp/NativeppThrowable.h"
+
+#include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppJVM.h"
+#include "nativepp/NativeppObject.h"
+#include "nativepp/NativeppObjectClass.h"
+
+namespace nativepp {
+
+std::atomic<NativeppObjectClass*> NativeppThrowable::throwableClass{nullptr};
+
+void NativeppThrowable::nativeThrowIfJavaThrown(JNIEnv* env) {
+    jthrowable pending = env->ExceptionOccurred();
+    if (pending == nullptr) {
+        return;
+    }
+    // Nothing else may be called through JNI while an exception is pending.
+    env->ExceptionClear();
+    NativeppJObjectLocal holder(pending, env);
+    NativeppObjectClass* cls = NativeppObjectClass::getFirstKnownClassTree(holder, env);
+    cls->throwAsNativeException(holder);
+}
+
+void NativeppThrowable::nativeThrowIfJavaThrown() { nativeThrowIfJavaThrown(NativeppJVM::getJNIEnv()); }
+
+void NativeppThrowable::nativeThrow(const char* className, JNIEnv* env) {
+    NativeppObjectClass* cls = NativeppObjectClass::getFirstKnownClassTree(className, env);
+    cls->throwAsNativeException(env);
+}
+
+void NativeppThrowable::nativeThrow(const char* className) { nativeThrow(className, NativeppJVM::getJNIEnv()); }
+
+jint NativeppThrowable::javaThrow(NativeppJObjectLocal& throwable, JNIEnv* env) {
+    // Throw(null) is undefined in JNI; Java itself turns "throw null" into this exception.
+    if (throwable.isNull()) {
+        jclass npe = env->FindClass("java/lang/NullPointerException");
+        if (npe == nullptr) {
+            return JNI_ERR;  // FindClass left its own error pending, which reaches Java instead
+        }
+        const jint result = env->ThrowNew(npe, nullptr);
+        env->DeleteLocalRef(npe);
+        return result;
+    }
+    return env->Throw(static_cast<jthrowable>(throwable.getJObject()));
+}
+
+jint NativeppThrowable::javaThrow(NativeppObject* throwable, JNIEnv* env) {
+    if (throwable == nullptr) {
+        NativeppJObjectLocal empty;
+        return javaThrow(empty, env);
+    }
+    NativeppJObjectLocal local = throwable->nativeppGetJObjectLocalWrapper(env);
+    return javaThrow(local, env);
+}
+
+jint NativeppThrowable::javaThrow(NativeppObject& throwable, JNIEnv* env) { return javaThrow(&throwable, env); }
+
+jint NativeppThrowable::javaThrow(NativeppObject* throwable) { return javaThrow(throwable, NativeppJVM::getJNIEnv()); }
+
+jint NativeppThrowable::javaThrow(NativeppObject& throwable) { return javaThrow(&throwable, NativeppJVM::getJNIEnv()); }
+
+NativeppObjectClass* NativeppThrowable::getThrowableClass() {
+    NativeppObjectClass* cls = throwableClass.load();
+    if (cls == nullptr) {
+        NativeppObjectClass* found = NativeppObjectClass::getClass("java/lang/Throwable", nullptr);
+        // Every thread finds the same descriptor; the first store wins, the others agree.
+        throwableClass.compare_exchange_strong(cls, found);
+        cls = throwableClass.load();
+    }
+    return cls;
+}
+
+}  // namespace nativepp

@@ -1,0 +1,42 @@
+#ifndef NATIVEPP_NATIVEPPTHROWABLE_H
+#define NATIVEPP_NATIVEPPTHROWABLE_H
+
+#include <jni.h>
+
+#include <atomic>
+
+namespace nativepp {
+
+class NativeppJObjectLocal;
+class NativeppObject;
+class NativeppObjectClass;
+
+// Converts pending Java exceptions into thrown proxies, raises Java-style failures by class
+// name, and hands throwable proxies back to Java.
+class NativeppThrowable {
+public:
+    // Clears a pending Java exception and throws the proxy of its nearest registered class.
+    static void nativeThrowIfJavaThrown(JNIEnv* env);
+    static void nativeThrowIfJavaThrown();
+
+    // Throws a new instance of className's nearest registered class as a proxy.
+    [[noreturn]] static void nativeThrow(const char* className, JNIEnv* env);
+    [[noreturn]] static void nativeThrow(const char* className);
+
+    // Make the throwable pending in the virtual machine; an empty holder or proxy makes a
+    // NullPointerException pending instead, as Java's own throw of null does.
+    static jint javaThrow(NativeppJObjectLocal& throwable, JNIEnv* env);
+    static jint javaThrow(NativeppObject* throwable, JNIEnv* env);
+    static jint javaThrow(NativeppObject& throwable, JNIEnv* env);
+    static jint javaThrow(NativeppObject* throwable);
+    static jint javaThrow(NativeppObject& throwable);
+
+    static NativeppObjectClass* getThrowableClass();
+
+private:
+    static std::atomic<NativeppObjectClass*> throwableClass;
+};
+
+}  // namespace nativepp
+
+#endif

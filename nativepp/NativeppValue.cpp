@@ -1,0 +1,7 @@
+#include "nativepp/NativeppValue.h"
+
+namespace nativepp {
+
+NativeppValue::~NativeppValue() {}
+
+}  // namespace nativepp

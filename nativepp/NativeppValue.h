@@ -1,0 +1,22 @@
+#ifndef NATIVEPP_NATIVEPPVALUE_H
+#define NATIVEPP_NATIVEPPVALUE_H
+
+namespace nativepp {
+
+class NativeppObject;
+class NativeppObjectClass;
+
+// A native value bound to Java storage: a proxy, a field or an array element.
+class NativeppValue {
+public:
+    virtual ~NativeppValue();
+
+    virtual void nativeppInitFieldNamedStatic(int index, const char* name, NativeppObjectClass* ownerClass) = 0;
+    virtual void nativeppInitFieldNamed(int index, const char* name, NativeppObjectClass* ownerClass,
+                                        NativeppObject* owner) = 0;
+    virtual void nativeppInitArrayElement(int index, NativeppObject* array) = 0;
+};
+
+}  // namespace nativepp
+
+#endif

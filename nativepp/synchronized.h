@@ -1,0 +1,34 @@
+#ifndef NATIVEPP_SYNCHRONIZED_H
+#define NATIVEPP_SYNCHRONIZED_H
+
+#include <jni.h>
+
+#include "nativepp/NativeppJObjectLocal.h"
+
+namespace nativepp {
+class NativeppObject;
+}
+
+// A scoped block that holds the monitor of a proxy's Java object, so that native code
+// serialises with Java code synchronising on the same object.
+class synchronized {
+public:
+    // An empty proxy raises the mapped NullPointerException and holds nothing.
+    explicit synchronized(nativepp::NativeppObject& o);
+    // Never throws: a failed exit is swallowed, its Java exception already cleared.
+    virtual ~synchronized();
+
+    synchronized(const synchronized&) = delete;
+    synchronized& operator=(const synchronized&) = delete;
+
+    static void enter(nativepp::NativeppJObjectLocal* holder, JNIEnv* env);
+    static void exit(nativepp::NativeppJObjectLocal* holder, JNIEnv* env);
+
+    void exit();
+
+private:
+    nativepp::NativeppJObjectLocal* holder;
+    JNIEnv* env;
+};
+
+#endif

@@ -1,0 +1,41 @@
+#ifndef PROXIES_JAVA_LANG_STRING_H
+#define PROXIES_JAVA_LANG_STRING_H
+
+#include "NativeppProxyPattern.h"
+#include "java/lang/Object.h"
+
+#include <string>
+
+namespace java {
+namespace lang {
+
+// Proxy of java.lang.String.
+class String : public virtual Object {
+    NATIVEPP_PROXY_MEMBERS(String)
+
+    // Java constructor "()V".
+    explicit String(nativepp::NativeppNewInstanceParamDiscriminator& pd);
+
+    String(jstring& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    String(jstring& obj);
+    String& operator=(jstring& obj);
+
+    // A new Java string from native text, bound in reference mode.
+    String(const char* text);
+    String(const wchar_t* text);
+    String(const std::string& text);
+    String(const std::wstring& text);
+    String& operator=(const char* text);
+    String& operator=(const wchar_t* text);
+    String& operator=(const std::string& text);
+    String& operator=(const std::wstring& text);
+
+    // Modified UTF-8 bytes; UTF-16 units, one per wchar_t.
+    operator std::string();
+    operator std::wstring();
+};
+
+}  // namespace lang
+}  // namespace java
+
+#endif
