@@ -1,0 +1,96 @@
+#include "tests/native/JNICallCounter.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "nativepp/NativeppJVM.h"
+
+namespace {
+
+JNICallCounter* active = nullptr;
+const JNINativeInterface_* forwardTo = nullptr;
+
+#define COUNTED(NAME, RESULT, PARAMS, ARGS)            \
+    RESULT JNICALL counted##NAME PARAMS {              \
+        ++active->counts[#NAME];                       \
+        return forwardTo->NAME ARGS;                   \
+    }
+
+// Also counts the calls that receive a null object as NAME(null): JNI leaves those undefined.
+#define COUNTED_WITH_OBJECT(NAME, RESULT, PARAMS, ARGS, OBJECT) \
+    RESULT JNICALL counted##NAME PARAMS {                       \
+        ++active->counts[#NAME];                                \
+        if ((OBJECT) == nullptr) {                              \
+            ++active->counts[#NAME "(null)"];                   \
+        }                                                       \
+        return forwardTo->NAME ARGS;                            \
+    }
+
+COUNTED(NewGlobalRef, jobject, (JNIEnv * e, jobject o), (e, o))
+COUNTED(DeleteGlobalRef, void, (JNIEnv * e, jobject o), (e, o))
+COUNTED(NewLocalRef, jobject, (JNIEnv * e, jobject o), (e, o))
+COUNTED(FindClass, jclass, (JNIEnv * e, const char* n), (e, n))
+COUNTED(GetMethodID, jmethodID, (JNIEnv * e, jclass c, const char* n, const char* s), (e, c, n, s))
+COUNTED(GetSuperclass, jclass, (JNIEnv * e, jclass c), (e, c))
+COUNTED_WITH_OBJECT(MonitorEnter, jint, (JNIEnv * e, jobject o), (e, o), o)
+COUNTED_WITH_OBJECT(MonitorExit, jint, (JNIEnv * e, jobject o), (e, o), o)
+COUNTED(AllocObject, jobject, (JNIEnv * e, jclass c), (e, c))
+COUNTED(IsSameObject, jboolean, (JNIEnv * e, jobject a, jobject b), (e, a, b))
+COUNTED(IsInstanceOf, jboolean, (JNIEnv * e, jobject o, jclass c), (e, o, c))
+COUNTED_WITH_OBJECT(GetStringUTFChars, const char*, (JNIEnv * e, jstring s, jboolean* c), (e, s, c), s)
+COUNTED_WITH_OBJECT(GetStringChars, const jchar*, (JNIEnv * e, jstring s, jboolean* c), (e, s, c), s)
+COUNTED_WITH_OBJECT(Throw, jint, (JNIEnv * e, jthrowable t), (e, t), t)
+COUNTED(ExceptionOccurred, jthrowable, (JNIEnv * e), (e))
+
+void JNICALL countedDeleteLocalRef(JNIEnv* e, jobject o) {
+    ++active->counts["DeleteLocalRef"];
+    active->deletedLocals.push_back(o);
+    forwardTo->DeleteLocalRef(e, o);
+}
+
+}  // namespace
+
+JNICallCounter::JNICallCounter() : env(nativepp::NativeppJVM::getJNIEnv()), original(env->functions) {
+    if (active != nullptr) {
+        throw std::logic_error("one JNICallCounter at a time");
+    }
+    table = *original;
+    table.NewGlobalRef = countedNewGlobalRef;
+    table.DeleteGlobalRef = countedDeleteGlobalRef;
+    table.NewLocalRef = countedNewLocalRef;
+    table.DeleteLocalRef = countedDeleteLocalRef;
+    table.FindClass = countedFindClass;
+    table.GetMethodID = countedGetMethodID;
+    table.GetSuperclass = countedGetSuperclass;
+    table.MonitorEnter = countedMonitorEnter;
+    table.MonitorExit = countedMonitorExit;
+    table.AllocObject = countedAllocObject;
+    table.IsSameObject = countedIsSameObject;
+    table.IsInstanceOf = countedIsInstanceOf;
+    table.GetStringUTFChars = countedGetStringUTFChars;
+    table.GetStringChars = countedGetStringChars;
+    table.Throw = countedThrow;
+    table.ExceptionOccurred = countedExceptionOccurred;
+    active = this;
+    forwardTo = original;
+    env->functions = &table;
+}
+
+JNICallCounter::~JNICallCounter() {
+    env->functions = original;
+    active = nullptr;
+    forwardTo = nullptr;
+}
+
+int JNICallCounter::calls(const std::string& function) const {
+    auto found = counts.find(function);
+    return found == counts.end() ? 0 : found->second;
+}
+
+int JNICallCounter::referenceCalls() const {
+    return calls("NewGlobalRef") + calls("DeleteGlobalRef") + calls("NewLocalRef") + calls("DeleteLocalRef");
+}
+
+int JNICallCounter::localDeletionsOf(jobject obj) const {
+    return static_cast<int>(std::count(deletedLocals.begin(), deletedLocals.end(), obj));
+}

@@ -1,0 +1,39 @@
+#ifndef TESTS_NATIVE_JNICALLCOUNTER_H
+#define TESTS_NATIVE_JNICALLCOUNTER_H
+
+#include <jni.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Counts selected JNI calls of the calling thread while it lives, by putting a forwarding
+// copy of the thread's function table into its JNIEnv. The JNIEnv pointer itself stays the
+// same, so -Xcheck:jni still sees the right environment, and calls that the binding layer
+// makes through NativeppJVM::getJNIEnv() are counted as well.
+class JNICallCounter {
+public:
+    JNICallCounter();
+    ~JNICallCounter();
+
+    JNICallCounter(const JNICallCounter&) = delete;
+    JNICallCounter& operator=(const JNICallCounter&) = delete;
+
+    // How often the named JNI function ("NewGlobalRef", "MonitorExit", ...) was called;
+    // "MonitorEnter(null)" and the like count the calls given a null object.
+    int calls(const std::string& function) const;
+    // Calls of the reference functions NewGlobalRef, DeleteGlobalRef, NewLocalRef and DeleteLocalRef.
+    int referenceCalls() const;
+    // How often DeleteLocalRef was given obj.
+    int localDeletionsOf(jobject obj) const;
+
+    std::map<std::string, int> counts;
+    std::vector<jobject> deletedLocals;
+
+private:
+    JNIEnv* env;
+    const JNINativeInterface_* original;
+    JNINativeInterface_ table;
+};
+
+#endif

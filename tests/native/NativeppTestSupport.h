@@ -1,0 +1,47 @@
+#ifndef TESTS_NATIVE_NATIVEPPTESTSUPPORT_H
+#define TESTS_NATIVE_NATIVEPPTESTSUPPORT_H
+
+#include <gtest/gtest.h>
+#include <jni.h>
+
+#include <string>
+
+#include "nativepp/NativeppException.h"
+#include "nativepp/NativeppJObjectLocal.h"
+
+// Each test runs in its own local frame, so that references a test forgets cannot pile up
+// in the main thread, which never returns to Java; and each checks that the binding layer
+// left no Java exception pending and no global reference behind.
+class NativeppTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    JNIEnv* env = nullptr;
+    int globalReferencesBefore = 0;
+    // Tests that fill lazy caches on purpose (class references, monitors) switch this off.
+    bool checkGlobalBalance = true;
+};
+
+// A new Java object made by the constructor "()V" of className, in a local holder.
+nativepp::NativeppJObjectLocal newObject(JNIEnv* env, const char* className);
+// A new java.lang.Integer.
+nativepp::NativeppJObjectLocal newInteger(JNIEnv* env, int value);
+// The slash-separated class name of obj's run-time class.
+std::string classNameOf(JNIEnv* env, jobject obj);
+// java.lang.Thread.holdsLock(obj) for the calling thread.
+bool holdsLock(JNIEnv* env, jobject obj);
+
+// Runs operation and returns the message of the NativeppException it raised.
+template <typename Operation>
+std::string nativeppMessageOf(Operation operation) {
+    try {
+        operation();
+    } catch (const nativepp::NativeppException& e) {
+        EXPECT_EQ(0, e.getCode());
+        return e.getMessage();
+    }
+    return "<no exception>";
+}
+
+#endif
