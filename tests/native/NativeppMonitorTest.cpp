@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <set>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+#include "java/lang/Object.h"
+#include "java/lang/RuntimeException.h"
+#include "nativepp/NativeppJObjectWrapper.h"
+#include "nativepp/NativeppJVM.h"
+#include "nativepp/NativeppMonitor.h"
+#include "nativepp/NativeppSimpleLock.h"
+#include "nativepp/NativeppSynchronized.h"
+#include "nativepp/synchronized.h"
+#include "tests/native/JNICallCounter.h"
+#include "tests/native/NativeppTestSupport.h"
+
+using nativepp::NativeppJObjectGlobal;
+using nativepp::NativeppJObjectLocal;
+using nativepp::NativeppJObjectWrapper;
+using nativepp::NativeppJVM;
+using nativepp::NativeppMonitor;
+using nativepp::NativeppSimpleLock;
+using nativepp::NativeppSynchronized;
+
+namespace {
+
+class NativeppMonitors : public NativeppTest {};
+
+// Starts the threads together, so that they really race for the first use.
+template <typename Body>
+void runTogether(int threads, Body body) {
+    std::atomic<int> waiting{threads};
+    std::vector<std::thread> running;
+    for (int i = 0; i < threads; ++i) {
+        running.emplace_back([&, i] {
+            for (--waiting; waiting > 0;) {
+                std::this_thread::yield();
+            }
+            body(i);
+        });
+    }
+    for (auto& thread : running) {
+        thread.join();
+    }
+}
+
+// The name of the Java exception class that a proxy thrown by operation is bound to.
+template <typename Operation>
+std::string mappedExceptionOf(JNIEnv* env, Operation operation) {
+    try {
+        operation();
+    } catch (java::lang::RuntimeException& e) {
+        return classNameOf(env, e.nativeppGetJObjectLocalWrapper(env).getJObject());
+    }
+    return "<no exception>";
+}
+
+}  // namespace
+
+TEST(NativeppSimpleLock, ExcludesOtherThreadsAndIsReleasedWhenAnExceptionLeavesTheScope) {
+    NativeppSimpleLock lock;
+    long long unguarded = 0;
+    runTogether(4, [&](int) {
+        for (int i = 0; i < 2000; ++i) {
+            NativeppSimpleLock::Guard guard(lock);
+            unguarded = unguarded + 1;
+        }
+    });
+    EXPECT_EQ(8000, unguarded);
+    EXPECT_THROW(
+        {
+            NativeppSimpleLock::Guard guard(lock);
+            throw std::runtime_error("leaves the scope");
+        },
+        std::runtime_error);
+    std::atomic<bool> acquired{false};
+    std::thread other([&] {
+        NativeppSimpleLock::Guard guard(lock);
+        acquired = true;
+    });
+    other.join();
+    EXPECT_TRUE(acquired);
+    EXPECT_EQ(2u, sizeof(NativeppSimpleLock));
+}
+
+TEST_F(NativeppMonitors, AFreshMonitorMakesNoJNICallUntilUsed) {
+    JNICallCounter counter;
+    { NativeppMonitor monitor; }
+    EXPECT_EQ(0, counter.referenceCalls() + counter.calls("AllocObject"));
+}
+
+TEST_F(NativeppMonitors, ThreadsRacingOnAFreshMonitorCreateOneJavaObject) {
+    for (int round = 0; round < 20; ++round) {
+        NativeppMonitor monitor;
+        NativeppJObjectGlobal* seen[4] = {};
+        runTogether(4, [&](int i) { seen[i] = monitor.getJavaMonitor(NativeppJVM::getJNIEnv()); });
+        EXPECT_EQ(std::set<NativeppJObjectGlobal*>(seen, seen + 4).size(), 1u) << "round " << round;
+        EXPECT_EQ(globalReferencesBefore + 1, NativeppJObjectWrapper::liveGlobalReferences());
+        EXPECT_EQ("java/lang/Object", classNameOf(env, monitor.getJObject(env)));
+    }
+}
+
+TEST_F(NativeppMonitors, NestedSynchronizedBlocksHoldUntilTheOuterEnds) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    java::lang::Object proxy(obj);
+    {
+        synchronized outer(proxy);
+        {
+            synchronized inner(proxy);
+            EXPECT_TRUE(holdsLock(env, obj.getJObject()));
+        }
+        EXPECT_TRUE(holdsLock(env, obj.getJObject()));
+    }
+    EXPECT_FALSE(holdsLock(env, obj.getJObject()));
+}
+
+TEST_F(NativeppMonitors, AnExplicitExitIsNotRepeatedByTheDestructor) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    java::lang::Object proxy(obj);
+    JNICallCounter counter;
+    {
+        synchronized block(proxy);
+        NativeppSynchronized scoped(obj.getJObject(), env);
+        scoped.exit();
+        scoped.exit();
+        block.exit();
+        EXPECT_FALSE(holdsLock(env, obj.getJObject()));
+    }
+    // One pair more: the proxy's private monitor, held while its reference is read.
+    EXPECT_EQ(3, counter.calls("MonitorEnter"));
+    EXPECT_EQ(3, counter.calls("MonitorExit"));
+}
+
+TEST_F(NativeppMonitors, ExitingAMonitorNotHeldRaisesTheMappedIllegalMonitorStateException) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    // IllegalMonitorStateException has no proxy: its nearest registered ancestor stands in.
+    EXPECT_EQ("java/lang/IllegalMonitorStateException",
+              mappedExceptionOf(env, [&] { NativeppSynchronized::exit(obj.getJObject(), env); }));
+}
+
+TEST_F(NativeppMonitors, EnteringTheMonitorOfAnEmptyProxyRaisesTheMappedNullPointerException) {
+    java::lang::Object empty;
+    JNICallCounter counter;
+    EXPECT_EQ("java/lang/RuntimeException", mappedExceptionOf(env, [&] { synchronized block(empty); }));
+    EXPECT_EQ("java/lang/RuntimeException", mappedExceptionOf(env, [&] { NativeppSynchronized held(static_cast<jobject>(nullptr), env); }));
+    EXPECT_EQ(0, counter.calls("MonitorEnter(null)"));
+}
+
+TEST_F(NativeppMonitors, ADestructorSwallowsAFailedExit) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    java::lang::Object proxy(obj);
+    JNICallCounter counter;
+    EXPECT_NO_THROW({
+        synchronized block(proxy);
+        NativeppSynchronized scoped(obj.getJObject(), env);
+        // Leave both monitors behind the scopes' backs: each destructor's exit now fails.
+        env->MonitorExit(obj.getJObject());
+        env->MonitorExit(obj.getJObject());
+    });
+    // Two by hand, one per destructor, one for the proxy's private monitor.
+    EXPECT_EQ(5, counter.calls("MonitorExit"));
+    EXPECT_FALSE(env->ExceptionCheck());
+}
