@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "java/lang/Object.h"
+#include "java/lang/RuntimeException.h"
+#include "java/lang/String.h"
+#include "nativepp/NativeppJObjectWrapper.h"
+#include "nativepp/NativeppMonitor.h"
+#include "nativepp/NativeppNewInstanceParamDiscriminator.h"
+#include "nativepp/NativeppObjectHelper.h"
+#include "nativepp/NativeppObjectMgr.h"
+#include "tests/native/JNICallCounter.h"
+#include "tests/native/NativeppTestSupport.h"
+
+using java::lang::Object;
+using java::lang::String;
+using nativepp::NativeppJObjectLocal;
+using nativepp::NativeppJObjectWrapper;
+using nativepp::NativeppObjectHelper;
+
+namespace {
+
+class NativeppObjects : public NativeppTest {
+protected:
+    bool bound(nativepp::NativeppObject& proxy, jobject obj) {
+        jobject global = proxy.nativeppGetJObjectGlobal(env);
+        return global != nullptr && env->IsSameObject(global, obj);
+    }
+};
+
+// An instance proxy that reports its own destruction.
+class TrackedObject : public Object {
+public:
+    TrackedObject(const NativeppJObjectLocal& obj, bool* destroyed)
+        : Object(obj, _nativeppNewInstanceParamDiscriminator), destroyed(destroyed) {}
+    ~TrackedObject() override { *destroyed = true; }
+
+private:
+    bool* destroyed;
+};
+
+// The name of the Java exception class that a proxy thrown by operation is bound to.
+template <typename Operation>
+std::string mappedExceptionOf(JNIEnv* env, Operation operation) {
+    try {
+        operation();
+    } catch (java::lang::RuntimeException& e) {
+        return classNameOf(env, e.nativeppGetJObjectGlobal(env));
+    }
+    return "<no exception>";
+}
+
+}  // namespace
+
+TEST_F(NativeppObjects, AnInstanceProxyOfNullIsRefused) {
+    NativeppJObjectLocal null;
+    EXPECT_EQ("Error creating object, reference is null",
+              nativeppMessageOf([&] { Object proxy(null, _nativeppNewInstanceParamDiscriminator); }));
+    Object empty;
+    EXPECT_EQ("Error creating object, reference is null", nativeppMessageOf([&] { empty.nativeppInitObject(null); }));
+    // Nothing was installed: the proxy still takes its default manager on first use.
+    EXPECT_EQ(nullptr, empty.nativeppGetJObjectGlobal(env));
+}
+
+TEST_F(NativeppObjects, AnObjectOfAnotherClassIsRefusedAndLeavesTheProxyEmpty) {
+    NativeppJObjectLocal integer = newInteger(env, 7);
+    EXPECT_EQ("java/lang/RuntimeException", mappedExceptionOf(env, [&] { String proxy(integer); }));
+    String proxy("text");
+    EXPECT_EQ("java/lang/RuntimeException", mappedExceptionOf(env, [&] { proxy.nativeppAssign(integer); }));
+    EXPECT_EQ(nullptr, proxy.nativeppGetJObjectGlobal(env));
+}
+
+TEST_F(NativeppObjects, AssigningTheSameObjectAgainKeepsTheGlobalReference) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    Object proxy(obj);
+    jobject global = proxy.nativeppGetJObjectGlobal(env);
+    NativeppJObjectLocal sameObject(obj.getJObject(), 0, env);
+    proxy.nativeppGetMonitor()->getJavaMonitor(env);
+    JNICallCounter counter;
+    proxy.nativeppAssign(sameObject);
+    EXPECT_EQ(global, proxy.nativeppGetJObjectGlobal(env));
+    EXPECT_EQ(0, counter.calls("NewGlobalRef") + counter.calls("DeleteGlobalRef"));
+}
+
+TEST_F(NativeppObjects, ReassigningReleasesTheOldReference) {
+    NativeppJObjectLocal first = newObject(env, "java/lang/Object");
+    NativeppJObjectLocal second = newObject(env, "java/lang/Object");
+    Object proxy(first);
+    proxy.nativeppGetMonitor()->getJavaMonitor(env);
+    const int withFirst = NativeppJObjectWrapper::liveGlobalReferences();
+    proxy.nativeppAssign(second);
+    EXPECT_TRUE(bound(proxy, second.getJObject()));
+    EXPECT_EQ(withFirst, NativeppJObjectWrapper::liveGlobalReferences());
+    proxy.nativeppAssign(NativeppJObjectLocal());
+    EXPECT_EQ(nullptr, proxy.nativeppGetJObjectGlobal(env));
+    EXPECT_EQ(withFirst - 1, NativeppJObjectWrapper::liveGlobalReferences());
+}
+
+TEST_F(NativeppObjects, ReferenceProxiesCompareByIdentity) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    NativeppJObjectLocal other = newObject(env, "java/lang/Object");
+    Object a(obj);
+    Object b(obj);
+    Object c(other);
+    Object empty1;
+    Object empty2;
+    EXPECT_TRUE(a == b);
+    EXPECT_FALSE(a != b);
+    EXPECT_TRUE(a != c);
+    EXPECT_TRUE(empty1 == empty2);
+    EXPECT_TRUE(empty1 == static_cast<Object*>(nullptr));
+    EXPECT_FALSE(a == empty1);
+    jobject local = env->NewLocalRef(obj.getJObject());
+    JNICallCounter counter;
+    EXPECT_TRUE(a == local);
+    // Compared through a holder that adopted it: the caller's local reference is gone.
+    EXPECT_EQ(1, counter.localDeletionsOf(local));
+}
+
+TEST_F(NativeppObjects, AnInstanceProxyIsNotAReference) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    Object instance(obj, _nativeppNewInstanceParamDiscriminator);
+    Object reference(obj);
+    EXPECT_EQ("Object is not a reference", nativeppMessageOf([&] { instance.nativeppEqualRef(&reference); }));
+    EXPECT_EQ("Object is not a reference", nativeppMessageOf([&] { instance.nativeppAssign(obj); }));
+    EXPECT_EQ("Object is not a reference", nativeppMessageOf([&] { instance.instanceof(nullptr, env); }));
+    EXPECT_TRUE(reference == instance);
+}
+
+TEST_F(NativeppObjects, AReferenceMadeFromAHeapInstanceConsumesIt) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    bool destroyed = false;
+    Object reference(new TrackedObject(obj, &destroyed));
+    EXPECT_TRUE(destroyed);
+    EXPECT_TRUE(bound(reference, obj.getJObject()));
+}
+
+TEST_F(NativeppObjects, AReferenceMadeFromAReferenceSharesTheObjectWithItsOwnReference) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    Object first(obj);
+    Object second(first);
+    Object third(&first);
+    EXPECT_TRUE(bound(first, obj.getJObject()));
+    EXPECT_TRUE(bound(second, obj.getJObject()));
+    EXPECT_TRUE(bound(third, obj.getJObject()));
+    EXPECT_NE(first.nativeppGetJObjectGlobal(env), second.nativeppGetJObjectGlobal(env));
+    EXPECT_NE(first.nativeppGetJObjectGlobal(env), third.nativeppGetJObjectGlobal(env));
+    EXPECT_NE(second.nativeppGetJObjectGlobal(env), third.nativeppGetJObjectGlobal(env));
+}
+
+TEST_F(NativeppObjects, AReferenceMarkedMustBeDeletedIsConsumedByAssignment) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    bool destroyed = false;
+    struct TrackedReference : Object {
+        TrackedReference(const NativeppJObjectLocal& o, bool* flag) : Object(o), flag(flag) {}
+        ~TrackedReference() override { *flag = true; }
+        bool* flag;
+    };
+    auto* temporary = new TrackedReference(obj, &destroyed);
+    Object kept(obj);
+    Object target;
+    target = temporary;
+    EXPECT_FALSE(destroyed);
+    temporary->nativeppSetMustBeDeleted(1, env);
+    EXPECT_TRUE(temporary->nativeppMustBeDeleted(env));
+    target = temporary;
+    EXPECT_TRUE(destroyed);
+    EXPECT_TRUE(target == kept);
+}
+
+TEST_F(NativeppObjects, AnUninitialisedProxyBehavesAsAnEmptyReference) {
+    Object proxy;
+    EXPECT_EQ(nullptr, proxy.nativeppGetJObjectGlobal(env));
+    EXPECT_FALSE(proxy.nativeppMustBeDeleted(env));
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    proxy.nativeppAssign(obj);
+    EXPECT_TRUE(bound(proxy, obj.getJObject()));
+    EXPECT_EQ("INTERNAL ERROR, unexpected pointer not null", nativeppMessageOf([&] { proxy.nativeppInitObjectReference(); }));
+}
+
+TEST_F(NativeppObjects, LocalReferencesHandedOutBelongToTheCaller) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    Object proxy(obj);
+    jobject global = NativeppObjectHelper::getJObjectGlobal(proxy);
+    EXPECT_EQ(JNIGlobalRefType, env->GetObjectRefType(global));
+    jobject local = NativeppObjectHelper::getJObjectLocal(proxy);
+    EXPECT_EQ(JNILocalRefType, env->GetObjectRefType(local));
+    EXPECT_TRUE(env->IsSameObject(local, obj.getJObject()));
+    env->DeleteLocalRef(local);
+    NativeppJObjectLocal wrapped = NativeppObjectHelper::getJObjectLocalWrapper(proxy);
+    EXPECT_TRUE(env->IsSameObject(wrapped.getJObject(), obj.getJObject()));
+    Object empty;
+    EXPECT_EQ(nullptr, NativeppObjectHelper::getJObjectLocal(empty));
+}
+
+TEST_F(NativeppObjects, InstanceofAndCastFollowTheJavaObject) {
+    String text("abc");
+    jclass stringClass = env->FindClass("java/lang/String");
+    jclass throwableClass = env->FindClass("java/lang/Throwable");
+    EXPECT_TRUE(text.instanceof(stringClass));
+    EXPECT_FALSE(text.instanceof(throwableClass));
+    EXPECT_FALSE(String().instanceof(stringClass));
+    Object asObject = Object::cast$(&text);
+    String back = String::cast$(asObject);
+    EXPECT_EQ("abc", static_cast<std::string>(back));
+    EXPECT_TRUE(asObject == static_cast<Object&>(back));
+    env->DeleteLocalRef(stringClass);
+    env->DeleteLocalRef(throwableClass);
+}
+
+TEST_F(NativeppObjects, AJavaConstructorProxyMakesANewInstance) {
+    Object made(_nativeppNewInstanceParamDiscriminator);
+    EXPECT_EQ("java/lang/Object", classNameOf(env, made.nativeppGetJObjectGlobal(env)));
+    EXPECT_TRUE(made.nativeppMustBeDeleted(env));
+}
