@@ -83,13 +83,7 @@ TEST_F(NativeppClasses, ThreadsRacingForTheClassReferenceShareOneAndLeakNone) {
         {
             NativeppClass descriptor("java/util/HashMap", "Ljava/util/HashMap;");
             NativeppJClassGlobal* seen[4] = {};
-            std::vector<std::thread> threads;
-            for (int i = 0; i < 4; ++i) {
-                threads.emplace_back([&, i] { seen[i] = descriptor.getJClass(NativeppJVM::getJNIEnv()); });
-            }
-            for (auto& thread : threads) {
-                thread.join();
-            }
+            runTogether(4, [&](int i) { seen[i] = descriptor.getJClass(NativeppJVM::getJNIEnv()); });
             EXPECT_EQ(1u, std::set<NativeppJClassGlobal*>(seen, seen + 4).size());
             EXPECT_EQ(globalReferencesBefore + 1, NativeppJObjectWrapper::liveGlobalReferences());
         }

@@ -29,24 +29,6 @@ namespace {
 
 class NativeppMonitors : public NativeppTest {};
 
-// Starts the threads together, so that they really race for the first use.
-template <typename Body>
-void runTogether(int threads, Body body) {
-    std::atomic<int> waiting{threads};
-    std::vector<std::thread> running;
-    for (int i = 0; i < threads; ++i) {
-        running.emplace_back([&, i] {
-            for (--waiting; waiting > 0;) {
-                std::this_thread::yield();
-            }
-            body(i);
-        });
-    }
-    for (auto& thread : running) {
-        thread.join();
-    }
-}
-
 // The name of the Java exception class that a proxy thrown by operation is bound to.
 template <typename Operation>
 std::string mappedExceptionOf(JNIEnv* env, Operation operation) {

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <jni.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "nativepp/NativeppException.h"
 #include "nativepp/NativeppJObjectLocal.h"
@@ -31,6 +34,24 @@ nativepp::NativeppJObjectLocal newInteger(JNIEnv* env, int value);
 std::string classNameOf(JNIEnv* env, jobject obj);
 // java.lang.Thread.holdsLock(obj) for the calling thread.
 bool holdsLock(JNIEnv* env, jobject obj);
+
+// Runs body(i) on threads 0 .. threads-1, started together so that they really race.
+template <typename Body>
+void runTogether(int threads, Body body) {
+    std::atomic<int> waiting{threads};
+    std::vector<std::thread> running;
+    for (int i = 0; i < threads; ++i) {
+        running.emplace_back([&, i] {
+            for (--waiting; waiting > 0;) {
+                std::this_thread::yield();
+            }
+            body(i);
+        });
+    }
+    for (auto& thread : running) {
+        thread.join();
+    }
+}
 
 // Runs operation and returns the message of the NativeppException it raised.
 template <typename Operation>
