@@ -193,6 +193,26 @@ TEST_F(NativeppClasses, AnArrayDescriptorResolvesItsElementDescriptor) {
     EXPECT_EQ("Class not found: com/drovantel/Unknown", nativeppMessageOf([] { orphanArrayClass.getArrayClassElement(); }));
 }
 
+TEST_F(NativeppClasses, ThreadsRacingOnAFreshDescriptorShareItsTablesAndElementDescriptor) {
+    for (int round = 0; round < 20; ++round) {
+        // Same name as a registered descriptor, so that this one stays out of the registry.
+        NativeppTObjectClass<java::lang::Object> descriptor("[Ljava/lang/Throwable;", "[Ljava/lang/Throwable;", 1, 1,
+                                                            1, "java/lang/Throwable");
+        jmethodID* methods[4] = {};
+        jfieldID* fields[4] = {};
+        NativeppObjectClass* elements[4] = {};
+        runTogether(4, [&](int i) {
+            methods[i] = descriptor.getMethodIDArray();
+            fields[i] = descriptor.getFieldIDArray();
+            elements[i] = descriptor.getArrayClassElement();
+        });
+        EXPECT_EQ(1u, std::set<jmethodID*>(methods, methods + 4).size());
+        EXPECT_EQ(1u, std::set<jfieldID*>(fields, fields + 4).size());
+        EXPECT_EQ(std::set<NativeppObjectClass*>{&java::lang::Throwable::nativeppClass},
+                  std::set<NativeppObjectClass*>(elements, elements + 4));
+    }
+}
+
 TEST_F(NativeppClasses, IsInstanceOfFollowsTheJavaHierarchy) {
     NativeppJObjectLocal string(env->NewStringUTF("s"), env);
     EXPECT_TRUE(java::lang::String::nativeppClass.isInstanceOf(string, env));

@@ -179,6 +179,14 @@ TEST_F(NativeppObjects, AnUninitialisedProxyBehavesAsAnEmptyReference) {
     EXPECT_EQ("INTERNAL ERROR, unexpected pointer not null", nativeppMessageOf([&] { proxy.nativeppInitObjectReference(); }));
 }
 
+TEST_F(NativeppObjects, AProxyMadeFromANullPointerIsAnEmptyReference) {
+    Object fromNull(static_cast<Object*>(nullptr));
+    EXPECT_EQ(nullptr, fromNull.nativeppGetJObjectGlobal(env));
+    EXPECT_FALSE(fromNull.nativeppMustBeDeleted(env));
+    String cast = String::cast$(static_cast<Object*>(nullptr));
+    EXPECT_EQ(nullptr, cast.nativeppGetJObjectGlobal(env));
+}
+
 TEST_F(NativeppObjects, LocalReferencesHandedOutBelongToTheCaller) {
     NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
     Object proxy(obj);
