@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "java/lang/Object.h"
 #include "java/lang/RuntimeException.h"
@@ -215,6 +216,14 @@ TEST_F(NativeppObjects, InstanceofAndCastFollowTheJavaObject) {
     EXPECT_TRUE(asObject == static_cast<Object&>(back));
     env->DeleteLocalRef(stringClass);
     env->DeleteLocalRef(throwableClass);
+}
+
+TEST_F(NativeppObjects, AProxyReleasesItsReferencesOnAThreadTheVMDoesNotKnowYet) {
+    auto* proxy = new Object(_nativeppNewInstanceParamDiscriminator);
+    proxy->nativeppGetMonitor()->getJavaMonitor(env);
+    EXPECT_EQ(globalReferencesBefore + 2, NativeppJObjectWrapper::liveGlobalReferences());
+    std::thread([proxy] { delete proxy; }).join();
+    EXPECT_EQ(globalReferencesBefore, NativeppJObjectWrapper::liveGlobalReferences());
 }
 
 TEST_F(NativeppObjects, AJavaConstructorProxyMakesANewInstance) {
