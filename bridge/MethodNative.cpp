@@ -1,0 +1,64 @@
+// Symbol lookup and the natives that call a native function with a prepared block of
+// argument words, one per Java result type.
+#include "bridge/MethodNative.h"
+
+#include <cxxabi.h>
+#include <dlfcn.h>
+
+#include "bridge/NativeAddress.h"
+#include "bridge/StringUTFChars.h"
+#include "bridge/asm_dispatch.h"
+
+void callGeneric(JNIEnv*, jlong address, int returnType, jvalue* result, jlong argsAddress,
+                 int callingConvention, jlong argsSize) {
+    try {
+        // Sizes, like addresses, count by their low 32 bits.
+        asm_dispatch(fromJavaAddress(address), static_cast<int>(argsSize), fromJavaAddress(argsAddress),
+                     returnType, result, callingConvention);
+    } catch (abi::__forced_unwind&) {
+        throw;  // thread cancellation must keep unwinding, or the C library aborts
+    } catch (...) {
+        // Nothing native may cross into the virtual machine.
+    }
+}
+
+extern "C" {
+
+JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_find(JNIEnv* env, jclass,
+                                                                                 jlong handle, jstring name) {
+    StringUTFChars symbol(env, name);
+    if (symbol.get() == nullptr) {
+        return 0;
+    }
+    return toJavaAddress(dlsym(fromJavaAddress(handle), symbol.get()));
+}
+
+JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_callVoid(
+    JNIEnv* env, jclass, jlong address, jint callingConvention, jlong argsAddress, jlong argsSize) {
+    jvalue unused;
+    callGeneric(env, address, TARVELO_RESULT_VOID, &unused, argsAddress, callingConvention, argsSize);
+}
+
+// The jvalue member of each type is the narrowing: reading z, b, c or s of a stored 32-bit
+// word takes its low 8 or 16 bits, unsigned for boolean and char, signed for byte and
+// short. It starts zeroed so that a call ended by a discarded exception returns 0.
+#define TARVELO_CALL(Name, type, kind, member)                                                           \
+    JNIEXPORT type JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_call##Name(             \
+        JNIEnv* env, jclass, jlong address, jint callingConvention, jlong argsAddress, jlong argsSize) { \
+        jvalue result{};                                                                                 \
+        callGeneric(env, address, kind, &result, argsAddress, callingConvention, argsSize);             \
+        return result.member;                                                                            \
+    }
+
+TARVELO_CALL(Boolean, jboolean, TARVELO_RESULT_BOOLEAN, z)
+TARVELO_CALL(Byte, jbyte, TARVELO_RESULT_BYTE, b)
+TARVELO_CALL(Char, jchar, TARVELO_RESULT_CHAR, c)
+TARVELO_CALL(Short, jshort, TARVELO_RESULT_SHORT, s)
+TARVELO_CALL(Int, jint, TARVELO_RESULT_INT, i)
+TARVELO_CALL(Long, jlong, TARVELO_RESULT_LONG, j)
+TARVELO_CALL(Float, jfloat, TARVELO_RESULT_FLOAT, f)
+TARVELO_CALL(Double, jdouble, TARVELO_RESULT_DOUBLE, d)
+
+#undef TARVELO_CALL
+
+}  // extern "C"

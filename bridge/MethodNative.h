@@ -1,0 +1,13 @@
+#ifndef BRIDGE_METHODNATIVE_H
+#define BRIDGE_METHODNATIVE_H
+
+#include <jni.h>
+
+// Calls the function at address with the argsSize bytes at argsAddress as its stack
+// arguments under callingConvention (0 cdecl, otherwise stdcall), and stores its result
+// as returnType says. An exception escaping the function is discarded here, so it never
+// crosses into the virtual machine; result then keeps what it held. env is not used.
+void callGeneric(JNIEnv* env, jlong address, int returnType, jvalue* result, jlong argsAddress,
+                 int callingConvention, jlong argsSize);
+
+#endif

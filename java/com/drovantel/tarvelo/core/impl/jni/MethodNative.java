@@ -1,0 +1,23 @@
+package com.drovantel.tarvelo.core.impl.jni;
+
+/**
+ * Finds exported functions and calls native function pointers. The argsSize bytes at
+ * argsAddress are the function's stack arguments, first argument at the lowest address;
+ * callingConvention is 0 for cdecl and any other value for stdcall.
+ */
+public final class MethodNative {
+    private MethodNative() {}
+
+    /** The address of the exported symbol name in a loaded library, or 0 when it is missing. */
+    public static native long find(long handle, String name);
+
+    public static native void callVoid(long address, int callingConvention, long argsAddress, long argsSize);
+    public static native boolean callBoolean(long address, int callingConvention, long argsAddress, long argsSize);
+    public static native byte callByte(long address, int callingConvention, long argsAddress, long argsSize);
+    public static native char callChar(long address, int callingConvention, long argsAddress, long argsSize);
+    public static native short callShort(long address, int callingConvention, long argsAddress, long argsSize);
+    public static native int callInt(long address, int callingConvention, long argsAddress, long argsSize);
+    public static native long callLong(long address, int callingConvention, long argsAddress, long argsSize);
+    public static native float callFloat(long address, int callingConvention, long argsAddress, long argsSize);
+    public static native double callDouble(long address, int callingConvention, long argsAddress, long argsSize);
+}
