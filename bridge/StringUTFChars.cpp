@@ -1,14 +1,14 @@
 #include "bridge/StringUTFChars.h"
 
+#include "bridge/LocalReference.h"
+
 namespace {
 
 void raiseNullPointer(JNIEnv* env) {
-    jclass type = env->FindClass("java/lang/NullPointerException");
-    if (type == nullptr) {
-        return;  // NoClassDefFoundError stays pending
+    LocalReference<jclass> type(env, env->FindClass("java/lang/NullPointerException"));
+    if (!type.isNull()) {  // otherwise NoClassDefFoundError stays pending
+        env->ThrowNew(type.get(), "string argument is null");
     }
-    env->ThrowNew(type, "string argument is null");
-    env->DeleteLocalRef(type);
 }
 
 }  // namespace
