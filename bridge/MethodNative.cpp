@@ -12,9 +12,8 @@
 void callGeneric(JNIEnv*, jlong address, int returnType, jvalue* result, jlong argsAddress,
                  int callingConvention, jlong argsSize) {
     try {
-        // Sizes, like addresses, count by their low 32 bits.
-        asm_dispatch(fromJavaAddress(address), static_cast<int>(argsSize), fromJavaAddress(argsAddress),
-                     returnType, result, callingConvention);
+        asm_dispatch(fromJavaAddress(address), static_cast<int>(lowByteCount(argsSize)),
+                     fromJavaAddress(argsAddress), returnType, result, callingConvention);
     } catch (abi::__forced_unwind&) {
         throw;  // thread cancellation must keep unwinding, or the C library aborts
     } catch (...) {

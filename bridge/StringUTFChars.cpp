@@ -1,22 +1,11 @@
 #include "bridge/StringUTFChars.h"
 
-#include "bridge/LocalReference.h"
-
-namespace {
-
-void raiseNullPointer(JNIEnv* env) {
-    LocalReference<jclass> type(env, env->FindClass("java/lang/NullPointerException"));
-    if (!type.isNull()) {  // otherwise NoClassDefFoundError stays pending
-        env->ThrowNew(type.get(), "string argument is null");
-    }
-}
-
-}  // namespace
+#include "bridge/JavaExceptions.h"
 
 StringUTFChars::StringUTFChars(JNIEnv* env, jstring string)
     : m_env(env), m_string(string), m_chars(nullptr) {
     if (string == nullptr) {
-        raiseNullPointer(env);
+        ThrowByName(env, "java/lang/NullPointerException", "string argument is null");
         return;
     }
     // Null only when the copy could not be allocated, with OutOfMemoryError pending.
