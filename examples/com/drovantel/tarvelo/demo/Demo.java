@@ -8,6 +8,7 @@ public final class Demo {
         System.loadLibrary("tarvelo");
         PlatformFacts.show();
         NativeMemory.show();
+        NativeCalls.show();
     }
 
     static void heading(String title) {
