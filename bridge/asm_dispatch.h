@@ -26,7 +26,8 @@ extern "C" {
 
 // Pushes the argsSize bytes at argsAddress as the callee's stack arguments, calls
 // function, and stores its result into *result as returnType says (nothing for
-// TARVELO_RESULT_VOID). EBX, ESI, EDI, EBP, ESP, EAX, ECX and EDX are as before on return.
+// TARVELO_RESULT_VOID). ESP, EBP, ESI, EAX, ECX and EDX are as before on return; EBX and
+// EDI too, as long as the callee keeps them as the ABI requires.
 void asm_dispatch(void* function, int argsSize, const void* argsAddress, int returnType,
                   jvalue* result, int callingConvention);
 
