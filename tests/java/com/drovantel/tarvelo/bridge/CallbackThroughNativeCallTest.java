@@ -1,0 +1,197 @@
+package com.drovantel.tarvelo.bridge;
+
+import static com.drovantel.tarvelo.bridge.CallFixtures.CDECL;
+import static com.drovantel.tarvelo.bridge.CallFixtures.STDCALL;
+import static org.junit.jupiter.api.Assertions.assertArrayEquals;
+import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertNotEquals;
+import static org.junit.jupiter.api.Assertions.assertSame;
+import static org.junit.jupiter.api.Assertions.assertThrows;
+import static org.junit.jupiter.api.Assertions.assertTrue;
+
+import com.drovantel.tarvelo.core.impl.jni.BufferNative;
+import com.drovantel.tarvelo.core.impl.jni.CallbackStateManagerNative;
+import com.drovantel.tarvelo.core.impl.jni.DynamicLibraryNative;
+import com.drovantel.tarvelo.core.impl.jni.MethodNative;
+import java.util.Arrays;
+import java.util.Collections;
+import java.util.stream.Stream;
+import org.junit.jupiter.api.AfterEach;
+import org.junit.jupiter.api.BeforeAll;
+import org.junit.jupiter.api.Test;
+import org.junit.jupiter.params.ParameterizedTest;
+import org.junit.jupiter.params.provider.Arguments;
+import org.junit.jupiter.params.provider.MethodSource;
+import org.junit.jupiter.params.provider.ValueSource;
+
+/**
+ * The whole round trip: Java calls a native function through the dispatch natives, the
+ * function calls an entry point, the entry point calls the Java callback, and the result
+ * travels back through both.
+ */
+class CallbackThroughNativeCallTest {
+    private static final int VOID = 1, BOOLEAN = 2, BYTE = 3, CHAR = 4, SHORT = 5, INT = 6, LONG = 7,
+            FLOAT = 8, DOUBLE = 9, POINTER = 10;
+    private static final String[] ENTRY_POINTS = {null, "onCallVoid", "onCallBoolean", "onCallByte",
+            "onCallChar", "onCallShort", "onCallInt", "onCallLong", "onCallFloat", "onCallDouble", "onCallPointer"};
+    /** The callback's argument block: an address at or above 2^31, which the bridge never reads. */
+    private static final long BLOCK = 0x80001234L;
+
+    private static long tarvelo;
+
+    private final RecordingCallbacks callbacks = new RecordingCallbacks();
+    private long handle;
+
+    @BeforeAll
+    static void load() {
+        CallFixtures.library();
+        // Already loaded by the virtual machine, so the loader finds it by its name.
+        tarvelo = DynamicLibraryNative.load("libtarvelo.so", "libtarvelo.so");
+        assertNotEquals(0L, tarvelo);
+    }
+
+    @AfterEach
+    void unregister() {
+        CallbackStateManagerNative.unregisterInDLL(handle);
+    }
+
+    /**
+     * Calls {@code function} with the words (handle, BLOCK) through the call native that keeps
+     * every bit of the result kind of {@code typeIndex}; the registers as one long, as
+     * CallbackTest's table gives them.
+     */
+    private long callShowingRegisters(long function, int callingConvention, int typeIndex) {
+        try (ArgumentBlock args = ArgumentBlock.of((int) handle, (int) BLOCK)) {
+            switch (typeIndex) {
+                case VOID:
+                    MethodNative.callVoid(function, callingConvention, args.address, args.size());
+                    return 0;
+                case LONG:
+                    return MethodNative.callLong(function, callingConvention, args.address, args.size());
+                case FLOAT:
+                    return Float.floatToRawIntBits(MethodNative.callFloat(function, callingConvention, args.address,
+                            args.size())) & 0xFFFFFFFFL;
+                case DOUBLE:
+                    return Double.doubleToRawLongBits(MethodNative.callDouble(function, callingConvention,
+                            args.address, args.size()));
+                default:
+                    return MethodNative.callInt(function, callingConvention, args.address, args.size()) & 0xFFFFFFFFL;
+            }
+        }
+    }
+
+    /** The cdecl fixture function that passes its two words on to the entry point of typeIndex. */
+    private static long forwarder(int typeIndex) {
+        return CallFixtures.address("forward_" + ENTRY_POINTS[typeIndex]);
+    }
+
+    @ParameterizedTest(name = "type {0}: Java answers {1}, registers hold {2}")
+    @MethodSource("com.drovantel.tarvelo.bridge.CallbackTest#results")
+    void resultTravelsBackThroughANativeFunction(int typeIndex, long answer, long registers) {
+        handle = callbacks.register(typeIndex);
+        callbacks.answer = answer;
+        assertEquals(registers, callShowingRegisters(forwarder(typeIndex), CDECL, typeIndex));
+        assertEquals(1, callbacks.calls.get());
+        assertEquals((long) (int) BLOCK, callbacks.lastArgs, "block address widened by sign extension");
+    }
+
+    @ParameterizedTest(name = "type {0}: Java answers {1}, registers hold {2}")
+    @MethodSource("com.drovantel.tarvelo.bridge.CallbackTest#results")
+    void entryPointCalledDirectlyAsAStdcallFunction(int typeIndex, long answer, long registers) {
+        handle = callbacks.register(typeIndex);
+        callbacks.answer = answer;
+        long entryPoint = MethodNative.find(tarvelo, ENTRY_POINTS[typeIndex]);
+        assertEquals(registers, callShowingRegisters(entryPoint, STDCALL, typeIndex));
+        assertEquals(1, callbacks.calls.get());
+    }
+
+    static Stream<Arguments> typedResults() {
+        return Stream.of(
+                Arguments.of(BOOLEAN, 1L, true),
+                Arguments.of(BYTE, -1L, (byte) -1),
+                Arguments.of(CHAR, 0xFFFFL, (char) 65535),
+                Arguments.of(SHORT, 0x8000L, (short) -32768),
+                Arguments.of(INT, -7L, -7),
+                Arguments.of(LONG, 0x8000000100000002L, 0x8000000100000002L),
+                Arguments.of(FLOAT, (long) Float.floatToRawIntBits(1.5f), 1.5f),
+                Arguments.of(DOUBLE, Double.doubleToRawLongBits(0.1), 0.1));
+    }
+
+    @ParameterizedTest(name = "type {0}: Java answers {1}, the call native returns {2}")
+    @MethodSource("typedResults")
+    void callNativeOfTheSameTypeReturnsTheJavaValue(int typeIndex, long answer, Object expected) {
+        handle = callbacks.register(typeIndex);
+        callbacks.answer = answer;
+        long function = forwarder(typeIndex);
+        try (ArgumentBlock args = ArgumentBlock.of((int) handle, (int) BLOCK)) {
+            long a = args.address;
+            long n = args.size();
+            Object result = switch (typeIndex) {
+                case BOOLEAN -> MethodNative.callBoolean(function, CDECL, a, n);
+                case BYTE -> MethodNative.callByte(function, CDECL, a, n);
+                case CHAR -> MethodNative.callChar(function, CDECL, a, n);
+                case SHORT -> MethodNative.callShort(function, CDECL, a, n);
+                case INT -> MethodNative.callInt(function, CDECL, a, n);
+                case LONG -> MethodNative.callLong(function, CDECL, a, n);
+                case FLOAT -> MethodNative.callFloat(function, CDECL, a, n);
+                default -> MethodNative.callDouble(function, CDECL, a, n);
+            };
+            assertEquals(expected, result);
+        }
+    }
+
+    @ParameterizedTest
+    @ValueSource(ints = {VOID, BOOLEAN, BYTE, CHAR, SHORT, INT, LONG, FLOAT, DOUBLE, POINTER})
+    void exceptionOfTheCallbackReachesTheJavaCallerOfTheCallNative(int typeIndex) {
+        handle = callbacks.register(typeIndex);
+        callbacks.failure = new IllegalStateException("thrown by the callback");
+        IllegalStateException thrown = assertThrows(IllegalStateException.class,
+                () -> callShowingRegisters(forwarder(typeIndex), CDECL, typeIndex));
+        assertSame(callbacks.failure, thrown);
+    }
+
+    @Test
+    void libcQsortSortsWithAJavaComparator() {
+        int[] values = {42, -7, 1_000_000, 0, 13, Integer.MIN_VALUE, 13, 99, Integer.MAX_VALUE, -1};
+        long array = BufferNative.malloc(4L * values.length, true);
+        BufferNative.setIntArray(array, 0, values, 0, values.length);
+        // Descending, so that the order can only have come from the Java comparator.
+        callbacks.intAnswer = args -> Integer.compare(elementAt(BufferNative.getInt(args, 4)),
+                elementAt(BufferNative.getInt(args, 0)));
+        handle = callbacks.register(INT);
+        try (ArgumentBlock bind = ArgumentBlock.of((int) handle);
+                ArgumentBlock sort = ArgumentBlock.of((int) array, values.length, 4,
+                        (int) CallFixtures.address("compareThroughJava"))) {
+            MethodNative.callVoid(CallFixtures.address("bindComparator"), CDECL, bind.address, bind.size());
+            long libc = DynamicLibraryNative.load("libc.so.6", "libc.so.6");
+            MethodNative.callVoid(MethodNative.find(libc, "qsort"), CDECL, sort.address, sort.size());
+            DynamicLibraryNative.free(libc);
+        }
+        int[] sorted = new int[values.length];
+        BufferNative.getIntArray(array, 0, sorted, 0, sorted.length);
+        BufferNative.free(array, true);
+        Integer[] expected = Arrays.stream(values).boxed().sorted(Collections.reverseOrder()).toArray(Integer[]::new);
+        assertArrayEquals(Arrays.stream(expected).mapToInt(Integer::intValue).toArray(), sorted);
+        assertTrue(callbacks.calls.get() >= values.length - 1, "qsort compared through Java");
+    }
+
+    /** The int that the element pointer {@code address} points to. */
+    private static int elementAt(int address) {
+        return BufferNative.getInt(address, 0);
+    }
+
+    @Test
+    void libraryLookupThroughTheDispatchNativesAnswersAll64Bits() {
+        LibrarySelfRegistrationTest.Library library = new LibrarySelfRegistrationTest.Library();
+        library.registerSelf("fixtures");
+        long name = ArgumentBlock.newCString("wide");
+        try (ArgumentBlock args = ArgumentBlock.of((int) name)) {
+            long lookup = MethodNative.find(tarvelo, "findExportedMethodAddress");
+            assertEquals(0x8000000180000002L, MethodNative.callLong(lookup, STDCALL, args.address, args.size()));
+            assertEquals("wide", library.lastName);
+        } finally {
+            BufferNative.free(name, false);
+            library.unregisterSelf();
+        }
+    }
+}
