@@ -9,6 +9,7 @@ public final class Demo {
         PlatformFacts.show();
         NativeMemory.show();
         NativeCalls.show();
+        Callbacks.show();
     }
 
     static void heading(String title) {
