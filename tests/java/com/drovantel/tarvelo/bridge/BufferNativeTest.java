@@ -57,32 +57,31 @@ class BufferNativeTest {
         }
     }
 
-    /** One primitive type's setter and getter, a sample value and its little-endian bytes. */
-    interface Scalar {
-        void set(long address, long offset, Object value);
-        Object get(long address, long offset);
+    interface Setter { void set(long address, long offset, Object value); }
+    interface Getter { Object get(long address, long offset); }
+
+    /** One primitive type's setter and getter. */
+    record Scalar(Setter setter, Getter getter) {
+        void set(long address, long offset, Object value) {
+            setter.set(address, offset, value);
+        }
+
+        Object get(long address, long offset) {
+            return getter.get(address, offset);
+        }
     }
 
+    /** Each type's accessors, a sample value and its little-endian bytes. */
     static Stream<Arguments> scalars() {
         return Stream.of(
-                Arguments.of("boolean", sc((a, o, v) -> setBoolean(a, o, (Boolean) v), (a, o) -> getBoolean(a, o)), true, le(b -> b.put((byte) 1))),
-                Arguments.of("byte", sc((a, o, v) -> setByte(a, o, (Byte) v), (a, o) -> getByte(a, o)), (byte) -99, le(b -> b.put((byte) -99))),
-                Arguments.of("char", sc((a, o, v) -> setChar(a, o, (Character) v), (a, o) -> getChar(a, o)), '\uBEEF', le(b -> b.putChar('\uBEEF'))),
-                Arguments.of("short", sc((a, o, v) -> setShort(a, o, (Short) v), (a, o) -> getShort(a, o)), (short) -12345, le(b -> b.putShort((short) -12345))),
-                Arguments.of("int", sc((a, o, v) -> setInt(a, o, (Integer) v), (a, o) -> getInt(a, o)), 0x12345678, le(b -> b.putInt(0x12345678))),
-                Arguments.of("long", sc((a, o, v) -> setLong(a, o, (Long) v), (a, o) -> getLong(a, o)), 0x0123456789ABCDEFL, le(b -> b.putLong(0x0123456789ABCDEFL))),
-                Arguments.of("float", sc((a, o, v) -> setFloat(a, o, (Float) v), (a, o) -> getFloat(a, o)), -1.5e-3f, le(b -> b.putFloat(-1.5e-3f))),
-                Arguments.of("double", sc((a, o, v) -> setDouble(a, o, (Double) v), (a, o) -> getDouble(a, o)), Math.PI, le(b -> b.putDouble(Math.PI))));
-    }
-
-    interface Setter { void set(long a, long o, Object v); }
-    interface Getter { Object get(long a, long o); }
-
-    static Scalar sc(Setter setter, Getter getter) {
-        return new Scalar() {
-            public void set(long a, long o, Object v) { setter.set(a, o, v); }
-            public Object get(long a, long o) { return getter.get(a, o); }
-        };
+                Arguments.of("boolean", new Scalar((a, o, v) -> setBoolean(a, o, (Boolean) v), (a, o) -> getBoolean(a, o)), true, le(b -> b.put((byte) 1))),
+                Arguments.of("byte", new Scalar((a, o, v) -> setByte(a, o, (Byte) v), (a, o) -> getByte(a, o)), (byte) -99, le(b -> b.put((byte) -99))),
+                Arguments.of("char", new Scalar((a, o, v) -> setChar(a, o, (Character) v), (a, o) -> getChar(a, o)), '\uBEEF', le(b -> b.putChar('\uBEEF'))),
+                Arguments.of("short", new Scalar((a, o, v) -> setShort(a, o, (Short) v), (a, o) -> getShort(a, o)), (short) -12345, le(b -> b.putShort((short) -12345))),
+                Arguments.of("int", new Scalar((a, o, v) -> setInt(a, o, (Integer) v), (a, o) -> getInt(a, o)), 0x12345678, le(b -> b.putInt(0x12345678))),
+                Arguments.of("long", new Scalar((a, o, v) -> setLong(a, o, (Long) v), (a, o) -> getLong(a, o)), 0x0123456789ABCDEFL, le(b -> b.putLong(0x0123456789ABCDEFL))),
+                Arguments.of("float", new Scalar((a, o, v) -> setFloat(a, o, (Float) v), (a, o) -> getFloat(a, o)), -1.5e-3f, le(b -> b.putFloat(-1.5e-3f))),
+                Arguments.of("double", new Scalar((a, o, v) -> setDouble(a, o, (Double) v), (a, o) -> getDouble(a, o)), Math.PI, le(b -> b.putDouble(Math.PI))));
     }
 
     static byte[] le(Consumer<ByteBuffer> put) {
@@ -331,19 +330,20 @@ class BufferNativeTest {
         }
     }
 
-    @ParameterizedTest
-    @ValueSource(ints = {-4, -1, 1, 4, 15})
-    void copyFromOverlappingRangesCopiesAsIfThroughABuffer(int shift) {
-        long address = block(64);
-        byte[] original = new byte[64];
-        for (int i = 0; i < 64; i++) {
-            original[i] = (byte) (i + 1);
+    @ParameterizedTest(name = "shift {0}, {1} bytes")
+    @CsvSource({"-4, 32", "-1, 32", "1, 32", "4, 32", "15, 32", "-1, 3000", "1, 3000", "64, 3000"})
+    void copyFromOverlappingRangesCopiesAsIfThroughABuffer(int shift, int length) {
+        int size = length + 256;
+        long address = block(size);
+        byte[] original = new byte[size];
+        for (int i = 0; i < size; i++) {
+            original[i] = (byte) (i * 31 + 1);
         }
-        setByteArray(address, 0, original, 0, 64);
-        copyFrom(address, 16 + shift, address + 16, 32);
+        setByteArray(address, 0, original, 0, size);
+        copyFrom(address, 100 + shift, address + 100, length);
         byte[] expected = original.clone();
-        System.arraycopy(original, 16, expected, 16 + shift, 32);
-        assertArrayEquals(expected, bytes(address, 0, 64));
+        System.arraycopy(original, 100, expected, 100 + shift, length);
+        assertArrayEquals(expected, bytes(address, 0, size));
     }
 
     @Test
