@@ -43,7 +43,7 @@ if [ -n "$host" ]; then
     apt-get install -y -qq --no-install-recommends $host
 fi
 
-i386=$(missing openjdk-17-jre-headless:i386 libgtest-dev:i386)
+i386=$(missing openjdk-17-jre-headless:i386 libgtest-dev:i386 libjna-jni:i386)
 if [ -n "$i386" ]; then
     apt_update
     # shellcheck disable=SC2086
@@ -54,6 +54,18 @@ qemu_major() { qemu-i386 --version 2>/dev/null | sed -n 's/.*version \([0-9]*\).
 if [ "$(qemu_major)" = "" ] || [ "$(qemu_major)" -lt 10 ]; then
     apt_update
     apt-get install -y -qq --no-install-recommends -t bookworm-backports qemu-user
+fi
+
+# JNA, for the benchmarks: the i386 dispatch library comes from libjna-jni:i386 above; the
+# jar is unpacked from libjna-java, because installing that package would pull in the
+# amd64 dispatch library, which conflicts with the i386 one.
+jna_root=/opt/tarvelo-jna
+if [ ! -f "$jna_root/usr/share/java/jna.jar" ]; then
+    apt_update
+    download=$(mktemp -d)
+    (cd "$download" && apt-get download -qq -o APT::Sandbox::User=root libjna-java)
+    dpkg-deb -x "$download"/libjna-java_*.deb "$jna_root"
+    rm -rf "$download"
 fi
 
 echo "setup.sh: ready (qemu-i386 $(qemu_major), $(javac -version 2>&1))"

@@ -1,0 +1,14 @@
+package com.drovantel.tarvelo.bench;
+
+import java.util.function.IntUnaryOperator;
+
+/** Dedicated JNI natives: the floor that every scenario is compared with. */
+final class PlainJni {
+    private PlainJni() {}
+
+    static native int add(int a, int b);
+    static native int getInt(long address);
+    static native void setInt(long address, int value);
+    static native void getIntArray(long address, int[] array);
+    static native int upcallLoop(IntUnaryOperator target, int count);
+}

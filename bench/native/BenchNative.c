@@ -1,0 +1,73 @@
+/* Native side of the benchmarks: the function every downcall calls, the plain JNI floor,
+ * and the loops that call back into Java through the bridge, through JNA and through JNI. */
+#include <jni.h>
+#include <stdint.h>
+
+int add(int a, int b) { return a + b; }
+
+JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_bench_PlainJni_add(JNIEnv* env, jclass type, jint a, jint b) {
+    (void)env;
+    (void)type;
+    return a + b;
+}
+
+/* The bridge's callback entry point. */
+__attribute__((stdcall)) int onCallInt(void* callback, void* args);
+
+/* Calls back `count` times through the bridge; each call gets a block holding its index. */
+int tarvelo_upcall_loop(void* callback, int count) {
+    int sum = 0;
+    for (int i = 0; i < count; ++i) {
+        int32_t block[1] = {i};
+        sum += onCallInt(callback, block);
+    }
+    return sum;
+}
+
+/* Calls back `count` times through a plain C function pointer (a JNA Callback). */
+int jna_upcall_loop(int (*callback)(int), int count) {
+    int sum = 0;
+    for (int i = 0; i < count; ++i) {
+        sum += callback(i);
+    }
+    return sum;
+}
+
+/* The floor for upcalls: the same loop with a cached method ID and CallIntMethod. */
+JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_bench_PlainJni_upcallLoop(
+    JNIEnv* env, jclass type, jobject target, jint count) {
+    (void)type;
+    jclass targetClass = (*env)->GetObjectClass(env, target);
+    jmethodID apply = (*env)->GetMethodID(env, targetClass, "applyAsInt", "(I)I");
+    (*env)->DeleteLocalRef(env, targetClass);
+    if (apply == NULL) {
+        return 0;
+    }
+    jint sum = 0;
+    for (jint i = 0; i < count; ++i) {
+        sum += (*env)->CallIntMethod(env, target, apply, i);
+        if ((*env)->ExceptionCheck(env)) {
+            return 0;
+        }
+    }
+    return sum;
+}
+
+/* Floors for native memory access: what a dedicated JNI native does at best. */
+JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_bench_PlainJni_getInt(JNIEnv* env, jclass type, jlong address) {
+    (void)env;
+    (void)type;
+    return *(const jint*)(intptr_t)address;
+}
+
+JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_bench_PlainJni_setInt(JNIEnv* env, jclass type, jlong address, jint value) {
+    (void)env;
+    (void)type;
+    *(jint*)(intptr_t)address = value;
+}
+
+JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_bench_PlainJni_getIntArray(
+    JNIEnv* env, jclass type, jlong address, jintArray array) {
+    (void)type;
+    (*env)->SetIntArrayRegion(env, array, 0, (*env)->GetArrayLength(env, array), (const jint*)(intptr_t)address);
+}
