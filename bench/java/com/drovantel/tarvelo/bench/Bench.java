@@ -55,9 +55,11 @@ public final class Bench {
         System.out.printf("JVM %s %s, %s bits, %s%n", System.getProperty("java.vm.name"),
                 System.getProperty("java.version"), System.getProperty("sun.arch.data.model"),
                 System.getProperty("os.arch"));
-        downcalls(library, jna);
-        memory();
-        upcalls(library, jna);
+        java.util.List<String> groups = java.util.Arrays.asList(args);
+        if (groups.isEmpty() || groups.contains("downcall")) downcalls(library, jna);
+        if (groups.isEmpty() || groups.contains("memory")) memory();
+        if (groups.isEmpty() || groups.contains("bulk")) bulk();
+        if (groups.isEmpty() || groups.contains("upcall")) upcalls(library, jna);
         System.out.println("\n(checksum " + Harness.sink + ")");
     }
 
@@ -139,7 +141,13 @@ public final class Bench {
                     return sum;
                 })
                 .run();
+        BufferNative.free(block, false);
+    }
 
+    private static void bulk() {
+        long block = BufferNative.malloc(BULK_INTS * 4, true);
+        Memory memory = new Memory(BULK_INTS * 4);
+        memory.clear();
         int[] ints = new int[BULK_INTS];
         new Harness("Bulk transfer of 1,024 ints, native to Java")
                 .add("plain JNI SetIntArrayRegion (floor)", n -> {

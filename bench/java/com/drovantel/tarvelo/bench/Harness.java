@@ -36,30 +36,39 @@ final class Harness {
     }
 
     void run() {
-        double[] nanos = new double[scenarios.size()];
-        for (int i = 0; i < scenarios.size(); i++) {
-            nanos[i] = measure(scenarios.get(i)) / opsPerIteration.get(i);
+        int count = scenarios.size();
+        int[] iterations = new int[count];
+        for (int i = 0; i < count; i++) {
+            iterations[i] = calibrate(scenarios.get(i));
+        }
+        for (int round = 0; round < WARMUP_ROUNDS; round++) {
+            for (int i = 0; i < count; i++) {
+                sink += scenarios.get(i).run(iterations[i]);
+            }
+        }
+        // Rounds of the scenarios alternate, so drift in the machine's speed (other load,
+        // the emulator's translation cache) spreads over all of them alike.
+        double[][] rounds = new double[count][MEASURED_ROUNDS];
+        for (int round = 0; round < MEASURED_ROUNDS; round++) {
+            for (int i = 0; i < count; i++) {
+                long start = System.nanoTime();
+                sink += scenarios.get(i).run(iterations[i]);
+                rounds[i][round] = (double) (System.nanoTime() - start) / iterations[i] / opsPerIteration.get(i);
+            }
         }
         System.out.printf("%n%s%n", group);
-        System.out.printf("  %-44s %12s %10s%n", "scenario", "ns/op", "x floor");
-        for (int i = 0; i < nanos.length; i++) {
-            System.out.printf("  %-44s %12.1f %10.2f%n", names.get(i), nanos[i], nanos[i] / nanos[0]);
+        System.out.printf("  %-48s %12s %10s%n", "scenario", "ns/op", "x floor");
+        double floor = median(rounds[0]);
+        for (int i = 0; i < count; i++) {
+            double nanos = median(rounds[i]);
+            System.out.printf("  %-48s %12.1f %10.2f%n", names.get(i), nanos, nanos / floor);
         }
     }
 
-    private static double measure(Scenario scenario) {
-        int iterations = calibrate(scenario);
-        for (int i = 0; i < WARMUP_ROUNDS; i++) {
-            sink += scenario.run(iterations);
-        }
-        double[] rounds = new double[MEASURED_ROUNDS];
-        for (int i = 0; i < MEASURED_ROUNDS; i++) {
-            long start = System.nanoTime();
-            sink += scenario.run(iterations);
-            rounds[i] = (double) (System.nanoTime() - start) / iterations;
-        }
-        Arrays.sort(rounds);
-        return rounds[MEASURED_ROUNDS / 2];
+    private static double median(double[] values) {
+        double[] sorted = values.clone();
+        Arrays.sort(sorted);
+        return sorted[sorted.length / 2];
     }
 
     private static int calibrate(Scenario scenario) {
