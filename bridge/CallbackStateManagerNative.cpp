@@ -1,21 +1,18 @@
 // Natives of CallbackStateManagerNative: registering Java callbacks for native callers.
 #include <jni.h>
 
-#include <new>
-
 #include "bridge/JavaCallback.h"
 #include "bridge/NativeAddress.h"
+#include "bridge/NativeBarrier.h"
 
 extern "C" {
 
 // The calling object's class is where the callback method is looked up.
 JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_CallbackStateManagerNative_registerInDLL(
     JNIEnv* env, jobject caller, jobject referenceObject, jint typeIndex, jint extra) {
-    try {
+    return nativeBarrier(env, [&] {
         return toJavaAddress(JavaCallback::callbackRegister(env, caller, referenceObject, typeIndex, extra));
-    } catch (const std::bad_alloc&) {
-        return 0;  // reported like every failed allocation of the bridge
-    }
+    });
 }
 
 JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_core_impl_jni_CallbackStateManagerNative_unregisterInDLL(

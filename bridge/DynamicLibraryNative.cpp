@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bridge/NativeAddress.h"
+#include "bridge/NativeBarrier.h"
 #include "bridge/StringUTFChars.h"
 
 namespace {
@@ -43,16 +44,18 @@ extern "C" {
 
 JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_DynamicLibraryNative_load(
     JNIEnv* env, jclass, jstring fallbackName, jstring preferredName) {
-    StringUTFChars preferred(env, preferredName);
-    if (preferred.get() == nullptr) {
-        return 0;
-    }
-    void* handle = dlopen(preferred.get(), RTLD_LAZY);
-    if (handle == nullptr) {
-        // Copied now: the next loader call replaces the text.
-        handle = loadFallback(env, fallbackName, loaderError());
-    }
-    return toJavaAddress(handle);
+    return nativeBarrier(env, [&]() -> jlong {
+        StringUTFChars preferred(env, preferredName);
+        if (preferred.get() == nullptr) {
+            return 0;
+        }
+        void* handle = dlopen(preferred.get(), RTLD_LAZY);
+        if (handle == nullptr) {
+            // Copied now: the next loader call replaces the text.
+            handle = loadFallback(env, fallbackName, loaderError());
+        }
+        return toJavaAddress(handle);
+    });
 }
 
 // false when the library was closed, true when the loader reported an error.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <type_traits>
 
+#include "bridge/JavaExceptions.h"
 #include "bridge/LoadHook.h"
 #include "bridge/LocalReference.h"
 #include "bridge/NativeAddress.h"
@@ -21,13 +22,9 @@ jmethodID JavaCallback::m_javaMethodId[kTypeCount] = {};
 namespace {
 
 void throwTypeIndexOutOfRange(JNIEnv* env, jint typeIndex) {
-    LocalReference<jclass> type(env, env->FindClass("java/lang/IllegalArgumentException"));
-    if (type.isNull()) {
-        return;  // FindClass left its own error pending
-    }
     char message[64];
     std::snprintf(message, sizeof message, "callback type index %d is not in 1..10", static_cast<int>(typeIndex));
-    env->ThrowNew(type.get(), message);
+    ThrowByName(env, "java/lang/IllegalArgumentException", message);
 }
 
 }  // namespace

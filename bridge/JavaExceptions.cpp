@@ -1,35 +1,15 @@
 #include "bridge/JavaExceptions.h"
 
+#include "bridge/LocalReference.h"
+
 const char* TarveloNativeExceptionClassName = "com/drovantel/tarvelo/core/TarveloNativeException";
 const char* TarveloWin32ExceptionClassName = "com/drovantel/tarvelo/core/TarveloWin32Exception";
 
 namespace {
 
-// Owns one local reference, so a raise that stops half-way leaves none behind.
-template <typename T>
-class LocalRef {
-public:
-    LocalRef(JNIEnv* env, T ref) : env(env), ref(ref) {}
-    LocalRef(const LocalRef&) = delete;
-    LocalRef& operator=(const LocalRef&) = delete;
-    // DeleteLocalRef is one of the calls JNI allows while an exception is pending.
-    ~LocalRef() {
-        if (ref != nullptr) {
-            env->DeleteLocalRef(ref);
-        }
-    }
-
-    T get() const { return ref; }
-    explicit operator bool() const { return ref != nullptr; }
-
-private:
-    JNIEnv* env;
-    T ref;
-};
-
 // FindClass with a pending exception is a JNI error; the earlier exception is the cause
 // the Java caller should see, so it is kept. A failed lookup leaves NoClassDefFoundError.
-LocalRef<jclass> findClassToRaise(JNIEnv* env, const char* className) {
+LocalReference<jclass> findClassToRaise(JNIEnv* env, const char* className) {
     if (env->ExceptionCheck()) {
         return {env, nullptr};
     }
@@ -41,21 +21,21 @@ LocalRef<jclass> findClassToRaise(JNIEnv* env, const char* className) {
 template <typename... More>
 void constructAndThrow(JNIEnv* env, const char* className, const char* signature, const char* message,
                        More... more) {
-    LocalRef<jclass> type = findClassToRaise(env, className);
-    if (!type) {
+    LocalReference<jclass> type = findClassToRaise(env, className);
+    if (type.isNull()) {
         return;
     }
     jmethodID constructor = env->GetMethodID(type.get(), "<init>", signature);
     if (constructor == nullptr) {
         return;
     }
-    LocalRef<jstring> text(env, env->NewStringUTF(message));
-    if (!text) {
+    LocalReference<jstring> text(env, env->NewStringUTF(message));
+    if (text.isNull()) {
         return;
     }
-    LocalRef<jthrowable> exception(
+    LocalReference<jthrowable> exception(
         env, static_cast<jthrowable>(env->NewObject(type.get(), constructor, text.get(), more...)));
-    if (!exception) {
+    if (exception.isNull()) {
         return;
     }
     env->Throw(exception.get());
@@ -73,13 +53,13 @@ void ThrowNativeWin32Exception(JNIEnv* env, const char* message, int code) {
 }
 
 void ThrowByName(JNIEnv* env, const char* className, const char* message) {
-    LocalRef<jclass> type = findClassToRaise(env, className);
-    if (type) {
+    LocalReference<jclass> type = findClassToRaise(env, className);
+    if (!type.isNull()) {
         env->ThrowNew(type.get(), message);
     }
 }
 
 int checkException(JNIEnv* env) {
-    LocalRef<jthrowable> pending(env, env->ExceptionOccurred());
-    return pending ? 1 : 0;
+    LocalReference<jthrowable> pending(env, env->ExceptionOccurred());
+    return pending.isNull() ? 0 : 1;
 }

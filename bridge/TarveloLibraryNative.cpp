@@ -1,8 +1,7 @@
 // Natives of TarveloLibraryNative: the calling object registers itself for native lookups.
 #include <jni.h>
 
-#include <new>
-
+#include "bridge/NativeBarrier.h"
 #include "bridge/TarveloLibraryImpl.h"
 
 extern "C" {
@@ -10,11 +9,8 @@ extern "C" {
 JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_core_impl_jni_TarveloLibraryNative_registerSelf(JNIEnv* env,
                                                                                                  jobject self,
                                                                                                  jstring name) {
-    try {
-        TarveloLibraryImpl::registerSelf(env, self, name);
-    } catch (const std::bad_alloc&) {
-        // Nothing registered; the previous registration stays.
-    }
+    // On failure nothing is registered and the previous registration stays.
+    nativeBarrier(env, [&] { TarveloLibraryImpl::registerSelf(env, self, name); });
 }
 
 JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_core_impl_jni_TarveloLibraryNative_unregisterSelf(JNIEnv* env,
