@@ -34,6 +34,13 @@ void NativeppSynchronized::enter(jobject object, JNIEnv* jniEnv) {
 }
 
 void NativeppSynchronized::exit(jobject object, JNIEnv* jniEnv) {
+    // An exception made pending on purpose (javaThrow inside the scope) belongs to the Java
+    // caller: leave the monitor (JNI allows MonitorExit with one pending) and keep it, rather
+    // than clear it and throw it natively to a scope destructor that swallows it.
+    if (jniEnv->ExceptionCheck()) {
+        jniEnv->MonitorExit(object);
+        return;
+    }
     const jint result = jniEnv->MonitorExit(object);
     NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
     if (result != 0) {

@@ -20,6 +20,7 @@ public:
 
     // Entering null raises the mapped NullPointerException instead of reaching JNI.
     static void enter(jobject obj, JNIEnv* env);
+    // With a Java exception already pending, only leaves the monitor: the exception stays.
     static void exit(jobject obj, JNIEnv* env);
 
     void exit();

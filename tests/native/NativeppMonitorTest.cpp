@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <set>
 #include <stdexcept>
 #include <thread>
@@ -13,6 +14,7 @@
 #include "nativepp/NativeppMonitor.h"
 #include "nativepp/NativeppSimpleLock.h"
 #include "nativepp/NativeppSynchronized.h"
+#include "nativepp/NativeppThrowable.h"
 #include "nativepp/synchronized.h"
 #include "tests/native/JNICallCounter.h"
 #include "tests/native/NativeppTestSupport.h"
@@ -24,6 +26,7 @@ using nativepp::NativeppJVM;
 using nativepp::NativeppMonitor;
 using nativepp::NativeppSimpleLock;
 using nativepp::NativeppSynchronized;
+using nativepp::NativeppThrowable;
 
 namespace {
 
@@ -145,4 +148,40 @@ TEST_F(NativeppMonitors, ADestructorSwallowsAFailedExit) {
     // Two by hand, one per destructor, one for the proxy's private monitor.
     EXPECT_EQ(5, counter.calls("MonitorExit"));
     EXPECT_FALSE(env->ExceptionCheck());
+}
+
+TEST_F(NativeppMonitors, LeavingAScopeKeepsTheJavaExceptionItsBodyMadePending) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    java::lang::Object proxy(obj);
+    java::lang::RuntimeException thrown(newObject(env, "java/lang/RuntimeException"));
+    // Each body hands thrown to its Java caller, then leaves its scope (explicitly or not).
+    const std::vector<std::function<void()>> scopes = {
+        [&] {
+            synchronized block(proxy);
+            NativeppThrowable::javaThrow(thrown, env);
+        },
+        [&] {
+            NativeppSynchronized held(obj.getJObject(), env);
+            NativeppThrowable::javaThrow(thrown, env);
+        },
+        [&] {
+            synchronized block(proxy);
+            NativeppThrowable::javaThrow(thrown, env);
+            block.exit();
+        },
+        [&] {
+            NativeppSynchronized held(obj.getJObject(), env);
+            NativeppThrowable::javaThrow(thrown, env);
+            held.exit();
+        },
+    };
+    for (size_t i = 0; i < scopes.size(); ++i) {
+        EXPECT_NO_THROW(scopes[i]()) << "scope " << i;
+        jthrowable pending = env->ExceptionOccurred();
+        env->ExceptionClear();
+        EXPECT_TRUE(pending != nullptr && env->IsSameObject(pending, thrown.nativeppGetJObjectGlobal(env)))
+            << "scope " << i;
+        env->DeleteLocalRef(pending);
+        EXPECT_FALSE(holdsLock(env, obj.getJObject())) << "scope " << i;
+    }
 }
