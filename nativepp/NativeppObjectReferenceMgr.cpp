@@ -1,5 +1,7 @@
 #include "nativepp/NativeppObjectReferenceMgr.h"
 
+#include <memory>
+
 #include "nativepp/NativeppException.h"
 #include "nativepp/NativeppObject.h"
 #include "nativepp/NativeppThrowable.h"
@@ -21,11 +23,12 @@ void NativeppObjectReferenceMgr::setObjectReferenced(NativeppObject* other, unsi
         return;
     }
     NativeppObjectMgr* otherMgr = other->nativeppGetObjectMgr(env);
+    // A must-be-deleted temporary is consumed also when binding it fails (a class mismatch):
+    // the caller has handed it over and keeps no pointer to delete it with.
+    std::unique_ptr<NativeppObject> consumed(otherMgr->getMustBeDeleted() ? other : nullptr);
     NativeppJObjectLocal local = otherMgr->getJObjectLocalWrapper(env);
     setJObject(local, propagate, env);
-    if (otherMgr->getMustBeDeleted()) {
-        delete other;
-    }
+    consumed.reset();  // before the local holder, which is released last
 }
 
 bool NativeppObjectReferenceMgr::refEqual(const NativeppJObjectLocal& obj, JNIEnv* env) {

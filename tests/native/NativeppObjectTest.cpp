@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "java/lang/Object.h"
 #include "java/lang/RuntimeException.h"
@@ -168,6 +170,27 @@ TEST_F(NativeppObjects, AReferenceMarkedMustBeDeletedIsConsumedByAssignment) {
     target = temporary;
     EXPECT_TRUE(destroyed);
     EXPECT_TRUE(target == kept);
+}
+
+TEST_F(NativeppObjects, AHeapTemporaryIsConsumedAlsoWhenBindingItFails) {
+    NativeppJObjectLocal integer = newInteger(env, 7);
+    const std::vector<std::function<void(String&, Object*)>> handOvers = {
+        [](String& target, Object* temporary) { target.nativeppAssign(temporary); },
+        [](String& target, Object* temporary) { target.nativeppInitObjectReference(temporary); },
+    };
+    for (size_t i = 0; i < handOvers.size(); ++i) {
+        bool destroyed = false;
+        {
+            String target;
+            EXPECT_EQ("java/lang/RuntimeException",
+                      mappedExceptionOf(env, [&] { handOvers[i](target, new TrackedObject(integer, &destroyed)); }))
+                << "hand-over " << i;
+            EXPECT_EQ(nullptr, target.nativeppGetJObjectGlobal(env)) << "hand-over " << i;
+        }
+        EXPECT_TRUE(destroyed) << "hand-over " << i;
+        // The temporary's reference and its monitor's are gone with it.
+        EXPECT_EQ(globalReferencesBefore, NativeppJObjectWrapper::liveGlobalReferences()) << "hand-over " << i;
+    }
 }
 
 TEST_F(NativeppObjects, AnUninitialisedProxyBehavesAsAnEmptyReference) {
