@@ -9,6 +9,39 @@
 
 namespace nativepp {
 
+namespace {
+
+// Owns the characters that GetStringUTFChars or GetStringChars hands out, so that they go
+// back to the virtual machine also when copying them raises (std::bad_alloc).
+template <typename Char, const Char* (JNIEnv::*Get)(jstring, jboolean*), void (JNIEnv::*Release)(jstring, const Char*)>
+class JavaStringChars {
+public:
+    JavaStringChars(jstring str, JNIEnv* env) : str(str), env(env), chars((env->*Get)(str, nullptr)) {}
+    ~JavaStringChars() { release(); }
+
+    JavaStringChars(const JavaStringChars&) = delete;
+    JavaStringChars& operator=(const JavaStringChars&) = delete;
+
+    const Char* get() const { return chars; }
+
+    void release() {
+        if (chars != nullptr) {
+            (env->*Release)(str, chars);
+            chars = nullptr;
+        }
+    }
+
+private:
+    jstring str;
+    JNIEnv* env;
+    const Char* chars;
+};
+
+using ModifiedUtf8Chars = JavaStringChars<char, &JNIEnv::GetStringUTFChars, &JNIEnv::ReleaseStringUTFChars>;
+using Utf16Chars = JavaStringChars<jchar, &JNIEnv::GetStringChars, &JNIEnv::ReleaseStringChars>;
+
+}  // namespace
+
 jobject NativeppString::newJString(const char* s, JNIEnv* env) {
     jstring result = env->NewStringUTF(s);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
@@ -47,14 +80,13 @@ NativeppJObjectLocal NativeppString::newJStringWrapper(const std::wstring& s, JN
 std::string NativeppString::getStringUTFChars(NativeppJObjectLocal& s, JNIEnv* env) {
     s.checkNotNull();
     jstring str = static_cast<jstring>(s.getJObject());
-    jboolean isCopy = JNI_FALSE;
-    const char* chars = env->GetStringUTFChars(str, &isCopy);
+    ModifiedUtf8Chars chars(str, env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
-    if (chars == nullptr) {
+    if (chars.get() == nullptr) {
         throw NativeppException("Failed JNIEnv::GetStringUTFChars()");
     }
-    std::string result(chars);
-    env->ReleaseStringUTFChars(str, chars);
+    std::string result(chars.get());
+    chars.release();
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     return result;
 }
@@ -67,18 +99,17 @@ std::string NativeppString::getStringUTFChars(NativeppObject* s, JNIEnv* env) {
 std::wstring NativeppString::getStringChars(NativeppJObjectLocal& s, JNIEnv* env) {
     s.checkNotNull();
     jstring str = static_cast<jstring>(s.getJObject());
-    jboolean isCopy = JNI_FALSE;
-    const jchar* chars = env->GetStringChars(str, &isCopy);
+    Utf16Chars chars(str, env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
-    if (chars == nullptr) {
+    if (chars.get() == nullptr) {
         throw NativeppException("Failed JNIEnv::GetStringChars()");
     }
     const jsize length = env->GetStringLength(str);
-    std::vector<wchar_t> widened(chars, chars + length);
+    std::vector<wchar_t> widened(chars.get(), chars.get() + length);
     widened.push_back(0);
     // Ends at the first U+0000, as a C wide string would.
     std::wstring result(widened.data());
-    env->ReleaseStringChars(str, chars);
+    chars.release();
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     return result;
 }

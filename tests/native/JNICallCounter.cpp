@@ -40,6 +40,8 @@ COUNTED(IsInstanceOf, jboolean, (JNIEnv * e, jobject o, jclass c), (e, o, c))
 COUNTED_WITH_OBJECT(GetStringUTFChars, const char*, (JNIEnv * e, jstring s, jboolean* c), (e, s, c), s)
 COUNTED_WITH_OBJECT(GetStringChars, const jchar*, (JNIEnv * e, jstring s, jboolean* c), (e, s, c), s)
 COUNTED_WITH_OBJECT(Throw, jint, (JNIEnv * e, jthrowable t), (e, t), t)
+COUNTED(ReleaseStringUTFChars, void, (JNIEnv * e, jstring s, const char* c), (e, s, c))
+COUNTED(ReleaseStringChars, void, (JNIEnv * e, jstring s, const jchar* c), (e, s, c))
 COUNTED(ExceptionOccurred, jthrowable, (JNIEnv * e), (e))
 
 void JNICALL countedDeleteLocalRef(JNIEnv* e, jobject o) {
@@ -70,6 +72,8 @@ JNICallCounter::JNICallCounter() : env(nativepp::NativeppJVM::getJNIEnv()), orig
     table.GetStringUTFChars = countedGetStringUTFChars;
     table.GetStringChars = countedGetStringChars;
     table.Throw = countedThrow;
+    table.ReleaseStringUTFChars = countedReleaseStringUTFChars;
+    table.ReleaseStringChars = countedReleaseStringChars;
     table.ExceptionOccurred = countedExceptionOccurred;
     active = this;
     forwardTo = original;

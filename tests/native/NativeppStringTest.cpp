@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "java/lang/RuntimeException.h"
 #include "java/lang/String.h"
 #include "nativepp/NativeppString.h"
+#include "tests/native/FailingAllocation.h"
 #include "tests/native/JNICallCounter.h"
 #include "tests/native/NativeppTestSupport.h"
 
@@ -86,6 +88,27 @@ TEST_F(NativeppStrings, ANullStringRaisesTheMappedNullPointerExceptionWithoutAGe
     }
     EXPECT_EQ(4, raised);
     EXPECT_EQ(0, counter.calls("GetStringUTFChars(null)") + counter.calls("GetStringChars"));
+}
+
+TEST_F(NativeppStrings, TheJavaCharsAreReleasedWhenCopyingThemFails) {
+    // Long enough that only the copy of the text asks for this much memory.
+    const size_t length = 4000;
+    NativeppJObjectLocal s = NativeppString::newJStringWrapper(std::string(length, 'x'), env);
+    const std::vector<std::function<void()>> conversions = {
+        [&] { NativeppString::getStringUTFChars(s, env); },
+        [&] { NativeppString::getStringChars(s, env); },
+    };
+    for (size_t i = 0; i < conversions.size(); ++i) {
+        JNICallCounter counter;
+        {
+            FailingAllocation failing(length);
+            EXPECT_THROW(conversions[i](), std::bad_alloc) << "conversion " << i;
+            EXPECT_TRUE(failing.failed()) << "conversion " << i;
+        }
+        EXPECT_EQ(1, counter.calls("GetStringUTFChars") + counter.calls("GetStringChars")) << "conversion " << i;
+        EXPECT_EQ(1, counter.calls("ReleaseStringUTFChars") + counter.calls("ReleaseStringChars"))
+            << "conversion " << i;
+    }
 }
 
 struct TextCase {
