@@ -19,12 +19,12 @@ namespace {
 
 }  // namespace
 
-NativeppObject::NativeppObject() : objectMgr(nullptr), monitor(new NativeppMonitor()) {}
+// The proxy's layout keeps a plain pointer in this place.
+static_assert(sizeof(std::unique_ptr<NativeppMonitor>) == sizeof(NativeppMonitor*), "monitor is one pointer");
 
-NativeppObject::~NativeppObject() {
-    delete objectMgr.load();
-    delete monitor;
-}
+NativeppObject::NativeppObject() : objectMgr(nullptr), monitor(std::make_unique<NativeppMonitor>()) {}
+
+NativeppObject::~NativeppObject() { delete objectMgr.load(); }
 
 void NativeppObject::nativeppInitFieldNamedStatic(int, const char*, NativeppObjectClass*) { fieldBindingUnavailable(); }
 
@@ -97,7 +97,7 @@ NativeppObjectMgr* NativeppObject::nativeppGetObjectMgr(JNIEnv* env) {
     if (mgr != nullptr) {
         return mgr;
     }
-    NativeppSynchronized held(monitor, env);
+    NativeppSynchronized held(monitor.get(), env);
     if (objectMgr.load(std::memory_order_acquire) == nullptr) {
         nativeppInitObjectReference();
     }

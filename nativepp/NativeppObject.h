@@ -4,6 +4,7 @@
 #include <jni.h>
 
 #include <atomic>
+#include <memory>
 
 #include "nativepp/NativeppJObjectLocal.h"
 #include "nativepp/NativeppValue.h"
@@ -52,7 +53,7 @@ public:
     // The manager; an uninitialised proxy gets an empty reference manager on first use.
     NativeppObjectMgr* nativeppGetObjectMgr(JNIEnv* env);
     void nativeppSetObjectMgr(NativeppObjectMgr* mgr);
-    NativeppMonitor* nativeppGetMonitor() { return monitor; }
+    NativeppMonitor* nativeppGetMonitor() { return monitor.get(); }
 
     jobject nativeppGetJObjectGlobal(JNIEnv* env);
     jobject nativeppGetJObjectLocal(JNIEnv* env);
@@ -76,7 +77,8 @@ private:
     Mgr* install(Mgr* mgr);
 
     std::atomic<NativeppObjectMgr*> objectMgr;
-    NativeppMonitor* monitor;
+    // Destroyed after the destructor's body, so the manager goes first, then the monitor.
+    std::unique_ptr<NativeppMonitor> monitor;
 };
 
 }  // namespace nativepp
