@@ -32,7 +32,7 @@ import org.junit.jupiter.params.provider.ValueSource;
 class CallbackThroughNativeCallTest {
     private static final int VOID = 1, BOOLEAN = 2, BYTE = 3, CHAR = 4, SHORT = 5, INT = 6, LONG = 7,
             FLOAT = 8, DOUBLE = 9, POINTER = 10;
-    private static final String[] ENTRY_POINTS = {null, "onCallVoid", "onCallBoolean", "onCallByte",
+    static final String[] ENTRY_POINTS = {null, "onCallVoid", "onCallBoolean", "onCallByte",
             "onCallChar", "onCallShort", "onCallInt", "onCallLong", "onCallFloat", "onCallDouble", "onCallPointer"};
     /** The callback's argument block: an address at or above 2^31, which the bridge never reads. */
     private static final long BLOCK = 0x80001234L;

@@ -16,7 +16,7 @@ import org.junit.jupiter.params.provider.ValueSource;
 
 class DynamicLibraryTest {
     private static final String FIXTURES = System.getProperty("tarvelo.fixtures");
-    private static final String MISSING = "/nonexistent/libtarvelo-missing.so";
+    static final String MISSING = "/nonexistent/libtarvelo-missing.so";
 
     @BeforeAll
     static void load() {
@@ -24,7 +24,7 @@ class DynamicLibraryTest {
     }
 
     /** The loader's text for a path that does not exist. */
-    private static String notFound(String path) {
+    static String notFound(String path) {
         return path + ": cannot open shared object file: No such file or directory";
     }
 

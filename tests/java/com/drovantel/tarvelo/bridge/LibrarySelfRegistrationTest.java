@@ -20,7 +20,7 @@ import org.junit.jupiter.params.provider.CsvSource;
 
 /** A Java object registered for native lookups of exported method addresses. */
 class LibrarySelfRegistrationTest {
-    private static final Map<String, Long> EXPORTS = Map.of(
+    static final Map<String, Long> EXPORTS = Map.of(
             "wide", 0x8000000180000002L,
             "low", 0x12345678L,
             "minusOne", -1L,
