@@ -120,10 +120,11 @@ void* JavaCallback::onCallPointer(void* args) {
 }
 
 // The jint results widen each narrow Java result by its own signedness: jboolean and jchar
-// zero-extend, jbyte and jshort sign-extend.
-#define TARVELO_CALLBACK_ENTRY_POINT(Result, name)                                      \
-    extern "C" JNIEXPORT Result TARVELO_NATIVE_ENTRY name(JavaCallback* callback, void* args) { \
-        return callback->name(args);                                                    \
+// zero-extend, jbyte and jshort sign-extend. A null handle answers 0 like a callback whose
+// referent is gone, instead of crashing the caller.
+#define TARVELO_CALLBACK_ENTRY_POINT(Result, name)                                                 \
+    extern "C" JNIEXPORT Result TARVELO_NATIVE_ENTRY name(JavaCallback* callback, void* args) {     \
+        return callback != nullptr ? callback->name(args) : decltype(callback->name(args))();   \
     }
 
 TARVELO_CALLBACK_ENTRY_POINT(void, onCallVoid)

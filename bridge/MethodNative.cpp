@@ -5,15 +5,25 @@
 #include <cxxabi.h>
 #include <dlfcn.h>
 
+#include "bridge/JavaExceptions.h"
 #include "bridge/NativeAddress.h"
 #include "bridge/StringUTFChars.h"
 #include "bridge/asm_dispatch.h"
 
-void callGeneric(JNIEnv*, jlong address, int returnType, jvalue* result, jlong argsAddress,
+void callGeneric(JNIEnv* env, jlong address, int returnType, jvalue* result, jlong argsAddress,
                  int callingConvention, jlong argsSize) {
+    void* function = fromJavaAddress(address);
+    const void* block = fromJavaAddress(argsAddress);
+    const int blockSize = static_cast<int>(lowByteCount(argsSize));
+    // Calling 0, or pushing words from a null block, would crash the virtual machine.
+    if (function == nullptr || (block == nullptr && blockSize != 0)) {
+        if (env != nullptr) {
+            ThrowNativeException(env, "Error accessing native memory");
+        }
+        return;
+    }
     try {
-        asm_dispatch(fromJavaAddress(address), static_cast<int>(lowByteCount(argsSize)),
-                     fromJavaAddress(argsAddress), returnType, result, callingConvention);
+        asm_dispatch(function, blockSize, block, returnType, result, callingConvention);
     } catch (abi::__forced_unwind&) {
         throw;  // thread cancellation must keep unwinding, or the C library aborts
     } catch (...) {

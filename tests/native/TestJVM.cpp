@@ -8,6 +8,9 @@ void startTestJVM() {
     static std::string classPath = std::string("-Djava.class.path=") + TESTS_JAR_PATH;
     JavaVMOption options[] = {
         {const_cast<char*>("-Xcheck:jni"), nullptr},
+        // Interpreted: qemu 10.0 can leave a thread spinning in compiled code that HotSpot
+        // patched under it.
+        {const_cast<char*>("-Xint"), nullptr},
         {const_cast<char*>(classPath.c_str()), nullptr},
     };
     JavaVMInitArgs args{};

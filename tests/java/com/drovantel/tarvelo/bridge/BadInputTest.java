@@ -108,7 +108,7 @@ class BadInputTest {
 
     static Stream<Row> rows() {
         return Stream.of(allocationRows(), scalarRows(), stringAndCopyRows(), arrayRows(), libraryRows(), callRows(),
-                callbackRows(), referenceRows(), libraryObjectRows()).flatMap(rows -> rows);
+                nullCallRows(), callbackRows(), referenceRows(), libraryObjectRows()).flatMap(rows -> rows);
     }
 
     @Order(1)
@@ -317,6 +317,25 @@ class BadInputTest {
                         returns(-0x1.123456789ABCDp-1000)));
     }
 
+    /** Calling address 0, or pushing words from a null block, is refused before the call. */
+    static Stream<Row> nullCallRows() {
+        String input = "function 0";
+        return Stream.of(
+                voidRow("MethodNative.callVoid", input, () -> MethodNative.callVoid(0, CDECL, 0, 0), RAISES_ACCESS_ERROR),
+                row("MethodNative.callBoolean", input, () -> MethodNative.callBoolean(0, CDECL, 0, 0), RAISES_ACCESS_ERROR),
+                row("MethodNative.callByte", input, () -> MethodNative.callByte(0, CDECL, 0, 0), RAISES_ACCESS_ERROR),
+                row("MethodNative.callChar", input, () -> MethodNative.callChar(0, CDECL, 0, 0), RAISES_ACCESS_ERROR),
+                row("MethodNative.callShort", input, () -> MethodNative.callShort(0, CDECL, 0, 0), RAISES_ACCESS_ERROR),
+                row("MethodNative.callInt", input, () -> MethodNative.callInt(0, 1, 0, 0), RAISES_ACCESS_ERROR),
+                row("MethodNative.callLong", input, () -> MethodNative.callLong(0, CDECL, 0, 0), RAISES_ACCESS_ERROR),
+                row("MethodNative.callFloat", input, () -> MethodNative.callFloat(0, CDECL, 0, 0), RAISES_ACCESS_ERROR),
+                row("MethodNative.callDouble", input, () -> MethodNative.callDouble(0, CDECL, 0, 0), RAISES_ACCESS_ERROR),
+                row("MethodNative.callInt", "function 2^32 (low word 0)",
+                        () -> MethodNative.callInt(1L << 32, CDECL, 0, 0), RAISES_ACCESS_ERROR),
+                row("MethodNative.callInt", "block 0, size 8",
+                        () -> MethodNative.callInt(CallFixtures.address("fixtureWords2"), CDECL, 0, 8), RAISES_ACCESS_ERROR));
+    }
+
     /** The fixture function without arguments that returns a constant of the kind. */
     private static long constant(String kind) {
         return CallFixtures.address("fixtureConstant" + kind);
@@ -341,7 +360,10 @@ class BadInputTest {
                 typeIndex -> row(CallbackThroughNativeCallTest.ENTRY_POINTS[typeIndex],
                         "referent collected: registers, Java calls", () -> callThroughClearedReferent(typeIndex),
                         returns(List.of(0L, 0))));
-        return Stream.of(typeIndices, handles, collected).flatMap(rows -> rows);
+        Stream<Row> nullHandle = IntStream.rangeClosed(1, 10).mapToObj(
+                typeIndex -> row(CallbackThroughNativeCallTest.ENTRY_POINTS[typeIndex], "handle 0: registers",
+                        () -> CallbackFixtures.callEntry(typeIndex, 0, ARGS), returns(0L)));
+        return Stream.of(typeIndices, handles, collected, nullHandle).flatMap(rows -> rows);
     }
 
     /** What the entry point answered, and how often Java was called. */
