@@ -1,26 +1,58 @@
-# Shared by test.sh and demo.sh: runs the setup when something is missing, and builds.
+# Shared by test.sh, demo.sh and bench/run.sh: runs the setup when something is missing,
+# builds, and ends any failure with one line on stderr.
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TARVELO_BUILD_DIR:-$repo/build}
 java_i386=/usr/lib/jvm/java-17-openjdk-i386/bin/java
+# The test of the setup decision points this at a stand-in.
+setup_script=${TARVELO_SETUP_SCRIPT:-$repo/scripts/setup.sh}
+command_name=$(basename "$0")
+
+fail() {
+    echo "$command_name: $*" >&2
+    exit 1
+}
+
+# Never fails: a missing qemu-i386 is a version of 0.
+qemu_major() {
+    local out
+    out=$(qemu-i386 --version 2>/dev/null) || true
+    out=$(sed -n 's/.*version \([0-9]*\).*/\1/p' <<<"$out")
+    echo "${out%%$'\n'*}"
+}
+
+# Prints the first missing piece, or nothing when the machine is ready. Arguments: further
+# files that the caller needs.
+missing_piece() {
+    local f
+    for f in "$@" "$java_i386" /usr/lib/i386-linux-gnu/libgtest.a \
+             /usr/share/java/junit-platform-console-standalone.jar /usr/lib/gcc/x86_64-linux-gnu/12/32; do
+        [ -e "$f" ] || { echo "$f"; return; }
+    done
+    for f in cmake javac g++ python3; do
+        command -v "$f" >/dev/null || { echo "$f"; return; }
+    done
+    [ "$(qemu_major)" -ge 10 ] 2>/dev/null || echo "qemu-i386 10 or later"
+}
 
 ensure_setup() {
-    local qemu_major
-    qemu_major=$(qemu-i386 --version 2>/dev/null | sed -n 's/.*version \([0-9]*\).*/\1/p' | head -n1)
-    if [ -x "$java_i386" ] && [ -f /usr/lib/i386-linux-gnu/libgtest.a ] && command -v cmake >/dev/null &&
-       [ -f /usr/share/java/junit-platform-console-standalone.jar ] && [ "${qemu_major:-0}" -ge 10 ] &&
-       [ -d /usr/lib/gcc/x86_64-linux-gnu/12/32 ]; then
-        return
-    fi
+    local piece
+    piece=$(missing_piece "$@")
+    [ -n "$piece" ] || return 0
+    echo "$command_name: $piece is missing; running $setup_script" >&2
     if [ "$(id -u)" -eq 0 ]; then
-        bash "$repo/scripts/setup.sh"
+        bash "$setup_script" || fail "setup failed ($setup_script)"
+    elif command -v sudo >/dev/null; then
+        sudo bash "$setup_script" || fail "setup failed (sudo $setup_script)"
     else
-        sudo bash "$repo/scripts/setup.sh"
+        fail "$piece is missing and setup needs root: run 'bash $setup_script' as root"
     fi
+    piece=$(missing_piece "$@")
+    [ -z "$piece" ] || fail "setup finished but $piece is still missing"
 }
 
 build_all() {
     cmake -S "$repo" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/i386-linux.cmake" \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build" -j "$(nproc)"
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || fail "configuring failed (cmake -B $build)"
+    cmake --build "$build" -j "$(nproc)" || fail "build failed (cmake --build $build)"
 }

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Every README command on a machine without qemu-i386 must start the setup, and a setup
+# that fails must end the command with a non-zero status and one line saying so.
+set -uo pipefail
+repo=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# A PATH holding every command of this machine except qemu-i386.
+mkdir "$work/bin"
+for f in /usr/local/bin/* /usr/bin/*; do
+    name=${f##*/}
+    case $name in qemu-i386*) continue ;; esac
+    [ -e "$work/bin/$name" ] || ln -s "$f" "$work/bin/$name"
+done
+cat > "$work/setup.sh" <<'STUB'
+echo ran >> "$SETUP_MARKER"
+exit 3
+STUB
+
+failures=0
+for command in scripts/test.sh scripts/demo.sh bench/run.sh .ci/run; do
+    marker=$work/${command//\//_}.ran
+    PATH=$work/bin SETUP_MARKER=$marker TARVELO_SETUP_SCRIPT=$work/setup.sh \
+        TARVELO_BUILD_DIR=$work/build bash "$repo/$command" >"$work/out" 2>"$work/err"
+    status=$?
+    last=$(tail -n 1 "$work/err")
+    if [ ! -f "$marker" ]; then
+        echo "FAIL $command: the setup was not started without qemu-i386 (status $status)"
+        failures=$((failures + 1))
+    elif [ "$status" -eq 0 ] || [[ $last != *"setup failed"* ]]; then
+        echo "FAIL $command: a failed setup gave status $status and the last line '$last'"
+        failures=$((failures + 1))
+    else
+        echo "ok   $command: setup started; '$last'"
+    fi
+done
+exit "$failures"
