@@ -4,13 +4,13 @@
 #include <jni.h>
 
 // The virtual machine that loaded the library, for the bridge.
-extern JavaVM* globalJVM;
+JNIEXPORT extern JavaVM* globalJVM;
 
-JavaVM* getJavaVM();
-void setJavaVM(JavaVM* vm);
+JNIEXPORT JavaVM* getJavaVM();
+JNIEXPORT void setJavaVM(JavaVM* vm);
 
 // The calling thread's environment, attaching the thread when the virtual machine does not
 // know it yet; null before the library is loaded or when attaching fails.
-JNIEnv* getJNIEnv();
+JNIEXPORT JNIEnv* getJNIEnv();
 
 #endif

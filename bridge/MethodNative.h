@@ -7,7 +7,7 @@
 // arguments under callingConvention (0 cdecl, otherwise stdcall), and stores its result
 // as returnType says. An exception escaping the function is discarded here, so it never
 // crosses into the virtual machine; result then keeps what it held. env is not used.
-void callGeneric(JNIEnv* env, jlong address, int returnType, jvalue* result, jlong argsAddress,
+JNIEXPORT void callGeneric(JNIEnv* env, jlong address, int returnType, jvalue* result, jlong argsAddress,
                  int callingConvention, jlong argsSize);
 
 #endif

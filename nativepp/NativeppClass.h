@@ -6,13 +6,14 @@
 #include <atomic>
 #include <string>
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJClassGlobal.h"
 #include "nativepp/NativeppJClassLocal.h"
 
 namespace nativepp {
 
 // Describes a Java class by name and signature and caches a global reference to it.
-class NativeppClass {
+class NATIVEPP_EXPORT NativeppClass {
 public:
     NativeppClass(const char* className, const char* signature);
     virtual ~NativeppClass();

@@ -3,6 +3,7 @@
 
 #include <jni.h>
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
 
 namespace nativepp {
@@ -10,7 +11,7 @@ namespace nativepp {
 class NativeppObjectClass;
 
 // Calls Java constructors with IDs cached in the class descriptor's constructor table.
-class NativeppConstructor {
+class NATIVEPP_EXPORT NativeppConstructor {
 public:
     // A negative index neither reads nor fills the table: the ID is looked up every time.
     static jmethodID getConstructorID(int index, const char* signature, NativeppObjectClass* cls, JNIEnv* env);

@@ -3,10 +3,12 @@
 
 #include <string>
 
+#include "nativepp/NativeppExport.h"
+
 namespace nativepp {
 
 // The binding layer's own failure, thrown and caught by value.
-class NativeppException {
+class NATIVEPP_EXPORT NativeppException {
 public:
     explicit NativeppException(const std::string& message, int code = 0);
     explicit NativeppException(const char* message, int code = 0);

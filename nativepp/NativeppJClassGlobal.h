@@ -1,13 +1,14 @@
 #ifndef NATIVEPP_NATIVEPPJCLASSGLOBAL_H
 #define NATIVEPP_NATIVEPPJCLASSGLOBAL_H
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJClassLocal.h"
 #include "nativepp/NativeppJObjectGlobal.h"
 
 namespace nativepp {
 
 // Owns one JNI global reference to a class.
-class NativeppJClassGlobal : public NativeppJObjectGlobal {
+class NATIVEPP_EXPORT NativeppJClassGlobal : public NativeppJObjectGlobal {
 public:
     NativeppJClassGlobal();
     NativeppJClassGlobal(jclass cls, unsigned char deleteSource, JNIEnv* env);

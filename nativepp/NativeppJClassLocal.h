@@ -1,12 +1,13 @@
 #ifndef NATIVEPP_NATIVEPPJCLASSLOCAL_H
 #define NATIVEPP_NATIVEPPJCLASSLOCAL_H
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
 
 namespace nativepp {
 
 // Owns one JNI local reference to a class.
-class NativeppJClassLocal : public NativeppJObjectLocal {
+class NATIVEPP_EXPORT NativeppJClassLocal : public NativeppJObjectLocal {
 public:
     NativeppJClassLocal();
     // Adopts cls and releases it later with env.

@@ -1,12 +1,13 @@
 #ifndef NATIVEPP_NATIVEPPJOBJECTGLOBAL_H
 #define NATIVEPP_NATIVEPPJOBJECTGLOBAL_H
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectWrapper.h"
 
 namespace nativepp {
 
 // Owns one JNI global reference; may be released from any thread the VM knows.
-class NativeppJObjectGlobal : public NativeppJObjectWrapper {
+class NATIVEPP_EXPORT NativeppJObjectGlobal : public NativeppJObjectWrapper {
 public:
     NativeppJObjectGlobal();
     // A new global reference to obj; deletes the local obj afterwards when deleteSource.

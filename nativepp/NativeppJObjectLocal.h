@@ -1,12 +1,13 @@
 #ifndef NATIVEPP_NATIVEPPJOBJECTLOCAL_H
 #define NATIVEPP_NATIVEPPJOBJECTLOCAL_H
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectWrapper.h"
 
 namespace nativepp {
 
 // Owns one JNI local reference; lives inside one native call on one thread.
-class NativeppJObjectLocal : public NativeppJObjectWrapper {
+class NATIVEPP_EXPORT NativeppJObjectLocal : public NativeppJObjectWrapper {
 public:
     NativeppJObjectLocal();
     // Adopts obj, a local reference that the caller hands over.

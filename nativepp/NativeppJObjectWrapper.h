@@ -3,10 +3,12 @@
 
 #include <jni.h>
 
+#include "nativepp/NativeppExport.h"
+
 namespace nativepp {
 
 // Owns exactly one JNI reference, local or global, and releases it when destroyed.
-class NativeppJObjectWrapper {
+class NATIVEPP_EXPORT NativeppJObjectWrapper {
 public:
     explicit NativeppJObjectWrapper(unsigned char global);
     NativeppJObjectWrapper(jobject obj, unsigned char global, unsigned char copy, unsigned char deleteSource,

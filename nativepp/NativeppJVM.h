@@ -3,10 +3,12 @@
 
 #include <jni.h>
 
+#include "nativepp/NativeppExport.h"
+
 namespace nativepp {
 
 // The binding layer's access to the virtual machine and to each thread's environment.
-class NativeppJVM {
+class NATIVEPP_EXPORT NativeppJVM {
 public:
     NativeppJVM() {}
 

@@ -6,13 +6,14 @@
 #include <atomic>
 
 #include "nativepp/NativeppClass.h"
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectGlobal.h"
 #include "nativepp/NativeppSimpleLock.h"
 
 namespace nativepp {
 
 // A proxy's private Java monitor: a plain java.lang.Object made on first use.
-class NativeppMonitor {
+class NATIVEPP_EXPORT NativeppMonitor {
 public:
     NativeppMonitor();
     virtual ~NativeppMonitor();

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <memory>
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
 #include "nativepp/NativeppValue.h"
 
@@ -17,7 +18,7 @@ class NativeppObjectMgr;
 
 // The binding part of every proxy: delegates keeping its Java reference to a manager and
 // serialises changes to it on a private Java monitor.
-class NativeppObject : public NativeppValue {
+class NATIVEPP_EXPORT NativeppObject : public NativeppValue {
 public:
     NativeppObject();
     ~NativeppObject() override;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "nativepp/NativeppClass.h"
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJClassLocal.h"
 #include "nativepp/NativeppJObjectLocal.h"
 #include "nativepp/NativeppSimpleLock.h"
@@ -18,10 +19,10 @@ class NativeppObject;
 class NativeppObjectClass;
 
 // The class registry: class name to descriptor, filled by the descriptors' constructors.
-std::map<std::string, NativeppObjectClass*>* nativeppGetMapClasses();
+NATIVEPP_EXPORT std::map<std::string, NativeppObjectClass*>* nativeppGetMapClasses();
 
 // Descriptor of a proxied class: registered by name, with tables of cached member IDs.
-class NativeppObjectClass : public NativeppClass {
+class NATIVEPP_EXPORT NativeppObjectClass : public NativeppClass {
 public:
     NativeppObjectClass(const char* className, const char* signature, int numFields, int numConstructors,
                         int numMethods);

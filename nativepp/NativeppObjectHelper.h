@@ -3,6 +3,7 @@
 
 #include <jni.h>
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
 
 namespace nativepp {
@@ -10,7 +11,7 @@ namespace nativepp {
 class NativeppObject;
 
 // Shortcuts to a proxy's Java reference with the calling thread's environment.
-class NativeppObjectHelper {
+class NATIVEPP_EXPORT NativeppObjectHelper {
 public:
     static jobject getJObjectGlobal(NativeppObject& object);
     static jobject getJObjectLocal(NativeppObject& object);

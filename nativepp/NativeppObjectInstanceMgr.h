@@ -1,12 +1,13 @@
 #ifndef NATIVEPP_NATIVEPPOBJECTINSTANCEMGR_H
 #define NATIVEPP_NATIVEPPOBJECTINSTANCEMGR_H
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppObjectMgr.h"
 
 namespace nativepp {
 
 // The proxy owns its Java object for life; it cannot be re-pointed or compared.
-class NativeppObjectInstanceMgr : public NativeppObjectMgr {
+class NATIVEPP_EXPORT NativeppObjectInstanceMgr : public NativeppObjectMgr {
 public:
     NativeppObjectInstanceMgr(NativeppObject* object, const NativeppJObjectLocal& obj, JNIEnv* env);
     ~NativeppObjectInstanceMgr() override;

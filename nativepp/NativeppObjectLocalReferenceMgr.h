@@ -1,12 +1,13 @@
 #ifndef NATIVEPP_NATIVEPPOBJECTLOCALREFERENCEMGR_H
 #define NATIVEPP_NATIVEPPOBJECTLOCALREFERENCEMGR_H
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppObjectReferenceMgr.h"
 
 namespace nativepp {
 
 // The manager of a stand-alone reference proxy.
-class NativeppObjectLocalReferenceMgr : public NativeppObjectReferenceMgr {
+class NATIVEPP_EXPORT NativeppObjectLocalReferenceMgr : public NativeppObjectReferenceMgr {
 public:
     explicit NativeppObjectLocalReferenceMgr(NativeppObject* object);
     ~NativeppObjectLocalReferenceMgr() override;

@@ -5,6 +5,7 @@
 
 #include <atomic>
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectGlobal.h"
 #include "nativepp/NativeppJObjectLocal.h"
 
@@ -15,7 +16,7 @@ class NativeppObject;
 class NativeppObjectClass;
 
 // Keeps a proxy's Java reference: decides where it lives and whether it may change.
-class NativeppObjectMgr {
+class NATIVEPP_EXPORT NativeppObjectMgr {
 public:
     explicit NativeppObjectMgr(NativeppObject* object);
     virtual ~NativeppObjectMgr();

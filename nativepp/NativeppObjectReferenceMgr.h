@@ -1,12 +1,13 @@
 #ifndef NATIVEPP_NATIVEPPOBJECTREFERENCEMGR_H
 #define NATIVEPP_NATIVEPPOBJECTREFERENCEMGR_H
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppObjectMgr.h"
 
 namespace nativepp {
 
 // A re-assignable reference: may be re-pointed, compared and tested, and may be empty.
-class NativeppObjectReferenceMgr : public NativeppObjectMgr {
+class NATIVEPP_EXPORT NativeppObjectReferenceMgr : public NativeppObjectMgr {
 public:
     explicit NativeppObjectReferenceMgr(NativeppObject* object);
     ~NativeppObjectReferenceMgr() override;

@@ -3,11 +3,13 @@
 
 #include <atomic>
 
+#include "nativepp/NativeppExport.h"
+
 namespace nativepp {
 
 // A polling lock that needs no JNI call and no operating-system object, so that it can
 // live in statics built before the virtual machine is known. Not re-entrant.
-class NativeppSimpleLock {
+class NATIVEPP_EXPORT NativeppSimpleLock {
 public:
     NativeppSimpleLock();
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
 
 namespace nativepp {
@@ -13,7 +14,7 @@ class NativeppObject;
 
 // Converts between Java strings and native strings. Narrow strings are JNI's modified UTF-8;
 // wide strings hold one UTF-16 unit per wchar_t, without surrogate handling either way.
-class NativeppString {
+class NATIVEPP_EXPORT NativeppString {
 public:
     static jobject newJString(const char* s, JNIEnv* env);
     static jobject newJString(const wchar_t* s, JNIEnv* env);

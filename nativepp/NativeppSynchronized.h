@@ -3,12 +3,14 @@
 
 #include <jni.h>
 
+#include "nativepp/NativeppExport.h"
+
 namespace nativepp {
 
 class NativeppMonitor;
 
 // Holds a Java monitor from construction to destruction or an explicit exit().
-class NativeppSynchronized {
+class NATIVEPP_EXPORT NativeppSynchronized {
 public:
     NativeppSynchronized(NativeppMonitor* monitor, JNIEnv* env);
     NativeppSynchronized(jobject obj, JNIEnv* env);

@@ -3,12 +3,14 @@
 
 #include <jni.h>
 
+#include "nativepp/NativeppExport.h"
+
 namespace nativepp {
 
 // Attaches native threads to the virtual machine for the rest of their life, and detaches
 // them when they exit: an exited thread that stayed attached would count as a live
 // non-daemon thread, and the virtual machine's shutdown would wait for it forever.
-class NativeppThreadAttachment {
+class NATIVEPP_EXPORT NativeppThreadAttachment {
 public:
     // AttachCurrentThread with no arguments (non-daemon, no name, no group); its result.
     static jint attach(JavaVM* vm, JNIEnv** env);

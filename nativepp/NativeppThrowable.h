@@ -5,6 +5,8 @@
 
 #include <atomic>
 
+#include "nativepp/NativeppExport.h"
+
 namespace nativepp {
 
 class NativeppJObjectLocal;
@@ -13,7 +15,7 @@ class NativeppObjectClass;
 
 // Converts pending Java exceptions into thrown proxies, raises Java-style failures by class
 // name, and hands throwable proxies back to Java.
-class NativeppThrowable {
+class NATIVEPP_EXPORT NativeppThrowable {
 public:
     // Clears a pending Java exception and throws the proxy of its nearest registered class.
     static void nativeThrowIfJavaThrown(JNIEnv* env);

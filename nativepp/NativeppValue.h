@@ -1,13 +1,16 @@
 #ifndef NATIVEPP_NATIVEPPVALUE_H
 #define NATIVEPP_NATIVEPPVALUE_H
 
+#include "nativepp/NativeppExport.h"
+
+
 namespace nativepp {
 
 class NativeppObject;
 class NativeppObjectClass;
 
 // A native value bound to Java storage: a proxy, a field or an array element.
-class NativeppValue {
+class NATIVEPP_EXPORT NativeppValue {
 public:
     virtual ~NativeppValue();
 

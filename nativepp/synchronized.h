@@ -3,6 +3,7 @@
 
 #include <jni.h>
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
 
 namespace nativepp {
@@ -11,7 +12,7 @@ class NativeppObject;
 
 // A scoped block that holds the monitor of a proxy's Java object, so that native code
 // serialises with Java code synchronising on the same object.
-class synchronized {
+class NATIVEPP_EXPORT synchronized {
 public:
     // An empty proxy raises the mapped NullPointerException and holds nothing.
     explicit synchronized(nativepp::NativeppObject& o);

@@ -7,6 +7,7 @@
 #include <jni.h>
 
 #include "nativepp/NativeppConstructor.h"
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
 #include "nativepp/NativeppNewInstanceParamDiscriminator.h"
 #include "nativepp/NativeppObject.h"

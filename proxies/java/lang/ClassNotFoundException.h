@@ -8,7 +8,7 @@ namespace java {
 namespace lang {
 
 // Proxy of java.lang.ClassNotFoundException.
-class ClassNotFoundException : public virtual Exception {
+class NATIVEPP_EXPORT ClassNotFoundException : public virtual Exception {
     NATIVEPP_PROXY_MEMBERS(ClassNotFoundException)
 
     // Java constructor "()V".

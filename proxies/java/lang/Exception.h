@@ -8,7 +8,7 @@ namespace java {
 namespace lang {
 
 // Proxy of java.lang.Exception.
-class Exception : public virtual Throwable {
+class NATIVEPP_EXPORT Exception : public virtual Throwable {
     NATIVEPP_PROXY_MEMBERS(Exception)
 
     // Java constructor "()V".

@@ -7,7 +7,7 @@ namespace java {
 namespace lang {
 
 // Proxy of java.lang.Object.
-class Object : public virtual nativepp::NativeppObject {
+class NATIVEPP_EXPORT Object : public virtual nativepp::NativeppObject {
     NATIVEPP_PROXY_MEMBERS(Object)
 
     // Java constructor "()V".

@@ -8,7 +8,7 @@ namespace java {
 namespace lang {
 
 // Proxy of java.lang.RuntimeException.
-class RuntimeException : public virtual Exception {
+class NATIVEPP_EXPORT RuntimeException : public virtual Exception {
     NATIVEPP_PROXY_MEMBERS(RuntimeException)
 
     // Java constructor "()V".

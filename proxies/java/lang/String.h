@@ -10,7 +10,7 @@ namespace java {
 namespace lang {
 
 // Proxy of java.lang.String.
-class String : public virtual Object {
+class NATIVEPP_EXPORT String : public virtual Object {
     NATIVEPP_PROXY_MEMBERS(String)
 
     // Java constructor "()V".

@@ -8,7 +8,7 @@ namespace java {
 namespace lang {
 
 // Proxy of java.lang.Throwable.
-class Throwable : public virtual Object {
+class NATIVEPP_EXPORT Throwable : public virtual Object {
     NATIVEPP_PROXY_MEMBERS(Throwable)
 
     // Java constructor "()V".

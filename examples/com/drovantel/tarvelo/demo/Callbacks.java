@@ -9,7 +9,7 @@ import java.util.Arrays;
 
 /**
  * Native code calling back into Java: the C library's qsort sorts an int array in native
- * memory, asking a Java comparator through a comparator thunk of the fixture library.
+ * memory, asking a Java comparator through a comparator thunk of the demo's native library.
  */
 final class Callbacks {
     private static final int CDECL = 0;
@@ -46,8 +46,8 @@ final class Callbacks {
 
     static void show() {
         Demo.heading("Callbacks into Java");
-        String fixturesPath = System.getProperty("tarvelo.fixtures");
-        long fixtures = DynamicLibraryNative.load(fixturesPath, fixturesPath);
+        String demoLibrary = System.getProperty("tarvelo.demo.library");
+        long comparators = DynamicLibraryNative.load(demoLibrary, demoLibrary);
         long libc = DynamicLibraryNative.load("libc.so.6", "libc.so.6");
 
         int[] values = {42, 7, -3, 18, 5, 0, 99, -12, 64, 1};
@@ -58,9 +58,9 @@ final class Callbacks {
         Comparator comparator = new Comparator();
         long handle = comparator.registerInDLL(new WeakReference<>(comparator), INT_RESULT, 0);
         System.out.printf("registered the comparator: handle 0x%08X%n", handle & 0xFFFFFFFFL);
-        callVoid(MethodNative.find(fixtures, "bindComparator"), (int) handle);
+        callVoid(MethodNative.find(comparators, "bindComparator"), (int) handle);
         callVoid(MethodNative.find(libc, "qsort"), (int) array, values.length, 4,
-                (int) MethodNative.find(fixtures, "compareThroughJava"));
+                (int) MethodNative.find(comparators, "compareThroughJava"));
 
         int[] sorted = new int[values.length];
         BufferNative.getIntArray(array, 0, sorted, 0, sorted.length);
@@ -70,6 +70,6 @@ final class Callbacks {
 
         BufferNative.free(array, true);
         DynamicLibraryNative.free(libc);
-        DynamicLibraryNative.free(fixtures);
+        DynamicLibraryNative.free(comparators);
     }
 }
