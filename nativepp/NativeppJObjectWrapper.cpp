@@ -1,17 +1,9 @@
 #include "nativepp/NativeppJObjectWrapper.h"
 
-#include <atomic>
-
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppThrowable.h"
 
 namespace nativepp {
-
-namespace {
-
-std::atomic<int> globalReferenceCount{0};
-
-}  // namespace
 
 NativeppJObjectWrapper::NativeppJObjectWrapper(unsigned char global) : jobj(nullptr), global(global), env(nullptr) {}
 
@@ -39,9 +31,6 @@ void NativeppJObjectWrapper::setJObjectInternal(jobject obj, unsigned char isGlo
         return;
     }
     jobj = global ? jniEnv->NewGlobalRef(obj) : jniEnv->NewLocalRef(obj);
-    if (global && jobj != nullptr) {
-        ++globalReferenceCount;
-    }
     NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
     if (deleteSource) {
         jniEnv->DeleteLocalRef(obj);
@@ -59,7 +48,6 @@ NativeppJObjectWrapper::~NativeppJObjectWrapper() {
     }
     if (global) {
         releaseEnv->DeleteGlobalRef(jobj);
-        --globalReferenceCount;
     } else {
         releaseEnv->DeleteLocalRef(jobj);
     }
@@ -77,12 +65,7 @@ void NativeppJObjectWrapper::checkNotNull() {
 jobject NativeppJObjectWrapper::detach() {
     jobject detached = jobj;
     jobj = nullptr;
-    if (global && detached != nullptr) {
-        --globalReferenceCount;
-    }
     return detached;
 }
-
-int NativeppJObjectWrapper::liveGlobalReferences() { return globalReferenceCount.load(); }
 
 }  // namespace nativepp

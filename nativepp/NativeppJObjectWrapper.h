@@ -24,10 +24,6 @@ public:
     void checkNotNull();
     jobject detach();
 
-    // Global references currently owned by holders in this process; tests assert that it
-    // returns to its previous value, so a leaked or doubly released reference shows.
-    static int liveGlobalReferences();
-
 protected:
     // Takes over other's reference; other is left empty.
     NativeppJObjectWrapper(NativeppJObjectWrapper&& other) noexcept;

@@ -1,11 +1,34 @@
 #include "tests/native/JNICallCounter.h"
 
+#include <jvmti.h>
+
 #include <algorithm>
+#include <atomic>
 #include <stdexcept>
 
+#include "nativepp/NativeppException.h"
 #include "nativepp/NativeppJVM.h"
 
 namespace {
+
+std::atomic<int> liveGlobals{0};
+jobject(JNICALL* vmNewGlobalRef)(JNIEnv*, jobject) = nullptr;
+void(JNICALL* vmDeleteGlobalRef)(JNIEnv*, jobject) = nullptr;
+
+jobject JNICALL tallyNewGlobalRef(JNIEnv* e, jobject o) {
+    jobject made = vmNewGlobalRef(e, o);
+    if (made != nullptr) {
+        ++liveGlobals;
+    }
+    return made;
+}
+
+void JNICALL tallyDeleteGlobalRef(JNIEnv* e, jobject o) {
+    if (o != nullptr) {
+        --liveGlobals;
+    }
+    vmDeleteGlobalRef(e, o);
+}
 
 JNICallCounter* active = nullptr;
 const JNINativeInterface_* forwardTo = nullptr;
@@ -85,6 +108,28 @@ JNICallCounter::~JNICallCounter() {
     active = nullptr;
     forwardTo = nullptr;
 }
+
+// JVMTI's function interception: unlike a JNIEnv's own table, it reaches the threads that
+// attach later too, so references made on one thread and deleted on another balance.
+void JNICallCounter::countGlobalReferences(JavaVM* vm) {
+    jvmtiEnv* jvmti = nullptr;
+    jniNativeInterface* table = nullptr;
+    if (vm->GetEnv(reinterpret_cast<void**>(&jvmti), JVMTI_VERSION_1_0) != JNI_OK ||
+        jvmti->GetJNIFunctionTable(&table) != JVMTI_ERROR_NONE) {
+        throw nativepp::NativeppException("cannot read the JNI function table to count global references");
+    }
+    vmNewGlobalRef = table->NewGlobalRef;
+    vmDeleteGlobalRef = table->DeleteGlobalRef;
+    table->NewGlobalRef = tallyNewGlobalRef;
+    table->DeleteGlobalRef = tallyDeleteGlobalRef;
+    const jvmtiError set = jvmti->SetJNIFunctionTable(table);
+    jvmti->Deallocate(reinterpret_cast<unsigned char*>(table));
+    if (set != JVMTI_ERROR_NONE) {
+        throw nativepp::NativeppException("cannot count global references", set);
+    }
+}
+
+int JNICallCounter::liveGlobalReferences() { return liveGlobals.load(); }
 
 int JNICallCounter::calls(const std::string& function) const {
     auto found = counts.find(function);

@@ -27,6 +27,13 @@ public:
     // How often DeleteLocalRef was given obj.
     int localDeletionsOf(jobject obj) const;
 
+    // From then on, counts the global references that any thread, present or future, makes
+    // and deletes through JNI: the JVM's function table of every thread forwards
+    // NewGlobalRef and DeleteGlobalRef through counting entries. Once, when the JVM has started.
+    static void countGlobalReferences(JavaVM* vm);
+    // NewGlobalRef minus DeleteGlobalRef of every thread since countGlobalReferences.
+    static int liveGlobalReferences();
+
     std::map<std::string, int> counts;
     std::vector<jobject> deletedLocals;
 

@@ -12,7 +12,6 @@
 #include "java/lang/Throwable.h"
 #include "nativepp/NativeppClass.h"
 #include "nativepp/NativeppConstructor.h"
-#include "nativepp/NativeppJObjectWrapper.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppObjectClass.h"
 #include "nativepp/NativeppTObjectClass.h"
@@ -24,7 +23,6 @@ using nativepp::NativeppConstructor;
 using nativepp::NativeppJClassGlobal;
 using nativepp::NativeppJClassLocal;
 using nativepp::NativeppJObjectLocal;
-using nativepp::NativeppJObjectWrapper;
 using nativepp::NativeppJVM;
 using nativepp::NativeppObject;
 using nativepp::NativeppObjectClass;
@@ -75,7 +73,7 @@ TEST_F(NativeppClasses, TheClassReferenceIsLookedUpOnceAndReleasedWithTheDescrip
     NativeppJClassGlobal* first = descriptor.getJClass(env);
     EXPECT_EQ(first, descriptor.getJClass(env));
     EXPECT_EQ(1, counter.calls("FindClass"));
-    EXPECT_EQ(globalReferencesBefore + 1, NativeppJObjectWrapper::liveGlobalReferences());
+    EXPECT_EQ(globalReferencesBefore + 1, JNICallCounter::liveGlobalReferences());
 }
 
 TEST_F(NativeppClasses, ThreadsRacingForTheClassReferenceShareOneAndLeakNone) {
@@ -85,9 +83,9 @@ TEST_F(NativeppClasses, ThreadsRacingForTheClassReferenceShareOneAndLeakNone) {
             NativeppJClassGlobal* seen[4] = {};
             runTogether(4, [&](int i) { seen[i] = descriptor.getJClass(NativeppJVM::getJNIEnv()); });
             EXPECT_EQ(1u, std::set<NativeppJClassGlobal*>(seen, seen + 4).size());
-            EXPECT_EQ(globalReferencesBefore + 1, NativeppJObjectWrapper::liveGlobalReferences());
+            EXPECT_EQ(globalReferencesBefore + 1, JNICallCounter::liveGlobalReferences());
         }
-        EXPECT_EQ(globalReferencesBefore, NativeppJObjectWrapper::liveGlobalReferences());
+        EXPECT_EQ(globalReferencesBefore, JNICallCounter::liveGlobalReferences());
     }
 }
 

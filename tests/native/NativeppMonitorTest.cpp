@@ -9,7 +9,6 @@
 
 #include "java/lang/Object.h"
 #include "java/lang/RuntimeException.h"
-#include "nativepp/NativeppJObjectWrapper.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppMonitor.h"
 #include "nativepp/NativeppSimpleLock.h"
@@ -21,7 +20,6 @@
 
 using nativepp::NativeppJObjectGlobal;
 using nativepp::NativeppJObjectLocal;
-using nativepp::NativeppJObjectWrapper;
 using nativepp::NativeppJVM;
 using nativepp::NativeppMonitor;
 using nativepp::NativeppSimpleLock;
@@ -83,7 +81,7 @@ TEST_F(NativeppMonitors, ThreadsRacingOnAFreshMonitorCreateOneJavaObject) {
         NativeppJObjectGlobal* seen[4] = {};
         runTogether(4, [&](int i) { seen[i] = monitor.getJavaMonitor(NativeppJVM::getJNIEnv()); });
         EXPECT_EQ(std::set<NativeppJObjectGlobal*>(seen, seen + 4).size(), 1u) << "round " << round;
-        EXPECT_EQ(globalReferencesBefore + 1, NativeppJObjectWrapper::liveGlobalReferences());
+        EXPECT_EQ(globalReferencesBefore + 1, JNICallCounter::liveGlobalReferences());
         EXPECT_EQ("java/lang/Object", classNameOf(env, monitor.getJObject(env)));
     }
 }

@@ -8,7 +8,6 @@
 #include "java/lang/Object.h"
 #include "java/lang/RuntimeException.h"
 #include "java/lang/String.h"
-#include "nativepp/NativeppJObjectWrapper.h"
 #include "nativepp/NativeppMonitor.h"
 #include "nativepp/NativeppNewInstanceParamDiscriminator.h"
 #include "nativepp/NativeppObjectHelper.h"
@@ -19,7 +18,6 @@
 using java::lang::Object;
 using java::lang::String;
 using nativepp::NativeppJObjectLocal;
-using nativepp::NativeppJObjectWrapper;
 using nativepp::NativeppObjectHelper;
 
 namespace {
@@ -91,13 +89,13 @@ TEST_F(NativeppObjects, ReassigningReleasesTheOldReference) {
     NativeppJObjectLocal second = newObject(env, "java/lang/Object");
     Object proxy(first);
     proxy.nativeppGetMonitor()->getJavaMonitor(env);
-    const int withFirst = NativeppJObjectWrapper::liveGlobalReferences();
+    const int withFirst = JNICallCounter::liveGlobalReferences();
     proxy.nativeppAssign(second);
     EXPECT_TRUE(bound(proxy, second.getJObject()));
-    EXPECT_EQ(withFirst, NativeppJObjectWrapper::liveGlobalReferences());
+    EXPECT_EQ(withFirst, JNICallCounter::liveGlobalReferences());
     proxy.nativeppAssign(NativeppJObjectLocal());
     EXPECT_EQ(nullptr, proxy.nativeppGetJObjectGlobal(env));
-    EXPECT_EQ(withFirst - 1, NativeppJObjectWrapper::liveGlobalReferences());
+    EXPECT_EQ(withFirst - 1, JNICallCounter::liveGlobalReferences());
 }
 
 TEST_F(NativeppObjects, ReferenceProxiesCompareByIdentity) {
@@ -189,7 +187,7 @@ TEST_F(NativeppObjects, AHeapTemporaryIsConsumedAlsoWhenBindingItFails) {
         }
         EXPECT_TRUE(destroyed) << "hand-over " << i;
         // The temporary's reference and its monitor's are gone with it.
-        EXPECT_EQ(globalReferencesBefore, NativeppJObjectWrapper::liveGlobalReferences()) << "hand-over " << i;
+        EXPECT_EQ(globalReferencesBefore, JNICallCounter::liveGlobalReferences()) << "hand-over " << i;
     }
 }
 
@@ -244,9 +242,9 @@ TEST_F(NativeppObjects, InstanceofAndCastFollowTheJavaObject) {
 TEST_F(NativeppObjects, AProxyReleasesItsReferencesOnAThreadTheVMDoesNotKnowYet) {
     auto* proxy = new Object(_nativeppNewInstanceParamDiscriminator);
     proxy->nativeppGetMonitor()->getJavaMonitor(env);
-    EXPECT_EQ(globalReferencesBefore + 2, NativeppJObjectWrapper::liveGlobalReferences());
+    EXPECT_EQ(globalReferencesBefore + 2, JNICallCounter::liveGlobalReferences());
     std::thread([proxy] { delete proxy; }).join();
-    EXPECT_EQ(globalReferencesBefore, NativeppJObjectWrapper::liveGlobalReferences());
+    EXPECT_EQ(globalReferencesBefore, JNICallCounter::liveGlobalReferences());
 }
 
 TEST_F(NativeppObjects, AJavaConstructorProxyMakesANewInstance) {

@@ -1,9 +1,9 @@
 #include "tests/native/NativeppTestSupport.h"
 
-#include "nativepp/NativeppJObjectWrapper.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppMonitor.h"
 #include "nativepp/NativeppObjectClass.h"
+#include "tests/native/JNICallCounter.h"
 
 using nativepp::NativeppJObjectLocal;
 
@@ -42,7 +42,7 @@ testing::Environment* const warmClassReferences = testing::AddGlobalTestEnvironm
 void NativeppTest::SetUp() {
     env = nativepp::NativeppJVM::getJNIEnv();
     ASSERT_EQ(0, env->PushLocalFrame(64));
-    globalReferencesBefore = nativepp::NativeppJObjectWrapper::liveGlobalReferences();
+    globalReferencesBefore = JNICallCounter::liveGlobalReferences();
 }
 
 void NativeppTest::TearDown() {
@@ -50,7 +50,7 @@ void NativeppTest::TearDown() {
     env->ExceptionClear();
     env->PopLocalFrame(nullptr);
     if (checkGlobalBalance) {
-        EXPECT_EQ(globalReferencesBefore, nativepp::NativeppJObjectWrapper::liveGlobalReferences());
+        EXPECT_EQ(globalReferencesBefore, JNICallCounter::liveGlobalReferences());
     }
 }
 

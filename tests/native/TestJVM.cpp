@@ -3,6 +3,7 @@
 #include <string>
 
 #include "nativepp/NativeppJVM.h"
+#include "tests/native/JNICallCounter.h"
 
 void startTestJVM() {
     static std::string classPath = std::string("-Djava.class.path=") + TESTS_JAR_PATH;
@@ -18,5 +19,5 @@ void startTestJVM() {
     args.nOptions = sizeof options / sizeof options[0];
     args.options = options;
     args.ignoreUnrecognized = JNI_FALSE;
-    nativepp::NativeppJVM::load(LIBJVM_PATH, &args);
+    JNICallCounter::countGlobalReferences(nativepp::NativeppJVM::load(LIBJVM_PATH, &args));
 }

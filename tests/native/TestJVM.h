@@ -7,7 +7,8 @@
 // tests can see that NativeppJVM::load took it from the start arguments.
 constexpr jint kTestJVMVersion = JNI_VERSION_1_8;
 
-// Starts the JVM with NativeppJVM::load and -Xcheck:jni; throws NativeppException.
+// Starts the JVM with NativeppJVM::load and -Xcheck:jni, and counts its global references
+// (JNICallCounter::liveGlobalReferences); throws NativeppException.
 void startTestJVM();
 
 #endif
