@@ -112,7 +112,9 @@ void NativeppObject::nativeppSetObjectMgr(NativeppObjectMgr* mgr) {
     }
 }
 
-jobject NativeppObject::nativeppGetJObjectGlobal(JNIEnv* env) { return nativeppGetObjectMgr(env)->getJObject(env); }
+NativeppSharedJObjectGlobal NativeppObject::nativeppGetJObjectGlobal(JNIEnv* env) {
+    return nativeppGetObjectMgr(env)->getJObject(env);
+}
 
 jobject NativeppObject::nativeppGetJObjectLocal(JNIEnv* env) { return nativeppGetObjectMgr(env)->getJObjectLocal(env); }
 

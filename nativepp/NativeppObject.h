@@ -8,6 +8,7 @@
 
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppSharedJObjectGlobal.h"
 #include "nativepp/NativeppValue.h"
 
 namespace nativepp {
@@ -56,7 +57,8 @@ public:
     void nativeppSetObjectMgr(NativeppObjectMgr* mgr);
     NativeppMonitor* nativeppGetMonitor() { return monitor.get(); }
 
-    jobject nativeppGetJObjectGlobal(JNIEnv* env);
+    // What a JNI call on this proxy's object is passed: keep the share until the call returns.
+    NativeppSharedJObjectGlobal nativeppGetJObjectGlobal(JNIEnv* env);
     jobject nativeppGetJObjectLocal(JNIEnv* env);
     NativeppJObjectLocal nativeppGetJObjectLocalWrapper(JNIEnv* env);
 

@@ -5,7 +5,7 @@
 
 namespace nativepp {
 
-jobject NativeppObjectHelper::getJObjectGlobal(NativeppObject& object) {
+NativeppSharedJObjectGlobal NativeppObjectHelper::getJObjectGlobal(NativeppObject& object) {
     return object.nativeppGetJObjectGlobal(NativeppJVM::getJNIEnv());
 }
 

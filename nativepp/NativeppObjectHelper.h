@@ -5,6 +5,7 @@
 
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppSharedJObjectGlobal.h"
 
 namespace nativepp {
 
@@ -13,7 +14,7 @@ class NativeppObject;
 // Shortcuts to a proxy's Java reference with the calling thread's environment.
 class NATIVEPP_EXPORT NativeppObjectHelper {
 public:
-    static jobject getJObjectGlobal(NativeppObject& object);
+    static NativeppSharedJObjectGlobal getJObjectGlobal(NativeppObject& object);
     static jobject getJObjectLocal(NativeppObject& object);
     static NativeppJObjectLocal getJObjectLocalWrapper(NativeppObject& object);
 };

@@ -1,5 +1,7 @@
 #include "nativepp/NativeppObjectMgr.h"
 
+#include <utility>
+
 #include "nativepp/NativeppObject.h"
 #include "nativepp/NativeppObjectClass.h"
 #include "nativepp/NativeppSynchronized.h"
@@ -7,19 +9,18 @@
 
 namespace nativepp {
 
-NativeppObjectMgr::NativeppObjectMgr(NativeppObject* object) : object(object), jobjGlobal(nullptr) {}
+NativeppObjectMgr::NativeppObjectMgr(NativeppObject* object) : object(object) {}
 
-NativeppObjectMgr::~NativeppObjectMgr() { delete jobjGlobal.load(); }
+NativeppObjectMgr::~NativeppObjectMgr() {}
 
-jobject NativeppObjectMgr::getJObject(JNIEnv*) {
-    NativeppJObjectGlobal* global = jobjGlobal.load(std::memory_order_acquire);
-    return global != nullptr ? global->getJObject() : nullptr;
+NativeppSharedJObjectGlobal NativeppObjectMgr::getJObject(JNIEnv*) {
+    return NativeppSharedJObjectGlobal(std::atomic_load(&jobjGlobal));
 }
 
 jobject NativeppObjectMgr::getJObjectLocal(JNIEnv* env) {
     NativeppSynchronized held(getMonitor(), env);
-    jobject global = getJObject(env);
-    NativeppJObjectLocal local(global != nullptr ? env->NewLocalRef(global) : nullptr, env);
+    const NativeppSharedJObjectGlobal global = getJObject(env);
+    NativeppJObjectLocal local(global.isNull() ? nullptr : env->NewLocalRef(global.getJObject()), env);
     held.exit();
     return local.detach();
 }
@@ -35,21 +36,29 @@ void NativeppObjectMgr::setJObject(const NativeppJObjectWrapper& w, unsigned cha
 }
 
 void NativeppObjectMgr::setJObjectMonoThread(const NativeppJObjectWrapper& w, unsigned char, JNIEnv* env) {
-    NativeppJObjectGlobal* current = jobjGlobal.load(std::memory_order_acquire);
-    if (current != nullptr) {
-        if (env->IsSameObject(current->getJObject(), w.getJObject())) {
-            return;
-        }
-        jobjGlobal.store(nullptr, std::memory_order_release);
-        delete current;
-    }
-    if (w.isNull()) {
+    const std::shared_ptr<NativeppJObjectGlobal> current = std::atomic_load(&jobjGlobal);
+    if (current != nullptr && env->IsSameObject(current->getJObject(), w.getJObject())) {
         return;
+    }
+    // One store replaces the old reference, so that readers never find a bound proxy empty.
+    std::shared_ptr<NativeppJObjectGlobal> replacement;
+    try {
+        replacement = newGlobalOf(w, env);
+    } catch (...) {
+        std::atomic_store(&jobjGlobal, std::shared_ptr<NativeppJObjectGlobal>());
+        throw;
+    }
+    std::atomic_store(&jobjGlobal, std::move(replacement));
+}
+
+std::shared_ptr<NativeppJObjectGlobal> NativeppObjectMgr::newGlobalOf(const NativeppJObjectWrapper& w, JNIEnv* env) {
+    if (w.isNull()) {
+        return nullptr;
     }
     if (!getObjectClass()->isInstanceOf(w, env)) {
         NativeppThrowable::nativeThrow("java/lang/ClassCastException", env);
     }
-    jobjGlobal.store(new NativeppJObjectGlobal(w, env), std::memory_order_release);
+    return std::make_shared<NativeppJObjectGlobal>(w, env);
 }
 
 NativeppObjectClass* NativeppObjectMgr::getObjectClass() { return object->nativeppGetClass(); }

@@ -3,11 +3,12 @@
 
 #include <jni.h>
 
-#include <atomic>
+#include <memory>
 
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectGlobal.h"
 #include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppSharedJObjectGlobal.h"
 
 namespace nativepp {
 
@@ -25,13 +26,15 @@ public:
     NativeppObjectMgr& operator=(const NativeppObjectMgr&) = delete;
 
     virtual bool isReference() = 0;
-    // The manager's own global reference, read without the monitor; null when empty.
-    virtual jobject getJObject(JNIEnv* env);
+    // A share of the manager's own global reference, read without the monitor and without a
+    // JNI call; empty when the proxy is.
+    virtual NativeppSharedJObjectGlobal getJObject(JNIEnv* env);
     // A new local reference owned by the caller, read under the proxy's monitor.
     virtual jobject getJObjectLocal(JNIEnv* env);
     virtual NativeppJObjectLocal getJObjectLocalWrapper(JNIEnv* env);
     virtual void setJObject(const NativeppJObjectWrapper& w, unsigned char propagate, JNIEnv* env);
-    // Binds w without locking: same object keeps the reference, wrong class raises.
+    // Binds w without the monitor: same object keeps the reference, wrong class raises and
+    // leaves the proxy empty.
     virtual void setJObjectMonoThread(const NativeppJObjectWrapper& w, unsigned char propagate, JNIEnv* env);
     virtual void setMustBeDeleted(unsigned char mustBeDeleted) = 0;
     virtual bool getMustBeDeleted() = 0;
@@ -41,7 +44,13 @@ public:
 
 protected:
     NativeppObject* object;
-    std::atomic<NativeppJObjectGlobal*> jobjGlobal;
+    // Read and replaced only with std::atomic_load / std::atomic_store: a reader's share keeps
+    // the old reference alive while a re-point on another thread replaces it.
+    std::shared_ptr<NativeppJObjectGlobal> jobjGlobal;
+
+private:
+    // A new global reference to w after the class check; null for a null w.
+    std::shared_ptr<NativeppJObjectGlobal> newGlobalOf(const NativeppJObjectWrapper& w, JNIEnv* env);
 };
 
 }  // namespace nativepp

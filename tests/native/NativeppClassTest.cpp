@@ -122,7 +122,7 @@ TEST_F(NativeppClasses, AnObjectBecomesAnInstanceProxyOfItsExactRegisteredClassO
         NativeppObjectClass::newObjectInstance(string, &java::lang::Object::nativeppClass, env));
     ASSERT_NE(nullptr, dynamic_cast<java::lang::String*>(proxy.get()));
     EXPECT_TRUE(proxy->nativeppMustBeDeleted(env));
-    EXPECT_TRUE(env->IsSameObject(string.getJObject(), proxy->nativeppGetJObjectGlobal(env)));
+    EXPECT_TRUE(env->IsSameObject(string.getJObject(), proxy->nativeppGetJObjectGlobal(env).getJObject()));
 
     // An unregistered class is not looked up by its superclasses: AbstractList is ignored.
     NativeppJObjectLocal list = newObject(env, "java/util/ArrayList");
@@ -223,7 +223,7 @@ TEST_F(NativeppClasses, ThrowAsNativeExceptionThrowsANewInstanceOfTheDescriptors
         java::lang::RuntimeException::nativeppClass.throwAsNativeException(env);
         FAIL() << "no exception";
     } catch (java::lang::RuntimeException& e) {
-        EXPECT_EQ("java/lang/RuntimeException", classNameOf(env, e.nativeppGetJObjectGlobal(env)));
+        EXPECT_EQ("java/lang/RuntimeException", classNameOf(env, e.nativeppGetJObjectGlobal(env).getJObject()));
     }
 }
 

@@ -177,7 +177,7 @@ TEST_F(NativeppMonitors, LeavingAScopeKeepsTheJavaExceptionItsBodyMadePending) {
         EXPECT_NO_THROW(scopes[i]()) << "scope " << i;
         jthrowable pending = env->ExceptionOccurred();
         env->ExceptionClear();
-        EXPECT_TRUE(pending != nullptr && env->IsSameObject(pending, thrown.nativeppGetJObjectGlobal(env)))
+        EXPECT_TRUE(pending != nullptr && env->IsSameObject(pending, thrown.nativeppGetJObjectGlobal(env).getJObject()))
             << "scope " << i;
         env->DeleteLocalRef(pending);
         EXPECT_FALSE(holdsLock(env, obj.getJObject())) << "scope " << i;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
@@ -8,6 +9,8 @@
 #include "java/lang/Object.h"
 #include "java/lang/RuntimeException.h"
 #include "java/lang/String.h"
+#include "nativepp/NativeppJObjectGlobal.h"
+#include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppMonitor.h"
 #include "nativepp/NativeppNewInstanceParamDiscriminator.h"
 #include "nativepp/NativeppObjectHelper.h"
@@ -25,8 +28,8 @@ namespace {
 class NativeppObjects : public NativeppTest {
 protected:
     bool bound(nativepp::NativeppObject& proxy, jobject obj) {
-        jobject global = proxy.nativeppGetJObjectGlobal(env);
-        return global != nullptr && env->IsSameObject(global, obj);
+        const nativepp::NativeppSharedJObjectGlobal global = proxy.nativeppGetJObjectGlobal(env);
+        return !global.isNull() && env->IsSameObject(global.getJObject(), obj);
     }
 };
 
@@ -47,7 +50,7 @@ std::string mappedExceptionOf(JNIEnv* env, Operation operation) {
     try {
         operation();
     } catch (java::lang::RuntimeException& e) {
-        return classNameOf(env, e.nativeppGetJObjectGlobal(env));
+        return classNameOf(env, e.nativeppGetJObjectGlobal(env).getJObject());
     }
     return "<no exception>";
 }
@@ -61,7 +64,7 @@ TEST_F(NativeppObjects, AnInstanceProxyOfNullIsRefused) {
     Object empty;
     EXPECT_EQ("Error creating object, reference is null", nativeppMessageOf([&] { empty.nativeppInitObject(null); }));
     // Nothing was installed: the proxy still takes its default manager on first use.
-    EXPECT_EQ(nullptr, empty.nativeppGetJObjectGlobal(env));
+    EXPECT_EQ(nullptr, empty.nativeppGetJObjectGlobal(env).getJObject());
 }
 
 TEST_F(NativeppObjects, AnObjectOfAnotherClassIsRefusedAndLeavesTheProxyEmpty) {
@@ -69,18 +72,18 @@ TEST_F(NativeppObjects, AnObjectOfAnotherClassIsRefusedAndLeavesTheProxyEmpty) {
     EXPECT_EQ("java/lang/RuntimeException", mappedExceptionOf(env, [&] { String proxy(integer); }));
     String proxy("text");
     EXPECT_EQ("java/lang/RuntimeException", mappedExceptionOf(env, [&] { proxy.nativeppAssign(integer); }));
-    EXPECT_EQ(nullptr, proxy.nativeppGetJObjectGlobal(env));
+    EXPECT_EQ(nullptr, proxy.nativeppGetJObjectGlobal(env).getJObject());
 }
 
 TEST_F(NativeppObjects, AssigningTheSameObjectAgainKeepsTheGlobalReference) {
     NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
     Object proxy(obj);
-    jobject global = proxy.nativeppGetJObjectGlobal(env);
+    jobject global = proxy.nativeppGetJObjectGlobal(env).getJObject();
     NativeppJObjectLocal sameObject(obj.getJObject(), 0, env);
     proxy.nativeppGetMonitor()->getJavaMonitor(env);
     JNICallCounter counter;
     proxy.nativeppAssign(sameObject);
-    EXPECT_EQ(global, proxy.nativeppGetJObjectGlobal(env));
+    EXPECT_EQ(global, proxy.nativeppGetJObjectGlobal(env).getJObject());
     EXPECT_EQ(0, counter.calls("NewGlobalRef") + counter.calls("DeleteGlobalRef"));
 }
 
@@ -94,7 +97,7 @@ TEST_F(NativeppObjects, ReassigningReleasesTheOldReference) {
     EXPECT_TRUE(bound(proxy, second.getJObject()));
     EXPECT_EQ(withFirst, JNICallCounter::liveGlobalReferences());
     proxy.nativeppAssign(NativeppJObjectLocal());
-    EXPECT_EQ(nullptr, proxy.nativeppGetJObjectGlobal(env));
+    EXPECT_EQ(nullptr, proxy.nativeppGetJObjectGlobal(env).getJObject());
     EXPECT_EQ(withFirst - 1, JNICallCounter::liveGlobalReferences());
 }
 
@@ -145,9 +148,9 @@ TEST_F(NativeppObjects, AReferenceMadeFromAReferenceSharesTheObjectWithItsOwnRef
     EXPECT_TRUE(bound(first, obj.getJObject()));
     EXPECT_TRUE(bound(second, obj.getJObject()));
     EXPECT_TRUE(bound(third, obj.getJObject()));
-    EXPECT_NE(first.nativeppGetJObjectGlobal(env), second.nativeppGetJObjectGlobal(env));
-    EXPECT_NE(first.nativeppGetJObjectGlobal(env), third.nativeppGetJObjectGlobal(env));
-    EXPECT_NE(second.nativeppGetJObjectGlobal(env), third.nativeppGetJObjectGlobal(env));
+    EXPECT_NE(first.nativeppGetJObjectGlobal(env).getJObject(), second.nativeppGetJObjectGlobal(env).getJObject());
+    EXPECT_NE(first.nativeppGetJObjectGlobal(env).getJObject(), third.nativeppGetJObjectGlobal(env).getJObject());
+    EXPECT_NE(second.nativeppGetJObjectGlobal(env).getJObject(), third.nativeppGetJObjectGlobal(env).getJObject());
 }
 
 TEST_F(NativeppObjects, AReferenceMarkedMustBeDeletedIsConsumedByAssignment) {
@@ -183,7 +186,7 @@ TEST_F(NativeppObjects, AHeapTemporaryIsConsumedAlsoWhenBindingItFails) {
             EXPECT_EQ("java/lang/RuntimeException",
                       mappedExceptionOf(env, [&] { handOvers[i](target, new TrackedObject(integer, &destroyed)); }))
                 << "hand-over " << i;
-            EXPECT_EQ(nullptr, target.nativeppGetJObjectGlobal(env)) << "hand-over " << i;
+            EXPECT_EQ(nullptr, target.nativeppGetJObjectGlobal(env).getJObject()) << "hand-over " << i;
         }
         EXPECT_TRUE(destroyed) << "hand-over " << i;
         // The temporary's reference and its monitor's are gone with it.
@@ -193,7 +196,7 @@ TEST_F(NativeppObjects, AHeapTemporaryIsConsumedAlsoWhenBindingItFails) {
 
 TEST_F(NativeppObjects, AnUninitialisedProxyBehavesAsAnEmptyReference) {
     Object proxy;
-    EXPECT_EQ(nullptr, proxy.nativeppGetJObjectGlobal(env));
+    EXPECT_EQ(nullptr, proxy.nativeppGetJObjectGlobal(env).getJObject());
     EXPECT_FALSE(proxy.nativeppMustBeDeleted(env));
     NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
     proxy.nativeppAssign(obj);
@@ -203,17 +206,16 @@ TEST_F(NativeppObjects, AnUninitialisedProxyBehavesAsAnEmptyReference) {
 
 TEST_F(NativeppObjects, AProxyMadeFromANullPointerIsAnEmptyReference) {
     Object fromNull(static_cast<Object*>(nullptr));
-    EXPECT_EQ(nullptr, fromNull.nativeppGetJObjectGlobal(env));
+    EXPECT_EQ(nullptr, fromNull.nativeppGetJObjectGlobal(env).getJObject());
     EXPECT_FALSE(fromNull.nativeppMustBeDeleted(env));
     String cast = String::cast$(static_cast<Object*>(nullptr));
-    EXPECT_EQ(nullptr, cast.nativeppGetJObjectGlobal(env));
+    EXPECT_EQ(nullptr, cast.nativeppGetJObjectGlobal(env).getJObject());
 }
 
 TEST_F(NativeppObjects, LocalReferencesHandedOutBelongToTheCaller) {
     NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
     Object proxy(obj);
-    jobject global = NativeppObjectHelper::getJObjectGlobal(proxy);
-    EXPECT_EQ(JNIGlobalRefType, env->GetObjectRefType(global));
+    EXPECT_EQ(JNIGlobalRefType, env->GetObjectRefType(NativeppObjectHelper::getJObjectGlobal(proxy).getJObject()));
     jobject local = NativeppObjectHelper::getJObjectLocal(proxy);
     EXPECT_EQ(JNILocalRefType, env->GetObjectRefType(local));
     EXPECT_TRUE(env->IsSameObject(local, obj.getJObject()));
@@ -247,8 +249,39 @@ TEST_F(NativeppObjects, AProxyReleasesItsReferencesOnAThreadTheVMDoesNotKnowYet)
     EXPECT_EQ(globalReferencesBefore, JNICallCounter::liveGlobalReferences());
 }
 
+// Readers pass the proxy's global reference straight into a JNI call while another thread
+// re-points the proxy: the reference must stay valid until the call has returned.
+TEST_F(NativeppObjects, CallsThroughTheGlobalReferenceSurviveRepointingOnAnotherThread) {
+    nativepp::NativeppJObjectGlobal first(newObject(env, "java/lang/Object"), env);
+    nativepp::NativeppJObjectGlobal second(newInteger(env, 7), env);
+    Object proxy(NativeppJObjectLocal(first.getJObject(), 0, env));
+    proxy.nativeppGetMonitor()->getJavaMonitor(env);
+    const int globalsBeforeRounds = JNICallCounter::liveGlobalReferences();
+    std::atomic<bool> repointing{true};
+    std::atomic<int> failedCalls{0};
+    runTogether(9, [&](int i) {
+        JNIEnv* threadEnv = nativepp::NativeppJVM::getJNIEnv();
+        if (i == 0) {
+            NativeppJObjectLocal targets[] = {NativeppJObjectLocal(second.getJObject(), 0, threadEnv),
+                                              NativeppJObjectLocal(first.getJObject(), 0, threadEnv)};
+            for (int round = 0; round < 10000; ++round) {
+                proxy.nativeppAssign(targets[round % 2], threadEnv);
+            }
+            repointing = false;
+            return;
+        }
+        while (repointing) {
+            jclass cls = threadEnv->GetObjectClass(proxy.nativeppGetJObjectGlobal(threadEnv).getJObject());
+            failedCalls += cls == nullptr ? 1 : 0;
+            threadEnv->DeleteLocalRef(cls);
+        }
+    });
+    EXPECT_EQ(0, failedCalls.load());
+    EXPECT_EQ(globalsBeforeRounds, JNICallCounter::liveGlobalReferences());
+}
+
 TEST_F(NativeppObjects, AJavaConstructorProxyMakesANewInstance) {
     Object made(_nativeppNewInstanceParamDiscriminator);
-    EXPECT_EQ("java/lang/Object", classNameOf(env, made.nativeppGetJObjectGlobal(env)));
+    EXPECT_EQ("java/lang/Object", classNameOf(env, made.nativeppGetJObjectGlobal(env).getJObject()));
     EXPECT_TRUE(made.nativeppMustBeDeleted(env));
 }

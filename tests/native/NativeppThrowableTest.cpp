@@ -52,7 +52,7 @@ TEST_P(NativeppPendingException, BecomesTheNearestRegisteredProxyBoundToTheSameO
     } catch (java::lang::Throwable& caught) {
         EXPECT_FALSE(env->ExceptionCheck());
         EXPECT_EQ(GetParam().proxyClass, caught.nativeppGetClass());
-        EXPECT_TRUE(env->IsSameObject(pending.getJObject(), caught.nativeppGetJObjectGlobal(env)));
+        EXPECT_TRUE(env->IsSameObject(pending.getJObject(), caught.nativeppGetJObjectGlobal(env).getJObject()));
     }
 }
 
@@ -76,8 +76,8 @@ TEST_F(NativeppThrowables, AnExceptionRaisedByAJNICallReachesNativeCodeAsItsProx
         FAIL() << "no exception";
     } catch (java::lang::RuntimeException& caught) {
         EXPECT_FALSE(env->ExceptionCheck());
-        EXPECT_EQ("java/lang/ArrayIndexOutOfBoundsException", classNameOf(env, caught.nativeppGetJObjectGlobal(env)));
-        EXPECT_TRUE(env->IsSameObject(pending.getJObject(), caught.nativeppGetJObjectGlobal(env)));
+        EXPECT_EQ("java/lang/ArrayIndexOutOfBoundsException", classNameOf(env, caught.nativeppGetJObjectGlobal(env).getJObject()));
+        EXPECT_TRUE(env->IsSameObject(pending.getJObject(), caught.nativeppGetJObjectGlobal(env).getJObject()));
     }
 }
 
@@ -106,7 +106,7 @@ TEST_F(NativeppThrowables, RaisingByNameThrowsANewObjectOfTheNearestRegisteredCl
             NativeppThrowable::nativeThrow(name, env);
         } catch (java::lang::RuntimeException& caught) {
             EXPECT_EQ(&java::lang::RuntimeException::nativeppClass, caught.nativeppGetClass());
-            EXPECT_EQ("java/lang/RuntimeException", classNameOf(env, caught.nativeppGetJObjectGlobal(env)));
+            EXPECT_EQ("java/lang/RuntimeException", classNameOf(env, caught.nativeppGetJObjectGlobal(env).getJObject()));
         }
         EXPECT_FALSE(env->ExceptionCheck());
     }
@@ -124,11 +124,11 @@ TEST_F(NativeppThrowables, JavaThrowMakesTheProxysObjectPending) {
     EXPECT_EQ(0, NativeppThrowable::javaThrow(proxy, env));
     NativeppJObjectLocal pending(env->ExceptionOccurred(), env);
     env->ExceptionClear();
-    EXPECT_TRUE(env->IsSameObject(pending.getJObject(), proxy.nativeppGetJObjectGlobal(env)));
+    EXPECT_TRUE(env->IsSameObject(pending.getJObject(), proxy.nativeppGetJObjectGlobal(env).getJObject()));
     EXPECT_EQ(0, NativeppThrowable::javaThrow(&proxy));
     NativeppJObjectLocal again(env->ExceptionOccurred(), env);
     env->ExceptionClear();
-    EXPECT_TRUE(env->IsSameObject(again.getJObject(), proxy.nativeppGetJObjectGlobal(env)));
+    EXPECT_TRUE(env->IsSameObject(again.getJObject(), proxy.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
 TEST_F(NativeppThrowables, JavaThrowOfNothingMakesANullPointerExceptionPending) {

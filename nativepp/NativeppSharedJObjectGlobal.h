@@ -1,0 +1,32 @@
+#ifndef NATIVEPP_NATIVEPPSHAREDJOBJECTGLOBAL_H
+#define NATIVEPP_NATIVEPPSHAREDJOBJECTGLOBAL_H
+
+#include <jni.h>
+
+#include <memory>
+
+#include "nativepp/NativeppJObjectGlobal.h"
+
+namespace nativepp {
+
+// A counted share of a proxy's global reference. Another thread may re-point the proxy at
+// any time; the reference it held is deleted only when its last share is gone. So keep the
+// share, not the bare jobject, until the JNI call that uses it has returned: passing
+// proxy.nativeppGetJObjectGlobal(env).getJObject() straight into the call does that, since
+// the temporary lives to the end of the full expression.
+class NativeppSharedJObjectGlobal {
+public:
+    NativeppSharedJObjectGlobal() = default;
+    explicit NativeppSharedJObjectGlobal(std::shared_ptr<const NativeppJObjectGlobal> global);
+
+    // The global reference, valid while this share lives; null for an empty proxy.
+    jobject getJObject() const;
+    bool isNull() const;
+
+private:
+    std::shared_ptr<const NativeppJObjectGlobal> global;
+};
+
+}  // namespace nativepp
+
+#endif
