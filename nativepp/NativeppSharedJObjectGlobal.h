@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectGlobal.h"
 
 namespace nativepp {
@@ -14,7 +15,7 @@ namespace nativepp {
 // share, not the bare jobject, until the JNI call that uses it has returned: passing
 // proxy.nativeppGetJObjectGlobal(env).getJObject() straight into the call does that, since
 // the temporary lives to the end of the full expression.
-class NativeppSharedJObjectGlobal {
+class NATIVEPP_EXPORT NativeppSharedJObjectGlobal {
 public:
     NativeppSharedJObjectGlobal() = default;
     explicit NativeppSharedJObjectGlobal(std::shared_ptr<const NativeppJObjectGlobal> global);
