@@ -1,65 +1,53 @@
 #include "nativepp/NativeppString.h"
 
+#include <cstring>
 #include <cwchar>
 #include <vector>
 
-#include "nativepp/NativeppException.h"
 #include "nativepp/NativeppObject.h"
 #include "nativepp/NativeppThrowable.h"
+#include "nativepp/NativeppUtf.h"
 
 namespace nativepp {
 
 namespace {
 
-// Owns the characters that GetStringUTFChars or GetStringChars hands out, so that they go
-// back to the virtual machine also when copying them raises (std::bad_alloc).
-template <typename Char, const Char* (JNIEnv::*Get)(jstring, jboolean*), void (JNIEnv::*Release)(jstring, const Char*)>
-class JavaStringChars {
-public:
-    JavaStringChars(jstring str, JNIEnv* env) : str(str), env(env), chars((env->*Get)(str, nullptr)) {}
-    ~JavaStringChars() { release(); }
+jobject newJavaString(const std::vector<jchar>& units, JNIEnv* env) {
+    jstring result = env->NewString(units.data(), static_cast<jsize>(units.size()));
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return result;
+}
 
-    JavaStringChars(const JavaStringChars&) = delete;
-    JavaStringChars& operator=(const JavaStringChars&) = delete;
-
-    const Char* get() const { return chars; }
-
-    void release() {
-        if (chars != nullptr) {
-            (env->*Release)(str, chars);
-            chars = nullptr;
-        }
-    }
-
-private:
-    jstring str;
-    JNIEnv* env;
-    const Char* chars;
-};
-
-using ModifiedUtf8Chars = JavaStringChars<char, &JNIEnv::GetStringUTFChars, &JNIEnv::ReleaseStringUTFChars>;
-using Utf16Chars = JavaStringChars<jchar, &JNIEnv::GetStringChars, &JNIEnv::ReleaseStringChars>;
+std::vector<jchar> unitsOf(NativeppJObjectLocal& s, JNIEnv* env) {
+    s.checkNotNull();
+    std::vector<jchar> units = NativeppUtf::unitsOf(static_cast<jstring>(s.getJObject()), env);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return units;
+}
 
 }  // namespace
 
 jobject NativeppString::newJString(const char* s, JNIEnv* env) {
-    jstring result = env->NewStringUTF(s);
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    return result;
+    if (s == nullptr) {
+        return nullptr;
+    }
+    return newJavaString(NativeppUtf::utf16FromUtf8(s, std::strlen(s)), env);
 }
 
 jobject NativeppString::newJString(const wchar_t* s, JNIEnv* env) {
-    const size_t length = wcslen(s);
-    // Keeps the low 16 bits: a code point above U+FFFF does not survive.
-    std::vector<jchar> units(s, s + length);
-    jstring result = env->NewString(units.data(), static_cast<jsize>(length));
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    return result;
+    if (s == nullptr) {
+        return nullptr;
+    }
+    return newJavaString(NativeppUtf::utf16FromUtf32(s, std::wcslen(s)), env);
 }
 
-jobject NativeppString::newJString(const std::string& s, JNIEnv* env) { return newJString(s.c_str(), env); }
+jobject NativeppString::newJString(const std::string& s, JNIEnv* env) {
+    return newJavaString(NativeppUtf::utf16FromUtf8(s.data(), s.size()), env);
+}
 
-jobject NativeppString::newJString(const std::wstring& s, JNIEnv* env) { return newJString(s.c_str(), env); }
+jobject NativeppString::newJString(const std::wstring& s, JNIEnv* env) {
+    return newJavaString(NativeppUtf::utf16FromUtf32(s.data(), s.size()), env);
+}
 
 NativeppJObjectLocal NativeppString::newJStringWrapper(const char* s, JNIEnv* env) {
     return NativeppJObjectLocal(newJString(s, env), env);
@@ -78,17 +66,8 @@ NativeppJObjectLocal NativeppString::newJStringWrapper(const std::wstring& s, JN
 }
 
 std::string NativeppString::getStringUTFChars(NativeppJObjectLocal& s, JNIEnv* env) {
-    s.checkNotNull();
-    jstring str = static_cast<jstring>(s.getJObject());
-    ModifiedUtf8Chars chars(str, env);
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    if (chars.get() == nullptr) {
-        throw NativeppException("Failed JNIEnv::GetStringUTFChars()");
-    }
-    std::string result(chars.get());
-    chars.release();
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    return result;
+    const std::vector<jchar> units = unitsOf(s, env);
+    return NativeppUtf::utf8FromUtf16(units.data(), units.size());
 }
 
 std::string NativeppString::getStringUTFChars(NativeppObject* s, JNIEnv* env) {
@@ -97,21 +76,8 @@ std::string NativeppString::getStringUTFChars(NativeppObject* s, JNIEnv* env) {
 }
 
 std::wstring NativeppString::getStringChars(NativeppJObjectLocal& s, JNIEnv* env) {
-    s.checkNotNull();
-    jstring str = static_cast<jstring>(s.getJObject());
-    Utf16Chars chars(str, env);
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    if (chars.get() == nullptr) {
-        throw NativeppException("Failed JNIEnv::GetStringChars()");
-    }
-    const jsize length = env->GetStringLength(str);
-    std::vector<wchar_t> widened(chars.get(), chars.get() + length);
-    widened.push_back(0);
-    // Ends at the first U+0000, as a C wide string would.
-    std::wstring result(widened.data());
-    chars.release();
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    return result;
+    const std::vector<jchar> units = unitsOf(s, env);
+    return NativeppUtf::utf32FromUtf16(units.data(), units.size());
 }
 
 std::wstring NativeppString::getStringChars(NativeppObject* s, JNIEnv* env) {

@@ -62,6 +62,7 @@ COUNTED(IsSameObject, jboolean, (JNIEnv * e, jobject a, jobject b), (e, a, b))
 COUNTED(IsInstanceOf, jboolean, (JNIEnv * e, jobject o, jclass c), (e, o, c))
 COUNTED_WITH_OBJECT(GetStringUTFChars, const char*, (JNIEnv * e, jstring s, jboolean* c), (e, s, c), s)
 COUNTED_WITH_OBJECT(GetStringChars, const jchar*, (JNIEnv * e, jstring s, jboolean* c), (e, s, c), s)
+COUNTED_WITH_OBJECT(GetStringLength, jsize, (JNIEnv * e, jstring s), (e, s), s)
 COUNTED_WITH_OBJECT(Throw, jint, (JNIEnv * e, jthrowable t), (e, t), t)
 COUNTED(ReleaseStringUTFChars, void, (JNIEnv * e, jstring s, const char* c), (e, s, c))
 COUNTED(ReleaseStringChars, void, (JNIEnv * e, jstring s, const jchar* c), (e, s, c))
@@ -94,6 +95,7 @@ JNICallCounter::JNICallCounter() : env(nativepp::NativeppJVM::getJNIEnv()), orig
     table.IsInstanceOf = countedIsInstanceOf;
     table.GetStringUTFChars = countedGetStringUTFChars;
     table.GetStringChars = countedGetStringChars;
+    table.GetStringLength = countedGetStringLength;
     table.Throw = countedThrow;
     table.ReleaseStringUTFChars = countedReleaseStringUTFChars;
     table.ReleaseStringChars = countedReleaseStringChars;

@@ -20,7 +20,9 @@ class NATIVEPP_EXPORT String : public virtual Object {
     String(jstring& obj);
     String& operator=(jstring& obj);
 
-    // A new Java string from native text, bound in reference mode.
+    // A new Java string from native text, bound in reference mode. Narrow text is UTF-8
+    // (modified UTF-8 reads too), wide text UTF-32; the std:: forms may hold U+0000 and
+    // convert whole. Malformed text reads as U+FFFD (nativepp/NativeppString.h).
     String(const char* text);
     String(const wchar_t* text);
     String(const std::string& text);
@@ -30,7 +32,8 @@ class NATIVEPP_EXPORT String : public virtual Object {
     String& operator=(const std::string& text);
     String& operator=(const std::wstring& text);
 
-    // Modified UTF-8 bytes; UTF-16 units, one per wchar_t.
+    // The text as UTF-8 or as UTF-32, whole: U+0000 is a zero byte or zero wchar_t, and an
+    // unpaired surrogate becomes U+FFFD.
     operator std::string();
     operator std::wstring();
 };
