@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
+#include "bridge/LoaderName.h"
 #include "bridge/NativeAddress.h"
 #include "bridge/NativeBarrier.h"
-#include "bridge/StringUTFChars.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ void reportBothFailed(const std::string& first, const std::string& second) {
 
 // Opens the fallback library after the preferred one failed with firstError.
 void* loadFallback(JNIEnv* env, jstring fallbackName, const std::string& firstError) {
-    StringUTFChars fallback(env, fallbackName);
+    LoaderName fallback(env, fallbackName);
     if (fallback.get() == nullptr) {
         return nullptr;
     }
@@ -45,7 +45,7 @@ extern "C" {
 JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_DynamicLibraryNative_load(
     JNIEnv* env, jclass, jstring fallbackName, jstring preferredName) {
     return nativeBarrier(env, [&]() -> jlong {
-        StringUTFChars preferred(env, preferredName);
+        LoaderName preferred(env, preferredName);
         if (preferred.get() == nullptr) {
             return 0;
         }

@@ -6,8 +6,9 @@
 #include <dlfcn.h>
 
 #include "bridge/JavaExceptions.h"
+#include "bridge/LoaderName.h"
 #include "bridge/NativeAddress.h"
-#include "bridge/StringUTFChars.h"
+#include "bridge/NativeBarrier.h"
 #include "bridge/asm_dispatch.h"
 
 void callGeneric(JNIEnv* env, jlong address, int returnType, jvalue* result, jlong argsAddress,
@@ -35,11 +36,13 @@ extern "C" {
 
 JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_find(JNIEnv* env, jclass,
                                                                                  jlong handle, jstring name) {
-    StringUTFChars symbol(env, name);
-    if (symbol.get() == nullptr) {
-        return 0;
-    }
-    return toJavaAddress(dlsym(fromJavaAddress(handle), symbol.get()));
+    return nativeBarrier(env, [&]() -> jlong {
+        LoaderName symbol(env, name);
+        if (symbol.get() == nullptr) {
+            return 0;
+        }
+        return toJavaAddress(dlsym(fromJavaAddress(handle), symbol.get()));
+    });
 }
 
 JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_callVoid(

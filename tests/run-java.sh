@@ -4,6 +4,9 @@
 set -uo pipefail
 emulator=$1 java=$2
 shift 2
+# File names are UTF-8 bytes: the JVM writes a Java path holding U+1F600 as those only under
+# a UTF-8 locale, and refuses it under C or POSIX.
+export LC_ALL=C.UTF-8
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 

@@ -8,6 +8,9 @@ import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.drovantel.tarvelo.core.impl.jni.DynamicLibraryNative;
 import com.drovantel.tarvelo.core.impl.jni.MethodNative;
+import java.io.IOException;
+import java.nio.file.Files;
+import java.nio.file.Path;
 import java.util.function.LongSupplier;
 import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.Test;
@@ -17,6 +20,8 @@ import org.junit.jupiter.params.provider.ValueSource;
 class DynamicLibraryTest {
     private static final String FIXTURES = System.getProperty("tarvelo.fixtures");
     static final String MISSING = "/nonexistent/libtarvelo-missing.so";
+    /** U+1F600, a character outside the Basic Multilingual Plane: four bytes in UTF-8. */
+    private static final String GRINNING = "\uD83D\uDE00";
 
     @BeforeAll
     static void load() {
@@ -107,5 +112,33 @@ class DynamicLibraryTest {
         }, handle);
         assertEquals("", written, "a null fallback is reported by the exception alone");
         assertThrows(NullPointerException.class, () -> MethodNative.find(CallFixtures.library(), null));
+    }
+
+    @Test
+    void namesOutsideTheBasicPlaneReachTheLoaderAsUtf8() throws IOException {
+        Path dir = Files.createTempDirectory("tarvelo-" + GRINNING);
+        Path copy = Files.copy(Path.of(FIXTURES), dir.resolve("lib" + GRINNING + ".so"));
+        try {
+            long handle = DynamicLibraryNative.load(copy.toString(), copy.toString());
+            assertNotEquals(0, handle);
+            try {
+                long words0 = MethodNative.find(handle, "fixtureWords0");
+                assertNotEquals(0, words0);
+                assertEquals(words0, MethodNative.find(handle, "fixture" + GRINNING), "an alias of fixtureWords0");
+            } finally {
+                DynamicLibraryNative.free(handle);
+            }
+        } finally {
+            // Deleted by name: listing a directory fails under qemu-i386 on some file systems.
+            Files.delete(copy);
+            Files.delete(dir);
+        }
+    }
+
+    @Test
+    void aNameHoldingU0000IsRefusedRatherThanCutShort() {
+        long library = CallFixtures.library();
+        assertThrows(IllegalArgumentException.class, () -> MethodNative.find(library, "fixtureWords0\0x"));
+        assertThrows(IllegalArgumentException.class, () -> DynamicLibraryNative.load(FIXTURES, FIXTURES + "\0x"));
     }
 }
