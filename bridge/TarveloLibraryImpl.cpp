@@ -1,9 +1,13 @@
 #include "bridge/TarveloLibraryImpl.h"
 
+#include <cstring>
 #include <memory>
+#include <new>
+#include <vector>
 
 #include "bridge/LoadHook.h"
 #include "bridge/LocalReference.h"
+#include "nativepp/NativeppUtf.h"
 
 TarveloLibraryImpl* TarveloLibraryImpl::SINGLETON = nullptr;
 
@@ -37,13 +41,28 @@ TarveloLibraryImpl::TarveloLibraryImpl(JNIEnv* env, jobject object)
 
 TarveloLibraryImpl::~TarveloLibraryImpl() {}
 
+namespace {
+
+// Native callers name their exports in UTF-8 (modified UTF-8 reads as well); null when out of
+// memory, which this entry point, called from native code, must not throw.
+jstring javaStringOf(JNIEnv* env, const char* name) {
+    try {
+        const std::vector<jchar> units = nativepp::NativeppUtf::utf16FromUtf8(name, std::strlen(name));
+        return env->NewString(units.data(), static_cast<jsize>(units.size()));
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+}  // namespace
+
 jlong TarveloLibraryImpl::findExportedMethodAddress(const char* name) {
     JNIEnv* env = getJNIEnv();
     // JNI allows no call while an exception is pending; the earlier one must reach Java first.
     if (env == nullptr || m_findMethodId == nullptr || env->ExceptionCheck()) {
         return 0;
     }
-    LocalReference<jstring> javaName(env, name == nullptr ? nullptr : env->NewStringUTF(name));
+    LocalReference<jstring> javaName(env, name == nullptr ? nullptr : javaStringOf(env, name));
     if (env->ExceptionCheck()) {
         return 0;
     }

@@ -52,6 +52,9 @@ final class CallbackFixtures {
      */
     static native long findExportedMethodAddress(String name, int threads, int repeat);
 
+    /** The exported findExportedMethodAddress once, with the name as these bytes. */
+    static native long findExportedMethodAddressOfBytes(byte[] name);
+
     /** Runs the collector until {@code reference} is cleared; false if it never is. */
     static boolean collected(Reference<?> reference) {
         for (int i = 0; i < 50 && reference.get() != null; i++) {

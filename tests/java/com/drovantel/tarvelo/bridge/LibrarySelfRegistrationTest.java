@@ -8,6 +8,7 @@ import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.drovantel.tarvelo.core.impl.jni.TarveloLibraryNative;
 import java.lang.ref.WeakReference;
+import java.nio.charset.StandardCharsets;
 import java.util.Map;
 import java.util.Set;
 import java.util.concurrent.ConcurrentHashMap;
@@ -71,6 +72,14 @@ class LibrarySelfRegistrationTest {
         library.registerSelf("fixtures");
         String name = "caf\u00e9\u0000\ud83d\ude00";
         assertEquals(EXPORTS.get(name), CallbackFixtures.findExportedMethodAddress(name, 0, 1));
+        assertEquals(name, library.lastName);
+    }
+
+    @Test
+    void nameInStandardUtf8ArrivesWhole() {
+        library.registerSelf("fixtures");
+        String name = "caf\u00e9\ud83d\ude00";
+        CallbackFixtures.findExportedMethodAddressOfBytes(name.getBytes(StandardCharsets.UTF_8));
         assertEquals(name, library.lastName);
     }
 
