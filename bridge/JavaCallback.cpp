@@ -17,8 +17,6 @@ const char* const JavaCallback::m_javaSignature[kTypeCount] = {
     nullptr, "(J)V", "(J)Z", "(J)B", "(J)C", "(J)S", "(J)I", "(J)J", "(J)F", "(J)D", "(J)J",
 };
 
-jmethodID JavaCallback::m_javaMethodId[kTypeCount] = {};
-
 namespace {
 
 void throwTypeIndexOutOfRange(JNIEnv* env, jint typeIndex) {
@@ -58,13 +56,9 @@ jmethodID JavaCallback::getMethodId(JNIEnv* env, jobject caller, jint typeIndex)
     if (!isTypeIndex(typeIndex)) {
         return nullptr;
     }
-    jmethodID& cached = m_javaMethodId[typeIndex];
-    if (cached == nullptr) {
-        LocalReference<jclass> type(env, env->GetObjectClass(caller));
-        // A failed lookup stores null, so the next registration looks again.
-        cached = env->GetMethodID(type.get(), m_javaMethod[typeIndex], m_javaSignature[typeIndex]);
-    }
-    return cached;
+    LocalReference<jclass> type(env, env->GetObjectClass(caller));
+    // A failed lookup answers null and leaves NoSuchMethodError pending for the Java caller.
+    return env->GetMethodID(type.get(), m_javaMethod[typeIndex], m_javaSignature[typeIndex]);
 }
 
 JavaCallback::JavaCallback(JNIEnv* env, jobject caller, jobject referenceObject, jint typeIndex, jint extra)

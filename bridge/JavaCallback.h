@@ -22,7 +22,8 @@ public:
                                           jint extra);
     // 0 for a zero handle; otherwise releases the callback and returns 1.
     static jint callbackUnregister(JNIEnv* env, jlong handle);
-    // The callback method of `typeIndex` in the class of `caller`, looked up once per index.
+    // The callback method of `typeIndex` in the class of `caller`. Looked up on every
+    // registration, because an ID found in one class is not valid on objects of another.
     static jmethodID getMethodId(JNIEnv* env, jobject caller, jint typeIndex);
     static bool isTypeIndex(jint typeIndex) { return typeIndex > 0 && typeIndex < kTypeCount; }
 
@@ -55,7 +56,6 @@ private:
 
     static const char* const m_javaMethod[kTypeCount];
     static const char* const m_javaSignature[kTypeCount];
-    static jmethodID m_javaMethodId[kTypeCount];
 };
 
 // Entry points for native callers, one per result type: the callback's address and the

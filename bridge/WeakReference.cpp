@@ -2,11 +2,10 @@
 
 #include "bridge/LocalReference.h"
 
-jmethodID WeakReference::m_methodId = nullptr;
-
-WeakReference::WeakReference(JNIEnv* env, jobject referenceObject) : JavaObjectWrapper(env, referenceObject) {
+WeakReference::WeakReference(JNIEnv* env, jobject referenceObject)
+    : JavaObjectWrapper(env, referenceObject), m_methodId(nullptr) {
     // GetObjectClass of null is fatal to the virtual machine.
-    if (m_globalRef == nullptr || m_methodId != nullptr) {
+    if (m_globalRef == nullptr) {
         return;
     }
     LocalReference<jclass> type(env, env->GetObjectClass(m_globalRef));

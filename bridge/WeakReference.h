@@ -17,8 +17,9 @@ public:
     jobject get(JNIEnv* env);
 
 private:
-    // "get" of the reference object's class, shared by all instances.
-    static jmethodID m_methodId;
+    // "get" as the reference object's superclass declares it. Kept per instance: an ID
+    // found for one class of reference object is not valid on objects of another.
+    jmethodID m_methodId;
 };
 
 #endif

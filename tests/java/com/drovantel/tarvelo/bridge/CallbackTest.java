@@ -8,7 +8,9 @@ import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.drovantel.tarvelo.core.impl.jni.CallbackStateManagerNative;
+import java.lang.ref.SoftReference;
 import java.lang.ref.WeakReference;
+import java.util.List;
 import java.util.Map;
 import java.util.Set;
 import java.util.concurrent.ConcurrentHashMap;
@@ -113,6 +115,67 @@ class CallbackTest {
                 assertThrows(IllegalStateException.class, () -> CallbackFixtures.callIntTwice(handle, BLOCK));
         assertSame(callbacks.failure, thrown);
         assertEquals(1, callbacks.calls.get());
+    }
+
+    /** A private onCallInt, which a subclass cannot override: only an ID found in Mid runs it. */
+    static class Mid extends CallbackStateManagerNative {
+        @SuppressWarnings("unused")
+        private int onCallInt(long args) {
+            return 333;
+        }
+    }
+
+    static class Beta extends Mid {
+        public int onCallInt(long args) {
+            return 222;
+        }
+    }
+
+    static class Alpha extends CallbackStateManagerNative {
+        public int onCallInt(long args) {
+            return 111;
+        }
+    }
+
+    /** A reference object that is no java.lang.ref.Reference: its superclass declares get(). */
+    static class Holder {
+        final Object referent;
+
+        Holder(Object referent) {
+            this.referent = referent;
+        }
+
+        public Object get() {
+            return referent;
+        }
+    }
+
+    static class Box extends Holder {
+        Box(Object referent) {
+            super(referent);
+        }
+    }
+
+    record Registration(CallbackStateManagerNative target, Object referenceObject, int answer) {}
+
+    /** In one virtual machine, in turn: an ID found for one class must not serve another. */
+    @Test
+    void eachCallbackClassAndReferenceClassReachesItsOwnMethods() {
+        Mid mid = new Mid();
+        Beta beta = new Beta();
+        Alpha alpha = new Alpha();
+        List<Registration> registrations = List.of(
+                new Registration(mid, new WeakReference<>(mid), 333),
+                new Registration(beta, new WeakReference<>(beta), 222),
+                new Registration(alpha, new SoftReference<>(alpha), 111),
+                new Registration(mid, new Box(mid), 333),
+                new Registration(alpha, new WeakReference<>(alpha), 111));
+        for (Registration registration : registrations) {
+            handle = registration.target.registerInDLL(registration.referenceObject, INT, 0);
+            assertEquals(registration.answer, CallbackFixtures.callEntry(INT, handle, BLOCK), registration.toString());
+            assertEquals(1, CallbackStateManagerNative.unregisterInDLL(handle));
+            handle = 0;
+        }
     }
 
     @Test

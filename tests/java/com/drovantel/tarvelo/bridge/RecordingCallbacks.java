@@ -7,9 +7,7 @@ import java.util.function.LongToIntFunction;
 
 /**
  * Callback methods of every result type that record each call and answer with one preset
- * value, narrowed to their type (float and double take it as raw bits). The bridge caches
- * the callback method IDs per type index for the whole process, so every test registers
- * through this one class.
+ * value, narrowed to their type (float and double take it as raw bits).
  */
 class RecordingCallbacks extends CallbackStateManagerNative {
     static final AtomicInteger allCalls = new AtomicInteger();
