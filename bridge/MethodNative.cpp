@@ -11,16 +11,35 @@
 #include "bridge/NativeBarrier.h"
 #include "bridge/asm_dispatch.h"
 
+namespace {
+
+// The stub pushes whole words, and the block goes onto the calling thread's stack, which must
+// keep room for the called function.
+constexpr int kLargestBlockSize = 64 * 1024;
+
+bool isBlockSize(int size) { return size >= 0 && size % 4 == 0 && size <= kLargestBlockSize; }
+
+void refuseCall(JNIEnv* env, const char* message) {
+    if (env != nullptr) {
+        ThrowNativeException(env, message);
+    }
+}
+
+}  // namespace
+
 void callGeneric(JNIEnv* env, jlong address, int returnType, jvalue* result, jlong argsAddress,
                  int callingConvention, jlong argsSize) {
     void* function = fromJavaAddress(address);
     const void* block = fromJavaAddress(argsAddress);
     const int blockSize = static_cast<int>(lowByteCount(argsSize));
+    // Any other size would shift or drop argument words without a sign.
+    if (!isBlockSize(blockSize)) {
+        refuseCall(env, "Argument block size must be a multiple of 4 from 0 to 65536");
+        return;
+    }
     // Calling 0, or pushing words from a null block, would crash the virtual machine.
     if (function == nullptr || (block == nullptr && blockSize != 0)) {
-        if (env != nullptr) {
-            ThrowNativeException(env, "Error accessing native memory");
-        }
+        refuseCall(env, "Error accessing native memory");
         return;
     }
     try {

@@ -14,6 +14,7 @@ import com.drovantel.tarvelo.core.impl.jni.MethodNative;
 import java.lang.ref.WeakReference;
 import java.util.List;
 import java.util.stream.IntStream;
+import java.util.stream.LongStream;
 import java.util.stream.Stream;
 import org.junit.jupiter.api.AfterAll;
 import org.junit.jupiter.api.BeforeAll;
@@ -34,6 +35,10 @@ import org.junit.jupiter.params.provider.MethodSource;
 @TestMethodOrder(MethodOrderer.OrderAnnotation.class)
 class BadInputTest {
     private static final String ACCESS_ERROR = "Error accessing native memory";
+    private static final String BLOCK_SIZE_ERROR = "Argument block size must be a multiple of 4 from 0 to 65536";
+    private static final int LARGEST_BLOCK = 65536;
+    /** What fixtureRecord holds before a call that must not happen. */
+    private static final int MARK = 0x5EED;
     private static final long PATTERN = 0x1122334455667788L;
     /** A callback's argument block; the bridge never reads it. */
     private static final long ARGS = 0x1000;
@@ -42,16 +47,20 @@ class BadInputTest {
 
     /** A live block of 64 bytes for the rows that need one valid side. */
     private static long block;
+    /** Readable for every block size a call row passes, had the call gone ahead. */
+    private static long largeBlock;
 
     @BeforeAll
     static void allocate() {
         CallFixtures.library();
         block = malloc(64, false);
+        largeBlock = malloc(2 * LARGEST_BLOCK, false);
     }
 
     @AfterAll
     static void release() {
         free(block, false);
+        free(largeBlock, false);
     }
 
     /** A row's native call; a void native answers null. */
@@ -92,6 +101,11 @@ class BadInputTest {
         return new Outcome(type.getSimpleName(), call -> assertThrows(type, call::run));
     }
 
+    static final Outcome REFUSES_BLOCK_SIZE = new Outcome("TarveloNativeException, function not called", call -> {
+        assertEquals(BLOCK_SIZE_ERROR, assertThrows(TarveloNativeException.class, call::run).getMessage());
+        assertEquals(MARK, recorded(), "fixtureRecord was called");
+    });
+
     static final Outcome RAISES_ACCESS_ERROR = new Outcome("TarveloNativeException", call -> assertEquals(
             ACCESS_ERROR, assertThrows(TarveloNativeException.class, call::run).getMessage()));
 
@@ -108,7 +122,7 @@ class BadInputTest {
 
     static Stream<Row> rows() {
         return Stream.of(allocationRows(), scalarRows(), stringAndCopyRows(), arrayRows(), libraryRows(), callRows(),
-                nullCallRows(), callbackRows(), referenceRows(), libraryObjectRows()).flatMap(rows -> rows);
+                nullCallRows(), blockSizeRows(), callbackRows(), referenceRows(), libraryObjectRows()).flatMap(rows -> rows);
     }
 
     @Order(1)
@@ -334,6 +348,57 @@ class BadInputTest {
                         () -> MethodNative.callInt(1L << 32, CDECL, 0, 0), RAISES_ACCESS_ERROR),
                 row("MethodNative.callInt", "block 0, size 8",
                         () -> MethodNative.callInt(CallFixtures.address("fixtureWords2"), CDECL, 0, 8), RAISES_ACCESS_ERROR));
+    }
+
+    /** A call native, its result boxed (null for callVoid). */
+    interface CallNative {
+        Object call(long function, int callingConvention, long argsAddress, long argsSize);
+    }
+
+    record NamedCall(String name, CallNative invoke) {}
+
+    static final List<NamedCall> CALL_NATIVES = List.of(
+            new NamedCall("callVoid", (f, c, a, s) -> {
+                MethodNative.callVoid(f, c, a, s);
+                return null;
+            }),
+            new NamedCall("callBoolean", MethodNative::callBoolean), new NamedCall("callByte", MethodNative::callByte),
+            new NamedCall("callChar", MethodNative::callChar), new NamedCall("callShort", MethodNative::callShort),
+            new NamedCall("callInt", MethodNative::callInt), new NamedCall("callLong", MethodNative::callLong),
+            new NamedCall("callFloat", MethodNative::callFloat), new NamedCall("callDouble", MethodNative::callDouble));
+
+    /**
+     * A block size the stub cannot push whole (negative, not a multiple of 4, above 64 KiB, by
+     * its low word) is refused before the call: every native with 6, which would pass bytes
+     * 2..5 as the first word, and callVoid with the others.
+     */
+    static Stream<Row> blockSizeRows() {
+        Stream<Row> everyNative = CALL_NATIVES.stream().map(named -> recordRow(named, 6));
+        Stream<Row> sizes = LongStream.of(-4, 2, LARGEST_BLOCK + 4, 0xFFFFFFFCL, 1L << 31)
+                .mapToObj(size -> recordRow(CALL_NATIVES.get(0), size));
+        Stream<Row> largest = Stream.of(row("MethodNative.callInt", "size 65536: called", () -> {
+            setInt(largeBlock, 0, 3);
+            setInt(largeBlock, 4, 4);
+            return MethodNative.callInt(CallFixtures.address("fixtureWords2"), CDECL, largeBlock, LARGEST_BLOCK);
+        }, returns(CallFixtures.wordsHash(3, 4))));
+        return Stream.of(everyNative, sizes, largest).flatMap(rows -> rows);
+    }
+
+    private static Row recordRow(NamedCall named, long size) {
+        return row("MethodNative." + named.name, "size " + size, () -> {
+            record(MARK);
+            return named.invoke.call(CallFixtures.address("fixtureRecord"), CDECL, largeBlock, size);
+        }, REFUSES_BLOCK_SIZE);
+    }
+
+    private static void record(int value) {
+        try (ArgumentBlock args = ArgumentBlock.of(value)) {
+            MethodNative.callVoid(CallFixtures.address("fixtureRecord"), CDECL, args.address, args.size());
+        }
+    }
+
+    private static int recorded() {
+        return MethodNative.callInt(CallFixtures.address("fixtureRecorded"), CDECL, 0, 0);
     }
 
     /** The fixture function without arguments that returns a constant of the kind. */
