@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <new>
 
+#include "tests/native/HighAllocation.h"
+
 namespace {
 
 // 0 when unarmed. Plain thread-local integers: operator new runs before any dynamic
@@ -20,6 +22,9 @@ void* operator new(std::size_t size) {
         hasFailed = true;
         throw std::bad_alloc();
     }
+    if (void* high = HighAllocation::allocate(size)) {
+        return high;
+    }
     for (;;) {
         if (void* block = std::malloc(size != 0 ? size : 1)) {
             return block;
@@ -32,10 +37,14 @@ void* operator new(std::size_t size) {
     }
 }
 
-// Pairs with the operator new above, which allocates with malloc.
-void operator delete(void* block) noexcept { std::free(block); }
+// Pairs with the operator new above, which allocates with malloc unless HighAllocation is armed.
+void operator delete(void* block) noexcept {
+    if (!HighAllocation::contains(block)) {
+        std::free(block);
+    }
+}
 
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
 
 FailingAllocation::FailingAllocation(std::size_t minimumBytes) {
     failFrom = minimumBytes;

@@ -4,7 +4,7 @@ package com.drovantel.tarvelo.bridge;
 final class MemoryFixtures {
     private MemoryFixtures() {}
 
-    /** A 4096-byte page at a fixed address at or above 2^31 (negative), or 0. */
+    /** A 4096-byte page at or above 2^31 (negative), or 0. */
     static native long highPage();
     /** A block from the C library's malloc. */
     static native long cMalloc(int size);

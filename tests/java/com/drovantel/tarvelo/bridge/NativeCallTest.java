@@ -2,6 +2,7 @@ package com.drovantel.tarvelo.bridge;
 
 import static com.drovantel.tarvelo.bridge.CallFixtures.*;
 import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.drovantel.tarvelo.core.impl.jni.MethodNative;
 import java.util.stream.IntStream;
@@ -181,6 +182,18 @@ class NativeCallTest {
         long address = address("fixtureWords0");
         assertEquals((long) (int) address, address);
         assertEquals((long) (int) library(), library());
+    }
+
+    /** The fixture's resolver places this symbol at or above 2^31, wherever the library lies. */
+    @Test
+    void aSymbolAbove2To31ReachesJavaNegativeAndIsCalledByItsLowWord() {
+        long high = address("fixtureHighWords2");
+        assertTrue(high < 0 && high == (int) high, "sign-extended: " + Long.toHexString(high));
+        try (ArgumentBlock block = ArgumentBlock.of(11, 22)) {
+            for (long function : new long[] {high, high & 0xFFFFFFFFL, high ^ 0x5A5A5A5A00000000L}) {
+                assertEquals(wordsHash(11, 22), MethodNative.callInt(function, CDECL, block.address, block.size()));
+            }
+        }
     }
 
     @ParameterizedTest

@@ -1,0 +1,123 @@
+// Addresses at or above 2^31 handed out by the bridge's natives: a memory block and a
+// callback handle, placed up there by HighAllocation. Each must reach Java as a negative long
+// and come back by its low word alone.
+#include <gtest/gtest.h>
+#include <jni.h>
+
+#include <cstdint>
+#include <functional>
+#include <ostream>
+
+#include "bridge/JavaCallback.h"
+#include "bridge/LoadHook.h"
+#include "nativepp/NativeppJVM.h"
+#include "tests/native/HighAllocation.h"
+
+extern "C" {
+JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_BufferNative_malloc(JNIEnv*, jclass, jlong, jboolean);
+JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_core_impl_jni_BufferNative_getInt(JNIEnv*, jclass, jlong, jlong);
+JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_core_impl_jni_BufferNative_setInt(JNIEnv*, jclass, jlong, jlong,
+                                                                                     jint);
+JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_CallbackStateManagerNative_registerInDLL(
+    JNIEnv*, jobject, jobject, jint, jint);
+JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_core_impl_jni_CallbackStateManagerNative_unregisterInDLL(JNIEnv*,
+                                                                                                         jclass, jlong);
+}
+
+using nativepp::NativeppJVM;
+
+namespace {
+
+constexpr jlong kHighWordNoise = 0x5A5A5A5A00000000LL;
+constexpr jint kInt = 6;
+constexpr jint kAnswer = 0x600D;  // IntCallbackTarget.ANSWER
+
+struct HighAddressCase {
+    const char* name;
+    // Hands out an address while HighAllocation is armed.
+    std::function<jlong(JNIEnv*)> handOut;
+    // Uses the address as Java gives it back; true when that worked.
+    std::function<bool(JNIEnv*, jlong)> takeBack;
+};
+
+void PrintTo(const HighAddressCase& highAddressCase, std::ostream* out) { *out << highAddressCase.name; }
+
+jlong mallocBlock(JNIEnv* env) {
+    return Java_com_drovantel_tarvelo_core_impl_jni_BufferNative_malloc(env, nullptr, 16, JNI_FALSE);
+}
+
+bool writeAndReadBack(JNIEnv* env, jlong block) {
+    Java_com_drovantel_tarvelo_core_impl_jni_BufferNative_setInt(env, nullptr, block, 4, 0x12345678);
+    if (env->ExceptionCheck()) {
+        return false;
+    }
+    const jint read =
+        Java_com_drovantel_tarvelo_core_impl_jni_BufferNative_getInt(env, nullptr, block ^ kHighWordNoise, 4);
+    return !env->ExceptionCheck() && read == 0x12345678;
+}
+
+// A new object made by the constructor of signature, with argument; a local reference.
+jobject newObject(JNIEnv* env, const char* className, const char* signature, jobject argument = nullptr) {
+    jclass type = env->FindClass(className);
+    jobject object = type ? env->NewObject(type, env->GetMethodID(type, "<init>", signature), argument) : nullptr;
+    env->DeleteLocalRef(type);
+    return object;
+}
+
+// Target and reference object stay reachable through the local frame of the test.
+jlong registerCallback(JNIEnv* env) {
+    jobject target = newObject(env, "com/drovantel/tarvelo/bridge/IntCallbackTarget", "()V");
+    if (target == nullptr) {
+        return 0;
+    }
+    jobject reference = newObject(env, "java/lang/ref/WeakReference", "(Ljava/lang/Object;)V", target);
+    return Java_com_drovantel_tarvelo_core_impl_jni_CallbackStateManagerNative_registerInDLL(env, target, reference,
+                                                                                            kInt, 0);
+}
+
+bool callAndUnregister(JNIEnv* env, jlong handle) {
+    int block = 0;
+    auto* callback = reinterpret_cast<JavaCallback*>(static_cast<std::uintptr_t>(handle));
+    const bool answered = onCallInt(callback, &block) == kAnswer;
+    return answered &&
+           Java_com_drovantel_tarvelo_core_impl_jni_CallbackStateManagerNative_unregisterInDLL(
+               env, nullptr, handle ^ kHighWordNoise) == 1;
+}
+
+class BridgeHighAddress : public testing::TestWithParam<HighAddressCase> {
+protected:
+    void SetUp() override {
+        env = NativeppJVM::getJNIEnv();
+        setJavaVM(NativeppJVM::getJavaVM());
+        ASSERT_EQ(0, env->PushLocalFrame(16));
+    }
+    void TearDown() override {
+        EXPECT_FALSE(env->ExceptionCheck());
+        env->ExceptionClear();
+        env->PopLocalFrame(nullptr);
+        setJavaVM(saved);
+    }
+
+    JNIEnv* env = nullptr;
+    JavaVM* const saved = getJavaVM();
+};
+
+}  // namespace
+
+TEST_P(BridgeHighAddress, ReachesJavaNegativeAndComesBackByItsLowWord) {
+    jlong address = 0;
+    {
+        HighAllocation high;
+        address = GetParam().handOut(env);
+    }
+    ASSERT_FALSE(env->ExceptionCheck());
+    EXPECT_LT(address, 0);
+    EXPECT_EQ(static_cast<jlong>(static_cast<std::int32_t>(address)), address);
+    EXPECT_TRUE(HighAllocation::contains(reinterpret_cast<void*>(static_cast<std::uintptr_t>(address))));
+    EXPECT_TRUE(GetParam().takeBack(env, address));
+}
+
+INSTANTIATE_TEST_SUITE_P(Natives, BridgeHighAddress,
+                         testing::Values(HighAddressCase{"BufferNative_malloc", mallocBlock, writeAndReadBack},
+                                         HighAddressCase{"registerInDLL", registerCallback, callAndUnregister}),
+                         [](const testing::TestParamInfo<HighAddressCase>& info) { return info.param.name; });
