@@ -13,6 +13,10 @@
 namespace nativepp {
 
 // Describes a Java class by name and signature and caches a global reference to it.
+// Owns: that global reference, made on first use and kept for the life of the descriptor
+// (descriptors are statics). Threads: any attached thread; racing first uses make one
+// reference. Throws: NativeppException "Class not found:" + name when the class cannot be
+// loaded (the Java error is cleared).
 class NATIVEPP_EXPORT NativeppClass {
 public:
     NativeppClass(const char* className, const char* signature);

@@ -8,6 +8,8 @@
 namespace nativepp {
 
 // The binding layer's own failure, thrown and caught by value.
+// Owns: its message text. Threads: a plain value, no JNI. Throws: nothing (std::bad_alloc
+// aside).
 class NATIVEPP_EXPORT NativeppException {
 public:
     explicit NativeppException(const std::string& message, int code = 0);

@@ -7,7 +7,9 @@
 
 namespace nativepp {
 
-// Owns one JNI global reference to a class.
+// Owns one JNI global reference to a class, deleted when the holder is destroyed.
+// Threads: any thread the virtual machine knows. Throws: the mapped proxy of a Java
+// exception from NewGlobalRef.
 class NATIVEPP_EXPORT NativeppJClassGlobal : public NativeppJObjectGlobal {
 public:
     NativeppJClassGlobal();

@@ -6,7 +6,9 @@
 
 namespace nativepp {
 
-// Owns one JNI local reference to a class.
+// Owns one JNI local reference to a class, deleted when the holder is destroyed.
+// Threads: only the thread, and the native call, that made it. Throws: the mapped proxy of
+// a Java exception from NewLocalRef.
 class NATIVEPP_EXPORT NativeppJClassLocal : public NativeppJObjectLocal {
 public:
     NativeppJClassLocal();

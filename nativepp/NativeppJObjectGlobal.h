@@ -6,7 +6,10 @@
 
 namespace nativepp {
 
-// Owns one JNI global reference; may be released from any thread the VM knows.
+// Owns one JNI global reference, deleted when the holder is destroyed.
+// Threads: may be used and released from any thread the virtual machine knows (the
+// releasing thread's environment deletes it). Throws: the mapped proxy of a Java exception
+// from NewGlobalRef.
 class NATIVEPP_EXPORT NativeppJObjectGlobal : public NativeppJObjectWrapper {
 public:
     NativeppJObjectGlobal();

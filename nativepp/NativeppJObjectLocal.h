@@ -6,7 +6,9 @@
 
 namespace nativepp {
 
-// Owns one JNI local reference; lives inside one native call on one thread.
+// Owns one JNI local reference, deleted when the holder is destroyed.
+// Threads: lives inside one native call on the thread that made it. Throws: the mapped
+// proxy of a Java exception from NewLocalRef or DeleteLocalRef.
 class NATIVEPP_EXPORT NativeppJObjectLocal : public NativeppJObjectWrapper {
 public:
     NativeppJObjectLocal();

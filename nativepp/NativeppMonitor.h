@@ -13,6 +13,9 @@
 namespace nativepp {
 
 // A proxy's private Java monitor: a plain java.lang.Object made on first use.
+// Owns: a global reference to that object. Threads: any attached thread; the first creation
+// is guarded by a NativeppSimpleLock, so racing threads share one object. Throws: the
+// mapped proxy of a Java exception from creating the object.
 class NATIVEPP_EXPORT NativeppMonitor {
 public:
     NativeppMonitor();

@@ -22,6 +22,10 @@ class NativeppObjectClass;
 NATIVEPP_EXPORT std::map<std::string, NativeppObjectClass*>* nativeppGetMapClasses();
 
 // Descriptor of a proxied class: registered by name, with tables of cached member IDs.
+// Owns: its class reference and ID tables, for the life of the process (descriptors are
+// statics). Threads: any attached thread; each table is filled once, under the
+// descriptor's lock. Throws: NativeppException "Class not found: " + name, "Method not
+// found, name: …" and internal errors; the mapped proxy of a Java exception from a lookup.
 class NATIVEPP_EXPORT NativeppObjectClass : public NativeppClass {
 public:
     NativeppObjectClass(const char* className, const char* signature, int numFields, int numConstructors,

@@ -9,6 +9,7 @@ namespace nativepp {
 
 // A polling lock that needs no JNI call and no operating-system object, so that it can
 // live in statics built before the virtual machine is known. Not re-entrant.
+// Owns: nothing but its flag. Threads: any thread, attached or not. Throws: nothing.
 class NATIVEPP_EXPORT NativeppSimpleLock {
 public:
     NativeppSimpleLock();

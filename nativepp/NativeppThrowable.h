@@ -15,6 +15,10 @@ class NativeppObjectClass;
 
 // Converts pending Java exceptions into thrown proxies, raises Java-style failures by class
 // name, and hands throwable proxies back to Java.
+// Owns: nothing (the thrown proxy owns its global reference). Threads: any attached
+// thread; pending exceptions are per thread. Throws: the proxy of the nearest registered
+// class of the Java throwable, always with nothing left pending; NativeppException when
+// no class can be found to throw.
 class NATIVEPP_EXPORT NativeppThrowable {
 public:
     // Clears a pending Java exception and throws the proxy of its nearest registered class.
