@@ -10,8 +10,8 @@ namespace nativepp {
 // Owns exactly one JNI reference, local or global, and releases it when destroyed; detach()
 // hands it to the caller instead. Threads: as its subclass says (a local reference belongs
 // to one thread and call). Throws: the mapped proxy of a pending Java exception after the
-// JNI call that copies a reference, and the mapped
-// "java/lang/NullPointerException" from checkNotNull().
+// JNI call that copies a reference, and the mapped "java/lang/NullPointerException" from
+// checkNotNull().
 class NATIVEPP_EXPORT NativeppJObjectWrapper {
 public:
     explicit NativeppJObjectWrapper(unsigned char global);
