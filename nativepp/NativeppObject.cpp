@@ -75,6 +75,10 @@ void NativeppObject::nativeppInitObjectReference(NativeppObject* other) {
     install(new NativeppObjectLocalReferenceMgr(this))->setObjectReferenced(other, nativeppGetJNIEnv());
 }
 
+void NativeppObject::nativeppInitObjectReference(const NativeppObject& other) {
+    install(new NativeppObjectLocalReferenceMgr(this))->setObjectReferenced(other, 1, nativeppGetJNIEnv());
+}
+
 void NativeppObject::nativeppAssign(jobject obj) {
     JNIEnv* env = nativeppGetJNIEnv();
     NativeppJObjectLocal adopted(obj, env);
@@ -90,6 +94,11 @@ void NativeppObject::nativeppAssign(const NativeppJObjectLocal& obj, JNIEnv* env
 void NativeppObject::nativeppAssign(NativeppObject* other) {
     JNIEnv* env = nativeppGetJNIEnv();
     NativeppObjectReferenceMgr::cast(nativeppGetObjectMgr(env))->setObjectReferenced(other, env);
+}
+
+void NativeppObject::nativeppAssign(const NativeppObject& other) {
+    JNIEnv* env = nativeppGetJNIEnv();
+    NativeppObjectReferenceMgr::cast(nativeppGetObjectMgr(env))->setObjectReferenced(other, 1, env);
 }
 
 NativeppObjectMgr* NativeppObject::nativeppGetObjectMgr(JNIEnv* env) {

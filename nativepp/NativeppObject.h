@@ -41,7 +41,12 @@ public:
     virtual void nativeppInitObjectReference(jobject obj);
     virtual void nativeppInitObjectReference(const NativeppJObjectLocal& obj);
     virtual void nativeppInitObjectReference(const NativeppJObjectLocal& obj, JNIEnv* env);
+    // A proxy handed over by pointer may be consumed: it is deleted when its manager says
+    // must-be-deleted (every instance proxy, and a reference proxy after
+    // nativeppSetMustBeDeleted(1)), so such a pointer must come from new and not be used
+    // afterwards. A proxy handed over by reference is never consumed.
     virtual void nativeppInitObjectReference(NativeppObject* other);
+    void nativeppInitObjectReference(const NativeppObject& other);
 
     virtual void nativeppInitFieldClassSpecial(NativeppObjectClass* cls);
 
@@ -50,7 +55,9 @@ public:
     virtual void nativeppAssign(jobject obj);
     virtual void nativeppAssign(const NativeppJObjectLocal& obj);
     virtual void nativeppAssign(const NativeppJObjectLocal& obj, JNIEnv* env);
+    // Consumes other as nativeppInitObjectReference(NativeppObject*) does.
     virtual void nativeppAssign(NativeppObject* other);
+    void nativeppAssign(const NativeppObject& other);
 
     // The manager; an uninitialised proxy gets an empty reference manager on first use.
     NativeppObjectMgr* nativeppGetObjectMgr(JNIEnv* env);

@@ -31,6 +31,14 @@ void NativeppObjectReferenceMgr::setObjectReferenced(NativeppObject* other, unsi
     consumed.reset();  // before the local holder, which is released last
 }
 
+void NativeppObjectReferenceMgr::setObjectReferenced(const NativeppObject& other, unsigned char propagate,
+                                                     JNIEnv* env) {
+    // Reading a proxy's value changes nothing that it can observe, beyond installing its
+    // default manager on first use.
+    NativeppJObjectLocal local = const_cast<NativeppObject&>(other).nativeppGetJObjectLocalWrapper(env);
+    setJObject(local, propagate, env);
+}
+
 bool NativeppObjectReferenceMgr::refEqual(const NativeppJObjectLocal& obj, JNIEnv* env) {
     NativeppJObjectLocal mine = getJObjectLocalWrapper(env);
     const jboolean same = env->IsSameObject(mine.getJObject(), obj.getJObject());

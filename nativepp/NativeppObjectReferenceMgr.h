@@ -19,6 +19,8 @@ public:
     // Points at other's Java object; consumes other when its manager says must-be-deleted.
     virtual void setObjectReferenced(NativeppObject* other, JNIEnv* env);
     virtual void setObjectReferenced(NativeppObject* other, unsigned char propagate, JNIEnv* env);
+    // Points at other's Java object; other stays with its caller.
+    void setObjectReferenced(const NativeppObject& other, unsigned char propagate, JNIEnv* env);
 
     bool refEqual(const NativeppJObjectLocal& obj, JNIEnv* env);
     bool refEqual(NativeppObject* other, JNIEnv* env);

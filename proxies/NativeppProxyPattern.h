@@ -19,6 +19,10 @@ class Object;
 }  // namespace lang
 }  // namespace java
 
+// Ownership: T(T*) and operator=(T*) may consume the proxy they are given (it is deleted when
+// it is an instance proxy or a reference marked must-be-deleted), so hand them only a proxy
+// made with new and do not use it afterwards. T(const T&), operator=(const T&), cast$ and
+// the comparisons never take ownership of their argument.
 #define NATIVEPP_PROXY_MEMBERS(T)                                                                  \
 public:                                                                                            \
     static nativepp::NativeppTObjectClass<T> nativeppClass;                                        \
@@ -69,7 +73,7 @@ public:                                                                         
     }                                                                                              \
     T::T(const T& other) : __VA_ARGS__ {                                                           \
         nativeppInitFields();                                                                      \
-        nativeppInitObjectReference(const_cast<T*>(&other));                                       \
+        nativeppInitObjectReference(other);                                                        \
     }                                                                                              \
     T::T(T* other) {                                                                               \
         nativeppInitFields();                                                                      \
@@ -86,7 +90,7 @@ public:                                                                         
         return *this;                                                                              \
     }                                                                                              \
     T& T::operator=(const T& other) {                                                              \
-        nativeppAssign(const_cast<T*>(&other));                                                    \
+        nativeppAssign(other);                                                                     \
         return *this;                                                                              \
     }                                                                                              \
     T& T::operator=(T* other) {                                                                    \

@@ -132,12 +132,49 @@ TEST_F(NativeppObjects, AnInstanceProxyIsNotAReference) {
     EXPECT_TRUE(reference == instance);
 }
 
-TEST_F(NativeppObjects, AReferenceMadeFromAHeapInstanceConsumesIt) {
+TEST_F(NativeppObjects, AHeapInstanceHandedOverByPointerIsConsumed) {
     NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
-    bool destroyed = false;
-    Object reference(new TrackedObject(obj, &destroyed));
-    EXPECT_TRUE(destroyed);
-    EXPECT_TRUE(bound(reference, obj.getJObject()));
+    const std::vector<std::function<bool(Object*)>> handOvers = {
+        [&](Object* temporary) {
+            Object reference(temporary);
+            return bound(reference, obj.getJObject());
+        },
+        [&](Object* temporary) {
+            Object target;
+            target = temporary;
+            return bound(target, obj.getJObject());
+        },
+    };
+    for (size_t i = 0; i < handOvers.size(); ++i) {
+        bool destroyed = false;
+        EXPECT_TRUE(handOvers[i](new TrackedObject(obj, &destroyed))) << "hand-over " << i;
+        EXPECT_TRUE(destroyed) << "hand-over " << i;
+    }
+}
+
+TEST_F(NativeppObjects, AStackInstanceHandedOverByReferenceOrValueIsLeftAlone) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    Object instance(obj, _nativeppNewInstanceParamDiscriminator);
+    const Object& asConst = instance;
+    const std::vector<std::function<bool()>> handOvers = {
+        [&] {
+            Object copy(asConst);
+            return bound(copy, obj.getJObject());
+        },
+        [&] {
+            Object target;
+            target = asConst;
+            return bound(target, obj.getJObject());
+        },
+        [&] {
+            Object cast = Object::cast$(instance);
+            return bound(cast, obj.getJObject());
+        },
+    };
+    for (size_t i = 0; i < handOvers.size(); ++i) {
+        EXPECT_TRUE(handOvers[i]()) << "hand-over " << i;
+        EXPECT_TRUE(bound(instance, obj.getJObject())) << "hand-over " << i;
+    }
 }
 
 TEST_F(NativeppObjects, AReferenceMadeFromAReferenceSharesTheObjectWithItsOwnReference) {
