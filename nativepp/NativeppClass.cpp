@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "nativepp/NativeppException.h"
+#include "nativepp/NativeppThrowable.h"
 
 namespace nativepp {
 
@@ -27,6 +28,7 @@ NativeppJClassGlobal* NativeppClass::getJClass(JNIEnv* env) {
 }
 
 NativeppJClassLocal NativeppClass::getJavaClass(const char* name, JNIEnv* env) {
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     jclass cls = env->FindClass(name);
     if (cls == nullptr) {
         // The NoClassDefFoundError must go: no JNI call is allowed while it is pending.

@@ -11,6 +11,7 @@ namespace nativepp {
 
 jmethodID NativeppConstructor::getConstructorID(int index, const char* signature, NativeppObjectClass* cls,
                                                 JNIEnv* env) {
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     if (index >= 0) {
         jmethodID cached = cls->getConstructorID(index);
         if (cached != nullptr) {

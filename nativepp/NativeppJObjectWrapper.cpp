@@ -30,12 +30,18 @@ void NativeppJObjectWrapper::setJObjectInternal(jobject obj, unsigned char isGlo
         jobj = obj;
         return;
     }
-    jobj = global ? jniEnv->NewGlobalRef(obj) : jniEnv->NewLocalRef(obj);
-    NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
+    // A constructor that throws runs no destructor: the new reference is stored only once
+    // nothing can throw any more, and none is made while an exception is pending. The source
+    // was handed over, so it goes on every path (DeleteLocalRef may run with one pending).
+    jobject made = nullptr;
+    if (!jniEnv->ExceptionCheck()) {
+        made = global ? jniEnv->NewGlobalRef(obj) : jniEnv->NewLocalRef(obj);
+    }
     if (deleteSource) {
         jniEnv->DeleteLocalRef(obj);
-        NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
     }
+    NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
+    jobj = made;
 }
 
 NativeppJObjectWrapper::~NativeppJObjectWrapper() {
@@ -53,7 +59,10 @@ NativeppJObjectWrapper::~NativeppJObjectWrapper() {
     }
 }
 
-jobject NativeppJObjectWrapper::getJObjectLocalCopy(JNIEnv* jniEnv) { return jniEnv->NewLocalRef(jobj); }
+jobject NativeppJObjectWrapper::getJObjectLocalCopy(JNIEnv* jniEnv) {
+    NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
+    return jniEnv->NewLocalRef(jobj);
+}
 
 void NativeppJObjectWrapper::checkNotNull() {
     if (jobj == nullptr) {

@@ -11,6 +11,7 @@ NativeppMonitor::NativeppMonitor() : javaMonitor(nullptr) {}
 NativeppMonitor::~NativeppMonitor() { delete javaMonitor.load(); }
 
 NativeppJObjectGlobal* NativeppMonitor::newJavaMonitor(JNIEnv* env) {
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     jobject allocated = env->AllocObject(monitorClass.getJClass(env)->getJClass());
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     return new NativeppJObjectGlobal(allocated, 1, env);

@@ -100,12 +100,14 @@ NativeppObject* NativeppObjectClass::newObjectInstance(NativeppJObjectLocal& obj
 }
 
 NativeppJClassLocal NativeppObjectClass::getJavaClass(NativeppJObjectLocal& obj, JNIEnv* env) {
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     jobject cls = env->CallObjectMethod(obj.getJObject(), getMIDGetClass(env));
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     return NativeppJClassLocal(static_cast<jclass>(cls), env);
 }
 
 std::string NativeppObjectClass::getClassName(NativeppJClassLocal& cls, JNIEnv* env) {
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     NativeppJObjectLocal name(env->CallObjectMethod(cls.getJObject(), getMIDGetName(env)), env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     std::string className = NativeppString::getStringUTFChars(name, env);
@@ -160,6 +162,7 @@ NativeppObjectClass* NativeppObjectClass::getFirstKnownClassTree(NativeppJObject
 }
 
 NativeppObjectClass* NativeppObjectClass::getFirstKnownSuperClassTree(NativeppJClassLocal& cls, JNIEnv* env) {
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     jobject start = env->NewLocalRef(cls.getJObject());
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     auto current = std::make_unique<NativeppJClassLocal>(static_cast<jclass>(start), env);
@@ -177,6 +180,7 @@ NativeppObjectClass* NativeppObjectClass::getFirstKnownSuperClassTree(NativeppJC
 }
 
 bool NativeppObjectClass::isInstanceOf(const NativeppJObjectWrapper& obj, JNIEnv* env) {
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     const jboolean result = env->IsInstanceOf(obj.getJObject(), getJClass(env)->getJClass());
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     return result == JNI_TRUE;

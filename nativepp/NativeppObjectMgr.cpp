@@ -36,6 +36,7 @@ void NativeppObjectMgr::setJObject(const NativeppJObjectWrapper& w, unsigned cha
 }
 
 void NativeppObjectMgr::setJObjectMonoThread(const NativeppJObjectWrapper& w, unsigned char, JNIEnv* env) {
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     const std::shared_ptr<NativeppJObjectGlobal> current = std::atomic_load(&jobjGlobal);
     if (current != nullptr && env->IsSameObject(current->getJObject(), w.getJObject())) {
         return;

@@ -13,12 +13,14 @@ namespace nativepp {
 namespace {
 
 jobject newJavaString(const std::vector<jchar>& units, JNIEnv* env) {
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     jstring result = env->NewString(units.data(), static_cast<jsize>(units.size()));
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     return result;
 }
 
 std::vector<jchar> unitsOf(NativeppJObjectLocal& s, JNIEnv* env) {
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     s.checkNotNull();
     std::vector<jchar> units = NativeppUtf::unitsOf(static_cast<jstring>(s.getJObject()), env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);

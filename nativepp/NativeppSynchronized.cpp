@@ -22,15 +22,22 @@ NativeppSynchronized::~NativeppSynchronized() {
 }
 
 void NativeppSynchronized::enter(jobject object, JNIEnv* jniEnv) {
+    // An exception the caller left pending goes first, before anything is entered: thrown
+    // after a successful MonitorEnter, it would leave the monitor held for good.
+    NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
     // MonitorEnter(null) is undefined in JNI; Java's synchronized(null) throws this.
     if (object == nullptr) {
         NativeppThrowable::nativeThrow("java/lang/NullPointerException", jniEnv);
     }
     const jint result = jniEnv->MonitorEnter(object);
-    NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
-    if (result != 0) {
-        throw NativeppException("Error entering synchronized zone");
+    if (result == 0 && !jniEnv->ExceptionCheck()) {
+        return;
     }
+    if (result == 0) {
+        jniEnv->MonitorExit(object);  // a failed entry holds nothing
+    }
+    NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
+    throw NativeppException("Error entering synchronized zone");
 }
 
 void NativeppSynchronized::exit(jobject object, JNIEnv* jniEnv) {

@@ -20,7 +20,8 @@ public:
     NativeppSynchronized(const NativeppSynchronized&) = delete;
     NativeppSynchronized& operator=(const NativeppSynchronized&) = delete;
 
-    // Entering null raises the mapped NullPointerException instead of reaching JNI.
+    // Entering null raises the mapped NullPointerException instead of reaching JNI. A Java
+    // exception already pending is thrown as its proxy and nothing is entered.
     static void enter(jobject obj, JNIEnv* env);
     // With a Java exception already pending, only leaves the monitor: the exception stays.
     static void exit(jobject obj, JNIEnv* env);

@@ -24,6 +24,7 @@ void NativeppThrowable::nativeThrowIfJavaThrown(JNIEnv* env) {
 void NativeppThrowable::nativeThrowIfJavaThrown() { nativeThrowIfJavaThrown(NativeppJVM::getJNIEnv()); }
 
 void NativeppThrowable::nativeThrow(const char* className, JNIEnv* env) {
+    nativeThrowIfJavaThrown(env);
     NativeppObjectClass* cls = NativeppObjectClass::getFirstKnownClassTree(className, env);
     cls->throwAsNativeException(env);
 }
@@ -31,6 +32,7 @@ void NativeppThrowable::nativeThrow(const char* className, JNIEnv* env) {
 void NativeppThrowable::nativeThrow(const char* className) { nativeThrow(className, NativeppJVM::getJNIEnv()); }
 
 jint NativeppThrowable::javaThrow(NativeppJObjectLocal& throwable, JNIEnv* env) {
+    nativeThrowIfJavaThrown(env);
     // Throw(null) is undefined in JNI; Java itself turns "throw null" into this exception.
     if (throwable.isNull()) {
         jclass npe = env->FindClass("java/lang/NullPointerException");

@@ -22,15 +22,19 @@ class NativeppObjectClass;
 class NATIVEPP_EXPORT NativeppThrowable {
 public:
     // Clears a pending Java exception and throws the proxy of its nearest registered class.
+    // Every operation of the binding layer that makes JNI calls runs this first, so that an
+    // exception the caller's own JNI call left pending is thrown before any other JNI call.
     static void nativeThrowIfJavaThrown(JNIEnv* env);
     static void nativeThrowIfJavaThrown();
 
-    // Throws a new instance of className's nearest registered class as a proxy.
+    // Throws a new instance of className's nearest registered class as a proxy; a Java
+    // exception already pending is thrown instead.
     [[noreturn]] static void nativeThrow(const char* className, JNIEnv* env);
     [[noreturn]] static void nativeThrow(const char* className);
 
     // Make the throwable pending in the virtual machine; an empty holder or proxy makes a
-    // NullPointerException pending instead, as Java's own throw of null does.
+    // NullPointerException pending instead, as Java's own throw of null does. A Java exception
+    // already pending is thrown natively first, as by every other operation.
     static jint javaThrow(NativeppJObjectLocal& throwable, JNIEnv* env);
     static jint javaThrow(NativeppObject* throwable, JNIEnv* env);
     static jint javaThrow(NativeppObject& throwable, JNIEnv* env);

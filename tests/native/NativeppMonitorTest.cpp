@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
+#include <future>
 #include <set>
 #include <stdexcept>
 #include <thread>
@@ -9,6 +11,7 @@
 
 #include "java/lang/Object.h"
 #include "java/lang/RuntimeException.h"
+#include "java/lang/Throwable.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppMonitor.h"
 #include "nativepp/NativeppSimpleLock.h"
@@ -182,4 +185,22 @@ TEST_F(NativeppMonitors, LeavingAScopeKeepsTheJavaExceptionItsBodyMadePending) {
         env->DeleteLocalRef(pending);
         EXPECT_FALSE(holdsLock(env, obj.getJObject())) << "scope " << i;
     }
+}
+
+TEST_F(NativeppMonitors, AReadEnteredWithAJavaExceptionPendingLeavesTheProxyToOtherThreads) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    java::lang::Object proxy(obj);
+    jobject monitor = proxy.nativeppGetMonitor()->getJObject(env);
+    EXPECT_EQ(nullptr, env->FindClass("com/drovantel/NoSuchClass"));
+    EXPECT_THROW(proxy.nativeppGetJObjectLocalWrapper(env), java::lang::Throwable);
+    EXPECT_FALSE(holdsLock(env, monitor));
+    auto reader = std::async(std::launch::async, [&proxy] {
+        return !proxy.nativeppGetJObjectLocalWrapper(NativeppJVM::getJNIEnv()).isNull();
+    });
+    // Far more than one read takes: past it, the reader is blocked for good.
+    if (reader.wait_for(std::chrono::minutes(1)) == std::future_status::timeout) {
+        ADD_FAILURE() << "another thread cannot read the proxy";
+        env->MonitorExit(monitor);
+    }
+    EXPECT_TRUE(reader.get());
 }

@@ -1,5 +1,10 @@
 #include "tests/native/NativeppTestSupport.h"
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <sstream>
+
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppMonitor.h"
 #include "nativepp/NativeppObjectClass.h"
@@ -52,6 +57,62 @@ void NativeppTest::TearDown() {
     if (checkGlobalBalance) {
         EXPECT_EQ(globalReferencesBefore, JNICallCounter::liveGlobalReferences());
     }
+}
+
+namespace {
+
+// Sends file descriptor 1 to a temporary file for its lifetime, and passes on what was
+// written also when an exception ends the capture.
+class StandardOutputCapture {
+public:
+    StandardOutputCapture() : file(tmpfile()), saved(dup(STDOUT_FILENO)) {
+        fflush(stdout);
+        dup2(fileno(file), STDOUT_FILENO);
+    }
+    ~StandardOutputCapture() {
+        restore();
+        fclose(file);
+    }
+    StandardOutputCapture(const StandardOutputCapture&) = delete;
+    StandardOutputCapture& operator=(const StandardOutputCapture&) = delete;
+
+    // Restores file descriptor 1, passes on what was written to it and returns it.
+    std::string restore() {
+        std::string written;
+        if (saved < 0) {
+            return written;
+        }
+        fflush(stdout);
+        dup2(saved, STDOUT_FILENO);
+        close(saved);
+        saved = -1;
+        rewind(file);
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, file)) > 0;) {
+            written.append(buffer, n);
+        }
+        fwrite(written.data(), 1, written.size(), stdout);
+        return written;
+    }
+
+private:
+    FILE* file;
+    int saved;
+};
+
+}  // namespace
+
+std::string checkedJNIWarningsOf(const std::function<void()>& body) {
+    StandardOutputCapture capture;
+    body();
+    std::istringstream lines(capture.restore());
+    std::string warnings;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("WARNING", 0) == 0) {
+            warnings += line + "\n";
+        }
+    }
+    return warnings;
 }
 
 NativeppJObjectLocal newObject(JNIEnv* env, const char* className) {

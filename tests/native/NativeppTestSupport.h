@@ -5,6 +5,7 @@
 #include <jni.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -34,6 +35,12 @@ nativepp::NativeppJObjectLocal newInteger(JNIEnv* env, int value);
 std::string classNameOf(JNIEnv* env, jobject obj);
 // java.lang.Thread.holdsLock(obj) for the calling thread.
 bool holdsLock(JNIEnv* env, jobject obj);
+
+// Runs body and returns the lines of -Xcheck:jni warnings ("WARNING in native method: ...",
+// "WARNING: JNI local refs: ...") that the virtual machine wrote meanwhile. The virtual machine
+// writes them to file descriptor 1, which is redirected for the time; whatever was written
+// is passed on to standard output afterwards, for the test command's failure patterns.
+std::string checkedJNIWarningsOf(const std::function<void()>& body);
 
 // Runs body(i) on threads 0 .. threads-1, started together so that they really race.
 template <typename Body>
