@@ -1,5 +1,6 @@
 #include "tests/native/NativeppTestSupport.h"
 
+#include <jvmti.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -101,6 +102,49 @@ private:
 };
 
 }  // namespace
+
+namespace {
+
+constexpr jlong kCountedThreadTag = 0x6c6f63616c;
+
+jvmtiEnv* heapWalker() {
+    static jvmtiEnv* const jvmti = [] {
+        jvmtiEnv* made = nullptr;
+        if (nativepp::NativeppJVM::getJavaVM()->GetEnv(reinterpret_cast<void**>(&made), JVMTI_VERSION_1_2) != JNI_OK) {
+            return static_cast<jvmtiEnv*>(nullptr);
+        }
+        jvmtiCapabilities tagging{};
+        tagging.can_tag_objects = 1;
+        return made->AddCapabilities(&tagging) == JVMTI_ERROR_NONE ? made : nullptr;
+    }();
+    return jvmti;
+}
+
+jint JNICALL countLocalRoot(jvmtiHeapReferenceKind kind, const jvmtiHeapReferenceInfo* info, jlong, jlong, jlong,
+                            jlong*, jlong*, jint, void* count) {
+    if (kind == JVMTI_HEAP_REFERENCE_JNI_LOCAL && info->jni_local.thread_tag == kCountedThreadTag) {
+        ++*static_cast<int*>(count);
+    }
+    return 0;  // roots only: no object is visited, so the heap is not walked
+}
+
+}  // namespace
+
+int liveLocalReferences(JNIEnv* env) {
+    jvmtiEnv* jvmti = heapWalker();
+    jthread self = nullptr;
+    if (jvmti == nullptr || jvmti->GetCurrentThread(&self) != JVMTI_ERROR_NONE ||
+        jvmti->SetTag(self, kCountedThreadTag) != JVMTI_ERROR_NONE) {
+        ADD_FAILURE() << "no JVMTI heap walking";
+        return -1;
+    }
+    env->DeleteLocalRef(self);
+    jvmtiHeapCallbacks callbacks{};
+    callbacks.heap_reference_callback = countLocalRoot;
+    int count = 0;
+    EXPECT_EQ(JVMTI_ERROR_NONE, jvmti->FollowReferences(0, nullptr, nullptr, &callbacks, &count));
+    return count;
+}
 
 std::string checkedJNIWarningsOf(const std::function<void()>& body) {
     StandardOutputCapture capture;

@@ -42,6 +42,10 @@ bool holdsLock(JNIEnv* env, jobject obj);
 // is passed on to standard output afterwards, for the test command's failure patterns.
 std::string checkedJNIWarningsOf(const std::function<void()>& body);
 
+// The local references that the calling thread holds in all its local frames, as the virtual
+// machine counts them: its JNI-local heap roots, found with JVMTI.
+int liveLocalReferences(JNIEnv* env);
+
 // Runs body(i) on threads 0 .. threads-1, started together so that they really race.
 template <typename Body>
 void runTogether(int threads, Body body) {
