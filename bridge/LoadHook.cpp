@@ -15,15 +15,7 @@ void setJavaVM(JavaVM* vm) { globalJVM = vm; }
 JNIEnv* getJNIEnv() {
     static const jint jvmVersion = JNI_VERSION_1_4;
     JavaVM* vm = getJavaVM();
-    if (vm == nullptr) {
-        return nullptr;
-    }
-    JNIEnv* env = nullptr;
-    vm->GetEnv(reinterpret_cast<void**>(&env), jvmVersion);
-    if (env != nullptr) {
-        return env;
-    }
-    return NativeppThreadAttachment::attach(vm, &env) == JNI_OK ? env : nullptr;
+    return vm != nullptr ? NativeppThreadAttachment::currentEnv(vm, jvmVersion) : nullptr;
 }
 
 extern "C" JNIEXPORT jint JNICALL JNI_OnLoad(JavaVM* vm, void* /*reserved*/) {

@@ -43,17 +43,7 @@ JNIEnv* NativeppJVM::attachCurrentThread() {
 
 JNIEnv* NativeppJVM::getJNIEnv(unsigned char mustExist) {
     JavaVM* vm = getJavaVM(mustExist);
-    if (vm == nullptr) {
-        return nullptr;
-    }
-    JNIEnv* env = nullptr;
-    vm->GetEnv(reinterpret_cast<void**>(&env), jvmVersion);
-    if (env != nullptr) {
-        return env;
-    }
-    attachCurrentThread();
-    vm->GetEnv(reinterpret_cast<void**>(&env), jvmVersion);
-    return env;
+    return vm != nullptr ? NativeppThreadAttachment::currentEnv(vm, jvmVersion) : nullptr;
 }
 
 JNIEnv* NativeppJVM::getJNIEnv() { return getJNIEnv(true); }

@@ -27,6 +27,16 @@ jint NativeppThreadAttachment::attach(JavaVM* vm, JNIEnv** env) {
     return result;
 }
 
+JNIEnv* NativeppThreadAttachment::currentEnv(JavaVM* vm, jint version) {
+    JNIEnv* env = nullptr;
+    // GetEnv leaves env null for a thread it does not know; its result code adds nothing.
+    vm->GetEnv(reinterpret_cast<void**>(&env), version);
+    if (env != nullptr) {
+        return env;
+    }
+    return attach(vm, &env) == JNI_OK ? env : nullptr;
+}
+
 void NativeppThreadAttachment::detachAtExit(void* vm) {
     static_cast<JavaVM*>(vm)->DetachCurrentThread();
 }

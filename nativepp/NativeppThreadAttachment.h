@@ -14,6 +14,9 @@ class NATIVEPP_EXPORT NativeppThreadAttachment {
 public:
     // AttachCurrentThread with no arguments (non-daemon, no name, no group); its result.
     static jint attach(JavaVM* vm, JNIEnv** env);
+    // The calling thread's environment: what GetEnv finds, or else what attach makes; null
+    // when attaching fails. The one way both the bridge and the binding layer get one.
+    static JNIEnv* currentEnv(JavaVM* vm, jint version);
 
 private:
     static void detachAtExit(void* vm);
