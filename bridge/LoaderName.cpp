@@ -7,6 +7,28 @@
 
 using nativepp::NativeppUtf;
 
+namespace {
+
+bool isHigh(jchar unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool isLow(jchar unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+bool holdsZeroOrUnpairedSurrogate(const std::vector<jchar>& units) {
+    for (size_t i = 0; i < units.size(); ++i) {
+        if (units[i] == 0 || isLow(units[i])) {
+            return true;
+        }
+        if (isHigh(units[i])) {
+            if (i + 1 == units.size() || !isLow(units[i + 1])) {
+                return true;
+            }
+            ++i;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 LoaderName::LoaderName(JNIEnv* env, jstring name) : m_valid(false) {
     if (name == nullptr) {
         ThrowByName(env, "java/lang/NullPointerException", "string argument is null");
@@ -16,10 +38,12 @@ LoaderName::LoaderName(JNIEnv* env, jstring name) : m_valid(false) {
     if (env->ExceptionCheck()) {
         return;
     }
-    m_text = NativeppUtf::utf8FromUtf16(units.data(), units.size());
-    if (m_text.find('\0') != std::string::npos) {
-        ThrowByName(env, "java/lang/IllegalArgumentException", "name holds U+0000");
+    // Either would reach the loader as another name: cut short at the zero byte, or with
+    // U+FFFD in place of the surrogate.
+    if (holdsZeroOrUnpairedSurrogate(units)) {
+        ThrowByName(env, "java/lang/IllegalArgumentException", "name holds U+0000 or an unpaired surrogate");
         return;
     }
+    m_text = NativeppUtf::utf8FromUtf16(units.data(), units.size());
     m_valid = true;
 }

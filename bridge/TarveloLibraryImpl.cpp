@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <memory>
-#include <new>
 #include <vector>
 
 #include "bridge/LoadHook.h"
@@ -43,14 +42,15 @@ TarveloLibraryImpl::~TarveloLibraryImpl() {}
 
 namespace {
 
-// Native callers name their exports in UTF-8 (modified UTF-8 reads as well); null when out of
-// memory, which this entry point, called from native code, must not throw.
-jstring javaStringOf(JNIEnv* env, const char* name) {
+// Native callers name their exports in UTF-8 (modified UTF-8 reads as well). False when the
+// conversion fails (out of memory): this entry point, called from native code, must not throw.
+bool javaStringOf(JNIEnv* env, const char* name, jstring* javaName) {
     try {
         const std::vector<jchar> units = nativepp::NativeppUtf::utf16FromUtf8(name, std::strlen(name));
-        return env->NewString(units.data(), static_cast<jsize>(units.size()));
-    } catch (const std::bad_alloc&) {
-        return nullptr;
+        *javaName = env->NewString(units.data(), static_cast<jsize>(units.size()));
+        return true;
+    } catch (...) {
+        return false;
     }
 }
 
@@ -62,7 +62,11 @@ jlong TarveloLibraryImpl::findExportedMethodAddress(const char* name) {
     if (env == nullptr || m_findMethodId == nullptr || env->ExceptionCheck()) {
         return 0;
     }
-    LocalReference<jstring> javaName(env, name == nullptr ? nullptr : javaStringOf(env, name));
+    jstring converted = nullptr;
+    if (name != nullptr && !javaStringOf(env, name, &converted)) {
+        return 0;
+    }
+    LocalReference<jstring> javaName(env, converted);
     if (env->ExceptionCheck()) {
         return 0;
     }

@@ -23,8 +23,9 @@ public:
     TarveloLibraryImpl(JNIEnv* env, jobject object);
     ~TarveloLibraryImpl() override;
 
-    // The Java object's answer for `name` (modified UTF-8), on the calling thread; 0 when the
-    // lookup method is unknown, the thread has no environment or an exception is pending.
+    // The Java object's answer for `name` (UTF-8; modified UTF-8 reads too), on the calling
+    // thread; 0 when the lookup method is unknown, the thread has no environment or an
+    // exception is pending.
     jlong findExportedMethodAddress(const char* name);
 
 private:

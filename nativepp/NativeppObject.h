@@ -86,7 +86,8 @@ private:
     template <typename Mgr>
     Mgr* install(Mgr* mgr);
 
-    std::atomic<NativeppObjectMgr*> objectMgr;
+    // Mutable: reading a const proxy (a copy's source) may install its first manager.
+    mutable std::atomic<NativeppObjectMgr*> objectMgr;
     // Destroyed after the destructor's body, so the manager goes first, then the monitor.
     std::unique_ptr<NativeppMonitor> monitor;
 };

@@ -5,7 +5,6 @@
 
 #include "nativepp/NativeppConstructor.h"
 #include "nativepp/NativeppException.h"
-#include "nativepp/NativeppString.h"
 #include "nativepp/NativeppThrowable.h"
 
 namespace nativepp {
@@ -110,7 +109,11 @@ std::string NativeppObjectClass::getClassName(NativeppJClassLocal& cls, JNIEnv* 
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     NativeppJObjectLocal name(env->CallObjectMethod(cls.getJObject(), getMIDGetName(env)), env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
-    std::string className = NativeppString::getStringUTFChars(name, env);
+    // Class names stay in JNI's modified UTF-8, the form FindClass and the registry take.
+    jstring text = static_cast<jstring>(name.getJObject());
+    std::string className(static_cast<size_t>(env->GetStringUTFLength(text)), '\0');
+    env->GetStringUTFRegion(text, 0, env->GetStringLength(text), &className[0]);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     std::replace(className.begin(), className.end(), '.', '/');
     return className;
 }

@@ -32,7 +32,11 @@ void NativeppThrowable::nativeThrow(const char* className, JNIEnv* env) {
 void NativeppThrowable::nativeThrow(const char* className) { nativeThrow(className, NativeppJVM::getJNIEnv()); }
 
 jint NativeppThrowable::javaThrow(NativeppJObjectLocal& throwable, JNIEnv* env) {
-    nativeThrowIfJavaThrown(env);
+    // Called on the way back to Java, often from a catch block at the JNI boundary: a native
+    // throw here would escape the native method. An exception already pending goes to Java.
+    if (env->ExceptionCheck()) {
+        return JNI_ERR;
+    }
     // Throw(null) is undefined in JNI; Java itself turns "throw null" into this exception.
     if (throwable.isNull()) {
         jclass npe = env->FindClass("java/lang/NullPointerException");
@@ -47,6 +51,9 @@ jint NativeppThrowable::javaThrow(NativeppJObjectLocal& throwable, JNIEnv* env) 
 }
 
 jint NativeppThrowable::javaThrow(NativeppObject* throwable, JNIEnv* env) {
+    if (env->ExceptionCheck()) {
+        return JNI_ERR;
+    }
     if (throwable == nullptr) {
         NativeppJObjectLocal empty;
         return javaThrow(empty, env);

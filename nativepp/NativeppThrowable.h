@@ -33,8 +33,9 @@ public:
     [[noreturn]] static void nativeThrow(const char* className);
 
     // Make the throwable pending in the virtual machine; an empty holder or proxy makes a
-    // NullPointerException pending instead, as Java's own throw of null does. A Java exception
-    // already pending is thrown natively first, as by every other operation.
+    // NullPointerException pending instead, as Java's own throw of null does. Never throws
+    // natively: with a Java exception already pending, that one stays pending for Java and
+    // the result is JNI_ERR.
     static jint javaThrow(NativeppJObjectLocal& throwable, JNIEnv* env);
     static jint javaThrow(NativeppObject* throwable, JNIEnv* env);
     static jint javaThrow(NativeppObject& throwable, JNIEnv* env);

@@ -22,8 +22,9 @@ namespace nativepp {
 // Malformed input never stops a conversion and is never read past its length: each byte
 // sequence that breaks off (up to the byte that breaks it), each byte that cannot start a
 // sequence, overlong and above-U+10FFFF forms, and each wchar_t above U+10FFFF or negative,
-// reads as U+FFFD. Output is always well formed: a surrogate that is not part of a pair
-// comes out as U+FFFD, and U+0000 as a zero byte or zero wchar_t.
+// reads as U+FFFD. UTF-8 and UTF-32 output is always well formed: a surrogate that is not
+// part of a pair comes out as U+FFFD, and U+0000 as a zero byte or zero wchar_t. UTF-16
+// output keeps a lone surrogate of the input, as NewStringUTF would.
 class NATIVEPP_EXPORT NativeppUtf {
 public:
     static std::vector<jchar> utf16FromUtf8(const char* text, size_t length);

@@ -34,7 +34,8 @@ constexpr jint kAnswer = 0x600D;  // IntCallbackTarget.ANSWER
 
 struct HighAddressCase {
     const char* name;
-    // Hands out an address while HighAllocation is armed.
+    // Hands out an address, with HighAllocation armed only around the bridge's own
+    // allocation: a block the JVM took from the high page would abort its later free().
     std::function<jlong(JNIEnv*)> handOut;
     // Uses the address as Java gives it back; true when that worked.
     std::function<bool(JNIEnv*, jlong)> takeBack;
@@ -43,6 +44,7 @@ struct HighAddressCase {
 void PrintTo(const HighAddressCase& highAddressCase, std::ostream* out) { *out << highAddressCase.name; }
 
 jlong mallocBlock(JNIEnv* env) {
+    HighAllocation high;
     return Java_com_drovantel_tarvelo_core_impl_jni_BufferNative_malloc(env, nullptr, 16, JNI_FALSE);
 }
 
@@ -71,6 +73,7 @@ jlong registerCallback(JNIEnv* env) {
         return 0;
     }
     jobject reference = newObject(env, "java/lang/ref/WeakReference", "(Ljava/lang/Object;)V", target);
+    HighAllocation high;
     return Java_com_drovantel_tarvelo_core_impl_jni_CallbackStateManagerNative_registerInDLL(env, target, reference,
                                                                                             kInt, 0);
 }
@@ -105,11 +108,7 @@ protected:
 }  // namespace
 
 TEST_P(BridgeHighAddress, ReachesJavaNegativeAndComesBackByItsLowWord) {
-    jlong address = 0;
-    {
-        HighAllocation high;
-        address = GetParam().handOut(env);
-    }
+    const jlong address = GetParam().handOut(env);
     ASSERT_FALSE(env->ExceptionCheck());
     EXPECT_LT(address, 0);
     EXPECT_EQ(static_cast<jlong>(static_cast<std::int32_t>(address)), address);

@@ -65,8 +65,6 @@ const Entry kEntries[] = {
     {"string chars", [](JNIEnv* e, Subjects& s) { NativeppString::getStringUTFChars(s.text, e); }},
     {"wide string chars", [](JNIEnv* e, Subjects& s) { NativeppString::getStringChars(s.text, e); }},
     {"raise by name", [](JNIEnv* e, Subjects&) { NativeppThrowable::nativeThrow("java/lang/NullPointerException", e); }},
-    {"hand a throwable to Java", [](JNIEnv* e, Subjects& s) { NativeppThrowable::javaThrow(s.throwable, e); }},
-    {"hand a throwable proxy to Java", [](JNIEnv* e, Subjects& s) { NativeppThrowable::javaThrow(&s.fresh, e); }},
 };
 
 class NativeppPendingException : public NativeppTest {
@@ -109,4 +107,26 @@ TEST_F(NativeppPendingException, IsThrownFirstByEveryOperationThatHoldsAndKeepsN
         EXPECT_EQ(counter.calls("NewGlobalRef"), counter.calls("DeleteGlobalRef")) << entry.operation;
     }
     EXPECT_TRUE(env->IsSameObject(obj.getJObject(), proxy.nativeppGetJObjectGlobal(env).getJObject()));
+}
+
+// Handing a throwable back to Java happens at the JNI boundary, where a native throw would
+// escape the native method: the earlier exception stays pending for Java instead.
+TEST_F(NativeppPendingException, StaysPendingWhenAThrowableIsHandedToJava) {
+    NativeppJObjectLocal throwable = newObject(env, "java/lang/RuntimeException");
+    Object proxy(throwable);
+    const std::function<jint()> forms[] = {
+        [&] { return NativeppThrowable::javaThrow(throwable, env); },
+        [&] { return NativeppThrowable::javaThrow(&proxy, env); },
+        [&] { return NativeppThrowable::javaThrow(proxy, env); },
+    };
+    for (const auto& handOver : forms) {
+        NativeppJObjectLocal pending = raiseByFailedLookup();
+        jint result = 0;
+        const std::string warnings = checkedJNIWarningsOf([&] { EXPECT_NO_THROW(result = handOver()); });
+        EXPECT_EQ("", warnings);
+        EXPECT_EQ(JNI_ERR, result);
+        NativeppJObjectLocal stillPending(env->ExceptionOccurred(), env);
+        env->ExceptionClear();
+        EXPECT_TRUE(env->IsSameObject(pending.getJObject(), stillPending.getJObject()));
+    }
 }

@@ -98,7 +98,7 @@ TEST_F(NativeppStrings, ANullStringRaisesTheMappedNullPointerExceptionWithoutAGe
                      counter.calls("GetStringLength(null)"));
 }
 
-TEST_F(NativeppStrings, TheJavaCharsAreReleasedWhenCopyingThemFails) {
+TEST_F(NativeppStrings, AFailedCopyOfTheTextKeepsNoReference) {
     // Long enough that only the copy of the text asks for this much memory.
     const size_t length = 4000;
     NativeppJObjectLocal s = NativeppString::newJStringWrapper(std::string(length, 'x'), env);
@@ -108,11 +108,13 @@ TEST_F(NativeppStrings, TheJavaCharsAreReleasedWhenCopyingThemFails) {
     };
     for (size_t i = 0; i < conversions.size(); ++i) {
         JNICallCounter counter;
+        const int localsBefore = liveLocalReferences(env);
         {
             FailingAllocation failing(length);
             EXPECT_THROW(conversions[i](), std::bad_alloc) << "conversion " << i;
             EXPECT_TRUE(failing.failed()) << "conversion " << i;
         }
+        EXPECT_EQ(localsBefore, liveLocalReferences(env)) << "conversion " << i;
         EXPECT_EQ(counter.calls("GetStringUTFChars") + counter.calls("GetStringChars"),
                   counter.calls("ReleaseStringUTFChars") + counter.calls("ReleaseStringChars"))
             << "conversion " << i;
