@@ -8,6 +8,11 @@
 namespace nativepp {
 
 // The binding layer's access to the virtual machine and to each thread's environment.
+// Owns: nothing (the virtual machine belongs to whoever created it; load() starts one for
+// the process and never destroys it). Threads: any thread; getJNIEnv attaches a thread the
+// virtual machine does not know yet, which stays attached until it exits. Throws:
+// NativeppException "Java Virtual Machine is not loaded or not registered", "Cannot load : "
+// / "Loaded DLL is not jvm.dll : " + path, "Error loading JVM" with JNI's code.
 class NATIVEPP_EXPORT NativeppJVM {
 public:
     NativeppJVM() {}

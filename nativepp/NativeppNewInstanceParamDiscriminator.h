@@ -7,7 +7,7 @@
 namespace nativepp {
 
 // A one-byte tag: passed by reference only to select the proxy constructors that bind
-// a proxy as an instance rather than as a reference.
+// a proxy as an instance rather than as a reference. Owns nothing, throws nothing.
 class NATIVEPP_EXPORT NativeppNewInstanceParamDiscriminator {};
 
 // The tag that the typed class descriptors pass.

@@ -12,6 +12,8 @@ namespace nativepp {
 class NativeppObject;
 
 // Shortcuts to a proxy's Java reference with the calling thread's environment.
+// Owns: nothing; what it returns is owned by the caller (local holders, global shares).
+// Threads: any attached thread. Throws: the mapped proxy of a pending Java exception.
 class NATIVEPP_EXPORT NativeppObjectHelper {
 public:
     static NativeppSharedJObjectGlobal getJObjectGlobal(NativeppObject& object);

@@ -7,6 +7,8 @@
 namespace nativepp {
 
 // The proxy owns its Java object for life; it cannot be re-pointed or compared.
+// Threads and throws: as NativeppObjectMgr; NativeppException "Error creating object,
+// reference is null" when bound to null.
 class NATIVEPP_EXPORT NativeppObjectInstanceMgr : public NativeppObjectMgr {
 public:
     NativeppObjectInstanceMgr(NativeppObject* object, const NativeppJObjectLocal& obj, JNIEnv* env);

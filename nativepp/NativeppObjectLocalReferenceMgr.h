@@ -6,7 +6,8 @@
 
 namespace nativepp {
 
-// The manager of a stand-alone reference proxy.
+// The manager of a stand-alone reference proxy. Threads and throws: as
+// NativeppObjectReferenceMgr.
 class NATIVEPP_EXPORT NativeppObjectLocalReferenceMgr : public NativeppObjectReferenceMgr {
 public:
     explicit NativeppObjectLocalReferenceMgr(NativeppObject* object);

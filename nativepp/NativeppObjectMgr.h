@@ -17,6 +17,10 @@ class NativeppObject;
 class NativeppObjectClass;
 
 // Keeps a proxy's Java reference: decides where it lives and whether it may change.
+// Owns: the proxy's global reference, as a counted share that readers keep across their JNI
+// call. Threads: any attached thread; re-pointing is serialised on the proxy's monitor.
+// Throws: the mapped "java/lang/ClassCastException" for an object of another class, the
+// mapped proxy of a pending Java exception.
 class NATIVEPP_EXPORT NativeppObjectMgr {
 public:
     explicit NativeppObjectMgr(NativeppObject* object);

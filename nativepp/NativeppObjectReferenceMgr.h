@@ -7,6 +7,8 @@
 namespace nativepp {
 
 // A re-assignable reference: may be re-pointed, compared and tested, and may be empty.
+// Threads and throws: as NativeppObjectMgr; cast() raises NativeppException "Object is not
+// a reference" for the manager of an instance proxy.
 class NATIVEPP_EXPORT NativeppObjectReferenceMgr : public NativeppObjectMgr {
 public:
     explicit NativeppObjectReferenceMgr(NativeppObject* object);

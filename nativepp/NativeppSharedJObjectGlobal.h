@@ -14,7 +14,8 @@ namespace nativepp {
 // any time; the reference it held is deleted only when its last share is gone. So keep the
 // share, not the bare jobject, until the JNI call that uses it has returned: passing
 // proxy.nativeppGetJObjectGlobal(env).getJObject() straight into the call does that, since
-// the temporary lives to the end of the full expression.
+// the temporary lives to the end of the full expression. Threads: any; a share may be
+// released on any thread the virtual machine knows. Throws: nothing.
 class NATIVEPP_EXPORT NativeppSharedJObjectGlobal {
 public:
     NativeppSharedJObjectGlobal() = default;

@@ -10,6 +10,10 @@ namespace nativepp {
 class NativeppMonitor;
 
 // Holds a Java monitor from construction to destruction or an explicit exit().
+// Owns: the entered monitor (not the object's reference, which the caller keeps alive).
+// Threads: the thread that entered it, only. Throws, when entering: the pending Java
+// exception first (nothing entered), the mapped "java/lang/NullPointerException" for a null
+// object, NativeppException "Error entering synchronized zone"; the destructor never throws.
 class NATIVEPP_EXPORT NativeppSynchronized {
 public:
     NativeppSynchronized(NativeppMonitor* monitor, JNIEnv* env);

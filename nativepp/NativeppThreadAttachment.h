@@ -10,6 +10,8 @@ namespace nativepp {
 // Attaches native threads to the virtual machine for the rest of their life, and detaches
 // them when they exit: an exited thread that stayed attached would count as a live
 // non-daemon thread, and the virtual machine's shutdown would wait for it forever.
+// Owns: the attachment of the threads it attached (never of Java threads). Threads: any.
+// Throws: nothing; a thread that cannot be attached gets no environment.
 class NATIVEPP_EXPORT NativeppThreadAttachment {
 public:
     // AttachCurrentThread with no arguments (non-daemon, no name, no group); its result.

@@ -12,6 +12,8 @@ class NativeppObject;
 
 // A scoped block that holds the monitor of a proxy's Java object, so that native code
 // serialises with Java code synchronising on the same object.
+// Owns: a local reference to that object and the entered monitor. Threads: the thread that
+// entered it. Throws: as NativeppSynchronized, when entering.
 class NATIVEPP_EXPORT synchronized {
 public:
     // An empty proxy raises the mapped NullPointerException and holds nothing.
