@@ -6,13 +6,8 @@ repo=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# A PATH holding every command of this machine except qemu-i386.
-mkdir "$work/bin"
-for f in /usr/local/bin/* /usr/bin/*; do
-    name=${f##*/}
-    case $name in qemu-i386*) continue ;; esac
-    [ -e "$work/bin/$name" ] || ln -s "$f" "$work/bin/$name"
-done
+source "$(dirname "${BASH_SOURCE[0]}")/path-without-qemu.sh"
+path_without_qemu "$work/bin"
 cat > "$work/setup.sh" <<'STUB'
 echo ran >> "$SETUP_MARKER"
 exit 3
