@@ -68,12 +68,24 @@ public:
     jmethodID* getConstructorIDArray();
     jmethodID* getMethodIDArray();
     jfieldID* getFieldIDArray();
-    jmethodID getConstructorID(int i) { return getConstructorIDArray()[i]; }
-    void setConstructorID(int i, jmethodID id) { getConstructorIDArray()[i] = id; }
-    jmethodID getMethodID(int i) { return getMethodIDArray()[i]; }
-    void setMethodID(int i, jmethodID id) { getMethodIDArray()[i] = id; }
-    jfieldID getFieldID(int i) { return getFieldIDArray()[i]; }
-    void setFieldID(int i, jfieldID id) { getFieldIDArray()[i] = id; }
+    // Entries are read without a lock while another thread may store one: atomic accesses.
+    jmethodID getConstructorID(int i) { return __atomic_load_n(&getConstructorIDArray()[i], __ATOMIC_ACQUIRE); }
+    void setConstructorID(int i, jmethodID id) { __atomic_store_n(&getConstructorIDArray()[i], id, __ATOMIC_RELEASE); }
+    jmethodID getMethodID(int i) { return __atomic_load_n(&getMethodIDArray()[i], __ATOMIC_ACQUIRE); }
+    void setMethodID(int i, jmethodID id) { __atomic_store_n(&getMethodIDArray()[i], id, __ATOMIC_RELEASE); }
+    jfieldID getFieldID(int i) { return __atomic_load_n(&getFieldIDArray()[i], __ATOMIC_ACQUIRE); }
+    void setFieldID(int i, jfieldID id) { __atomic_store_n(&getFieldIDArray()[i], id, __ATOMIC_RELEASE); }
+
+    // Entry i, filled by lookUp() when it is still zero. The first thread to find it zero
+    // looks it up under the descriptor's lock and the others wait for its result, so that
+    // threads racing on a first use make one JNI lookup. lookUp must not take this lock
+    // (no class lookup inside it: resolve getJClass before).
+    template <typename LookUp>
+    jmethodID lookUpConstructorID(int i, LookUp lookUp) { return lookUpOnce(getConstructorIDArray(), i, lookUp); }
+    template <typename LookUp>
+    jmethodID lookUpMethodID(int i, LookUp lookUp) { return lookUpOnce(getMethodIDArray(), i, lookUp); }
+    template <typename LookUp>
+    jfieldID lookUpFieldID(int i, LookUp lookUp) { return lookUpOnce(getFieldIDArray(), i, lookUp); }
 
     virtual NativeppObject* newObjectInstance(const NativeppJObjectLocal& obj) = 0;
     virtual void throwAsNativeException(const NativeppJObjectLocal& obj) = 0;
@@ -82,6 +94,20 @@ private:
     void init(int numFields, int numConstructors, int numMethods, const char* arrayElementClassName);
     template <typename ID>
     ID* table(std::atomic<ID*>& ids, int count);
+    template <typename ID, typename LookUp>
+    ID lookUpOnce(ID* ids, int i, LookUp lookUp) {
+        ID id = __atomic_load_n(&ids[i], __ATOMIC_ACQUIRE);
+        if (id != nullptr) {
+            return id;
+        }
+        NativeppSimpleLock::Guard guard(lock);
+        id = __atomic_load_n(&ids[i], __ATOMIC_ACQUIRE);
+        if (id == nullptr) {
+            id = lookUp();  // a failed lookup raises and leaves the entry zero
+            __atomic_store_n(&ids[i], id, __ATOMIC_RELEASE);
+        }
+        return id;
+    }
     static jmethodID lookUpMethod(std::atomic<jmethodID>& cached, const char* className, const char* name,
                                   const char* signature, JNIEnv* env);
 

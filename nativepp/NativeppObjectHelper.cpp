@@ -2,6 +2,7 @@
 
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppObject.h"
+#include "nativepp/NativeppThrowable.h"
 
 namespace nativepp {
 
@@ -15,6 +16,17 @@ jobject NativeppObjectHelper::getJObjectLocal(NativeppObject& object) {
 
 NativeppJObjectLocal NativeppObjectHelper::getJObjectLocalWrapper(NativeppObject& object) {
     return object.nativeppGetJObjectLocalWrapper(NativeppJVM::getJNIEnv());
+}
+
+NativeppJObjectLocal NativeppObjectHelper::getJObjectLocalNotNull(NativeppObject* object, JNIEnv* env) {
+    if (object == nullptr) {
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
+    }
+    NativeppJObjectLocal local = object->nativeppGetJObjectLocalWrapper(env);
+    if (local.isNull()) {
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
+    }
+    return local;
 }
 
 }  // namespace nativepp

@@ -19,6 +19,10 @@ public:
     static NativeppSharedJObjectGlobal getJObjectGlobal(NativeppObject& object);
     static jobject getJObjectLocal(NativeppObject& object);
     static NativeppJObjectLocal getJObjectLocalWrapper(NativeppObject& object);
+
+    // A new local reference to the Java object of object, for a JNI call that must not be
+    // given null: a null pointer or an empty proxy raises the mapped NullPointerException.
+    static NativeppJObjectLocal getJObjectLocalNotNull(NativeppObject* object, JNIEnv* env);
 };
 
 }  // namespace nativepp

@@ -50,10 +50,16 @@ public:                                                                         
     static T cast$(java::lang::Object* object);
 
 // BASES: the initialisers of every proxy base, the binding part first, so that the copy
-// constructor names them all.
+// constructor names them all. For a class without instance fields.
 #define NATIVEPP_PROXY_DEFINITIONS(T, CLASS_NAME, SIGNATURE, FIELDS, CONSTRUCTORS, METHODS, ...)     \
     nativepp::NativeppTObjectClass<T> T::nativeppClass(CLASS_NAME, SIGNATURE, FIELDS, CONSTRUCTORS, \
                                                        METHODS);                                    \
+    NATIVEPP_PROXY_BINDING_DEFINITIONS(T, __VA_ARGS__)                                             \
+    void T::nativeppInitFields() {}
+
+// The members above except the descriptor and nativeppInitFields(), which a class with
+// instance fields or an array class defines itself.
+#define NATIVEPP_PROXY_BINDING_DEFINITIONS(T, ...)                                                 \
     T::T() { nativeppInitFields(); }                                                               \
     T::T(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator&) {                         \
         nativeppInitFields();                                                                      \
@@ -80,11 +86,11 @@ public:                                                                         
         nativeppInitObjectReference(other);                                                        \
     }                                                                                              \
     T::T(int index, const char* name, nativepp::NativeppObjectClass* owner) {                      \
+        nativeppInitFields();                                                                      \
         nativeppInitFieldNamedStatic(index, name, owner);                                          \
     }                                                                                              \
     T::~T() {}                                                                                     \
     nativepp::NativeppObjectClass* T::nativeppGetClass() { return &nativeppClass; }                \
-    void T::nativeppInitFields() {}                                                                \
     T& T::operator=(jobject& obj) {                                                                \
         nativeppAssign(obj);                                                                       \
         return *this;                                                                              \

@@ -54,6 +54,9 @@ COUNTED(DeleteGlobalRef, void, (JNIEnv * e, jobject o), (e, o))
 COUNTED(NewLocalRef, jobject, (JNIEnv * e, jobject o), (e, o))
 COUNTED(FindClass, jclass, (JNIEnv * e, const char* n), (e, n))
 COUNTED(GetMethodID, jmethodID, (JNIEnv * e, jclass c, const char* n, const char* s), (e, c, n, s))
+COUNTED(GetStaticMethodID, jmethodID, (JNIEnv * e, jclass c, const char* n, const char* s), (e, c, n, s))
+COUNTED(GetFieldID, jfieldID, (JNIEnv * e, jclass c, const char* n, const char* s), (e, c, n, s))
+COUNTED(GetStaticFieldID, jfieldID, (JNIEnv * e, jclass c, const char* n, const char* s), (e, c, n, s))
 COUNTED(GetSuperclass, jclass, (JNIEnv * e, jclass c), (e, c))
 COUNTED_WITH_OBJECT(MonitorEnter, jint, (JNIEnv * e, jobject o), (e, o), o)
 COUNTED_WITH_OBJECT(MonitorExit, jint, (JNIEnv * e, jobject o), (e, o), o)
@@ -87,6 +90,9 @@ JNICallCounter::JNICallCounter() : env(nativepp::NativeppJVM::getJNIEnv()), orig
     table.DeleteLocalRef = countedDeleteLocalRef;
     table.FindClass = countedFindClass;
     table.GetMethodID = countedGetMethodID;
+    table.GetStaticMethodID = countedGetStaticMethodID;
+    table.GetFieldID = countedGetFieldID;
+    table.GetStaticFieldID = countedGetStaticFieldID;
     table.GetSuperclass = countedGetSuperclass;
     table.MonitorEnter = countedMonitorEnter;
     table.MonitorExit = countedMonitorExit;

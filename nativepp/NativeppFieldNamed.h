@@ -1,0 +1,33 @@
+#ifndef NATIVEPP_NATIVEPPFIELDNAMED_H
+#define NATIVEPP_NATIVEPPFIELDNAMED_H
+
+#include <jni.h>
+
+#include "nativepp/NativeppExport.h"
+
+namespace nativepp {
+
+class NativeppClass;
+class NativeppJObjectWrapper;
+class NativeppObjectClass;
+
+// Field IDs, looked up through JNI once per declaring class and index and then read from
+// the class descriptor's field table.
+class NATIVEPP_EXPORT NativeppFieldNamed {
+public:
+    // fieldClass names the field's type (its signature is looked up), ownerClass declares it.
+    static jfieldID getGenericFieldID(unsigned char isStatic, int index, const char* name, NativeppClass* fieldClass,
+                                      NativeppObjectClass* ownerClass, JNIEnv* env);
+    static jfieldID getFieldID(int index, const char* name, NativeppClass* fieldClass,
+                               NativeppObjectClass* ownerClass, JNIEnv* env);
+    static jfieldID getStaticFieldID(int index, const char* name, NativeppClass* fieldClass,
+                                     NativeppObjectClass* ownerClass, JNIEnv* env);
+
+    // JNI stores any object into an object field: a value that is not null and not of the
+    // field's type raises the mapped ClassCastException before the store.
+    static void checkStorable(NativeppClass* fieldClass, const NativeppJObjectWrapper& value, JNIEnv* env);
+};
+
+}  // namespace nativepp
+
+#endif

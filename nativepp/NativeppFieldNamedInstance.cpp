@@ -1,0 +1,83 @@
+#include "nativepp/NativeppFieldNamedInstance.h"
+
+#include "nativepp/NativeppBoolean.h"
+#include "nativepp/NativeppByte.h"
+#include "nativepp/NativeppChar.h"
+#include "nativepp/NativeppDouble.h"
+#include "nativepp/NativeppFieldNamed.h"
+#include "nativepp/NativeppFloat.h"
+#include "nativepp/NativeppInt.h"
+#include "nativepp/NativeppLong.h"
+#include "nativepp/NativeppObjectHelper.h"
+#include "nativepp/NativeppShort.h"
+#include "nativepp/NativeppThrowable.h"
+
+namespace nativepp {
+
+namespace {
+
+template <typename Native>
+Native getField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
+                NativeppObject* owner, JNIEnv* env, Native (JNIEnv::*get)(jobject, jfieldID)) {
+    NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(owner, env);
+    jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
+    const Native value = (env->*get)(target.getJObject(), id);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return value;
+}
+
+template <typename Native>
+void setField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
+              NativeppObject* owner, Native value, JNIEnv* env, void (JNIEnv::*set)(jobject, jfieldID, Native)) {
+    NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(owner, env);
+    jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
+    (env->*set)(target.getJObject(), id, value);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+}
+
+}  // namespace
+
+NativeppJObjectLocal NativeppFieldNamedInstance::getObjectField(int index, const char* name, NativeppClass* fieldClass,
+                                                                NativeppObjectClass* ownerClass, NativeppObject* owner,
+                                                                JNIEnv* env) {
+    NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(owner, env);
+    jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
+    NativeppJObjectLocal value(env->GetObjectField(target.getJObject(), id), env);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return value;
+}
+
+void NativeppFieldNamedInstance::setObjectField(int index, const char* name, NativeppClass* fieldClass,
+                                                NativeppObjectClass* ownerClass, NativeppObject* owner,
+                                                const NativeppJObjectWrapper& value, JNIEnv* env) {
+    NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(owner, env);
+    jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
+    NativeppFieldNamed::checkStorable(fieldClass, value, env);
+    env->SetObjectField(target.getJObject(), id, value.getJObject());
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+}
+
+#define NATIVEPP_INSTANCE_FIELD_KIND(KIND, NATIVE)                                                  \
+    NATIVE NativeppFieldNamedInstance::get##KIND##Field(int index, const char* name,                \
+                                                        NativeppObjectClass* ownerClass,            \
+                                                        NativeppObject* owner, JNIEnv* env) {       \
+        return getField<NATIVE>(index, name, &Nativepp##KIND::nativeppClass, ownerClass, owner, env, \
+                                &JNIEnv::Get##KIND##Field);                                         \
+    }                                                                                               \
+    void NativeppFieldNamedInstance::set##KIND##Field(int index, const char* name,                  \
+                                                      NativeppObjectClass* ownerClass,              \
+                                                      NativeppObject* owner, NATIVE value, JNIEnv* env) { \
+        setField<NATIVE>(index, name, &Nativepp##KIND::nativeppClass, ownerClass, owner, value, env, \
+                         &JNIEnv::Set##KIND##Field);                                                \
+    }
+
+NATIVEPP_INSTANCE_FIELD_KIND(Boolean, unsigned char)
+NATIVEPP_INSTANCE_FIELD_KIND(Byte, signed char)
+NATIVEPP_INSTANCE_FIELD_KIND(Char, unsigned short)
+NATIVEPP_INSTANCE_FIELD_KIND(Short, short)
+NATIVEPP_INSTANCE_FIELD_KIND(Int, int)
+NATIVEPP_INSTANCE_FIELD_KIND(Long, long long)
+NATIVEPP_INSTANCE_FIELD_KIND(Float, float)
+NATIVEPP_INSTANCE_FIELD_KIND(Double, double)
+
+}  // namespace nativepp

@@ -1,0 +1,62 @@
+#ifndef NATIVEPP_NATIVEPPFIELDNAMEDINSTANCE_H
+#define NATIVEPP_NATIVEPPFIELDNAMEDINSTANCE_H
+
+#include <jni.h>
+
+#include "nativepp/NativeppExport.h"
+#include "nativepp/NativeppJObjectLocal.h"
+
+namespace nativepp {
+
+class NativeppClass;
+class NativeppObject;
+class NativeppObjectClass;
+
+// Instance fields of the Java object of owner, by name and index: each operation looks the
+// ID up, accesses the field and converts a pending Java exception. An owner that holds no
+// object raises the mapped NullPointerException.
+class NATIVEPP_EXPORT NativeppFieldNamedInstance {
+public:
+    static NativeppJObjectLocal getObjectField(int index, const char* name, NativeppClass* fieldClass,
+                                               NativeppObjectClass* ownerClass, NativeppObject* owner, JNIEnv* env);
+    // A value not of fieldClass raises the mapped ClassCastException and leaves the field unchanged.
+    static void setObjectField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
+                               NativeppObject* owner, const NativeppJObjectWrapper& value, JNIEnv* env);
+
+    static unsigned char getBooleanField(int index, const char* name, NativeppObjectClass* ownerClass,
+                                         NativeppObject* owner, JNIEnv* env);
+    static void setBooleanField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                                unsigned char value, JNIEnv* env);
+    static signed char getByteField(int index, const char* name, NativeppObjectClass* ownerClass,
+                                    NativeppObject* owner, JNIEnv* env);
+    static void setByteField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                             signed char value, JNIEnv* env);
+    static unsigned short getCharField(int index, const char* name, NativeppObjectClass* ownerClass,
+                                       NativeppObject* owner, JNIEnv* env);
+    static void setCharField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                             unsigned short value, JNIEnv* env);
+    static short getShortField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                               JNIEnv* env);
+    static void setShortField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                              short value, JNIEnv* env);
+    static int getIntField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                           JNIEnv* env);
+    static void setIntField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                            int value, JNIEnv* env);
+    static long long getLongField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                                  JNIEnv* env);
+    static void setLongField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                             long long value, JNIEnv* env);
+    static float getFloatField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                               JNIEnv* env);
+    static void setFloatField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                              float value, JNIEnv* env);
+    static double getDoubleField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                                 JNIEnv* env);
+    static void setDoubleField(int index, const char* name, NativeppObjectClass* ownerClass, NativeppObject* owner,
+                               double value, JNIEnv* env);
+};
+
+}  // namespace nativepp
+
+#endif

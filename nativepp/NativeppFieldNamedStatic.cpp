@@ -1,0 +1,78 @@
+#include "nativepp/NativeppFieldNamedStatic.h"
+
+#include "nativepp/NativeppBoolean.h"
+#include "nativepp/NativeppByte.h"
+#include "nativepp/NativeppChar.h"
+#include "nativepp/NativeppDouble.h"
+#include "nativepp/NativeppFieldNamed.h"
+#include "nativepp/NativeppFloat.h"
+#include "nativepp/NativeppInt.h"
+#include "nativepp/NativeppLong.h"
+#include "nativepp/NativeppObjectClass.h"
+#include "nativepp/NativeppShort.h"
+#include "nativepp/NativeppThrowable.h"
+
+namespace nativepp {
+
+namespace {
+
+template <typename Native>
+Native getField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass, JNIEnv* env,
+                Native (JNIEnv::*get)(jclass, jfieldID)) {
+    jfieldID id = NativeppFieldNamed::getStaticFieldID(index, name, fieldClass, ownerClass, env);
+    const Native value = (env->*get)(ownerClass->getJClass(env)->getJClass(), id);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return value;
+}
+
+template <typename Native>
+void setField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass, Native value,
+              JNIEnv* env, void (JNIEnv::*set)(jclass, jfieldID, Native)) {
+    jfieldID id = NativeppFieldNamed::getStaticFieldID(index, name, fieldClass, ownerClass, env);
+    (env->*set)(ownerClass->getJClass(env)->getJClass(), id, value);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+}
+
+}  // namespace
+
+NativeppJObjectLocal NativeppFieldNamedStatic::getStaticObjectField(int index, const char* name,
+                                                                    NativeppClass* fieldClass,
+                                                                    NativeppObjectClass* ownerClass, JNIEnv* env) {
+    jfieldID id = NativeppFieldNamed::getStaticFieldID(index, name, fieldClass, ownerClass, env);
+    NativeppJObjectLocal value(env->GetStaticObjectField(ownerClass->getJClass(env)->getJClass(), id), env);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return value;
+}
+
+void NativeppFieldNamedStatic::setStaticObjectField(int index, const char* name, NativeppClass* fieldClass,
+                                                    NativeppObjectClass* ownerClass,
+                                                    const NativeppJObjectWrapper& value, JNIEnv* env) {
+    jfieldID id = NativeppFieldNamed::getStaticFieldID(index, name, fieldClass, ownerClass, env);
+    NativeppFieldNamed::checkStorable(fieldClass, value, env);
+    env->SetStaticObjectField(ownerClass->getJClass(env)->getJClass(), id, value.getJObject());
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+}
+
+#define NATIVEPP_STATIC_FIELD_KIND(KIND, NATIVE)                                                    \
+    NATIVE NativeppFieldNamedStatic::getStatic##KIND##Field(int index, const char* name,            \
+                                                            NativeppObjectClass* ownerClass, JNIEnv* env) { \
+        return getField<NATIVE>(index, name, &Nativepp##KIND::nativeppClass, ownerClass, env,       \
+                                &JNIEnv::GetStatic##KIND##Field);                                   \
+    }                                                                                               \
+    void NativeppFieldNamedStatic::setStatic##KIND##Field(int index, const char* name,              \
+                                                          NativeppObjectClass* ownerClass, NATIVE value, \
+                                                          JNIEnv* env) {                            \
+        setField<NATIVE>(index, name, &Nativepp##KIND::nativeppClass, ownerClass, value, env,       \
+                         &JNIEnv::SetStatic##KIND##Field);                                          \
+    }
+
+NATIVEPP_STATIC_FIELD_KIND(Boolean, unsigned char)
+NATIVEPP_STATIC_FIELD_KIND(Byte, signed char)
+NATIVEPP_STATIC_FIELD_KIND(Char, unsigned short)
+NATIVEPP_STATIC_FIELD_KIND(Short, short)
+NATIVEPP_STATIC_FIELD_KIND(Int, int)
+NATIVEPP_STATIC_FIELD_KIND(Long, long long)
+NATIVEPP_STATIC_FIELD_KIND(Float, float)
+NATIVEPP_STATIC_FIELD_KIND(Double, double)
+
+}  // namespace nativepp

@@ -1,0 +1,54 @@
+#ifndef NATIVEPP_NATIVEPPFIELDNAMEDSTATIC_H
+#define NATIVEPP_NATIVEPPFIELDNAMEDSTATIC_H
+
+#include <jni.h>
+
+#include "nativepp/NativeppExport.h"
+#include "nativepp/NativeppJObjectLocal.h"
+
+namespace nativepp {
+
+class NativeppClass;
+class NativeppObjectClass;
+
+// Static fields of the class ownerClass, by name and index: each operation looks the ID up,
+// accesses the field and converts a pending Java exception.
+class NATIVEPP_EXPORT NativeppFieldNamedStatic {
+public:
+    static NativeppJObjectLocal getStaticObjectField(int index, const char* name, NativeppClass* fieldClass,
+                                                     NativeppObjectClass* ownerClass, JNIEnv* env);
+    // A value not of fieldClass raises the mapped ClassCastException and leaves the field unchanged.
+    static void setStaticObjectField(int index, const char* name, NativeppClass* fieldClass,
+                                     NativeppObjectClass* ownerClass, const NativeppJObjectWrapper& value, JNIEnv* env);
+
+    static unsigned char getStaticBooleanField(int index, const char* name, NativeppObjectClass* ownerClass,
+                                               JNIEnv* env);
+    static void setStaticBooleanField(int index, const char* name, NativeppObjectClass* ownerClass,
+                                      unsigned char value, JNIEnv* env);
+    static signed char getStaticByteField(int index, const char* name, NativeppObjectClass* ownerClass, JNIEnv* env);
+    static void setStaticByteField(int index, const char* name, NativeppObjectClass* ownerClass, signed char value,
+                                   JNIEnv* env);
+    static unsigned short getStaticCharField(int index, const char* name, NativeppObjectClass* ownerClass,
+                                             JNIEnv* env);
+    static void setStaticCharField(int index, const char* name, NativeppObjectClass* ownerClass, unsigned short value,
+                                   JNIEnv* env);
+    static short getStaticShortField(int index, const char* name, NativeppObjectClass* ownerClass, JNIEnv* env);
+    static void setStaticShortField(int index, const char* name, NativeppObjectClass* ownerClass, short value,
+                                    JNIEnv* env);
+    static int getStaticIntField(int index, const char* name, NativeppObjectClass* ownerClass, JNIEnv* env);
+    static void setStaticIntField(int index, const char* name, NativeppObjectClass* ownerClass, int value,
+                                  JNIEnv* env);
+    static long long getStaticLongField(int index, const char* name, NativeppObjectClass* ownerClass, JNIEnv* env);
+    static void setStaticLongField(int index, const char* name, NativeppObjectClass* ownerClass, long long value,
+                                   JNIEnv* env);
+    static float getStaticFloatField(int index, const char* name, NativeppObjectClass* ownerClass, JNIEnv* env);
+    static void setStaticFloatField(int index, const char* name, NativeppObjectClass* ownerClass, float value,
+                                    JNIEnv* env);
+    static double getStaticDoubleField(int index, const char* name, NativeppObjectClass* ownerClass, JNIEnv* env);
+    static void setStaticDoubleField(int index, const char* name, NativeppObjectClass* ownerClass, double value,
+                                     JNIEnv* env);
+};
+
+}  // namespace nativepp
+
+#endif

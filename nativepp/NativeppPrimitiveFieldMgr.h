@@ -1,0 +1,47 @@
+#ifndef NATIVEPP_NATIVEPPPRIMITIVEFIELDMGR_H
+#define NATIVEPP_NATIVEPPPRIMITIVEFIELDMGR_H
+
+#include <jni.h>
+
+#include "nativepp/NativeppExport.h"
+
+namespace nativepp {
+
+class NativeppObject;
+
+// Where a primitive value lives: reads and writes it through JNI on every access. A value
+// only calls the pair of operations of its own type.
+class NATIVEPP_EXPORT NativeppPrimitiveFieldMgr {
+public:
+    // owner: the proxy holding the field, or the array proxy of an element; null for a static field.
+    NativeppPrimitiveFieldMgr(int index, NativeppObject* owner);
+    virtual ~NativeppPrimitiveFieldMgr();
+
+    NativeppPrimitiveFieldMgr(const NativeppPrimitiveFieldMgr&) = delete;
+    NativeppPrimitiveFieldMgr& operator=(const NativeppPrimitiveFieldMgr&) = delete;
+
+    virtual unsigned char getBooleanField(JNIEnv* env) = 0;
+    virtual void setBooleanField(unsigned char value, JNIEnv* env) = 0;
+    virtual signed char getByteField(JNIEnv* env) = 0;
+    virtual void setByteField(signed char value, JNIEnv* env) = 0;
+    virtual unsigned short getCharField(JNIEnv* env) = 0;
+    virtual void setCharField(unsigned short value, JNIEnv* env) = 0;
+    virtual short getShortField(JNIEnv* env) = 0;
+    virtual void setShortField(short value, JNIEnv* env) = 0;
+    virtual int getIntField(JNIEnv* env) = 0;
+    virtual void setIntField(int value, JNIEnv* env) = 0;
+    virtual long long getLongField(JNIEnv* env) = 0;
+    virtual void setLongField(long long value, JNIEnv* env) = 0;
+    virtual float getFloatField(JNIEnv* env) = 0;
+    virtual void setFloatField(float value, JNIEnv* env) = 0;
+    virtual double getDoubleField(JNIEnv* env) = 0;
+    virtual void setDoubleField(double value, JNIEnv* env) = 0;
+
+protected:
+    NativeppObject* owner;
+    int index;
+};
+
+}  // namespace nativepp
+
+#endif
