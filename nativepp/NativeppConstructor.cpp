@@ -18,16 +18,17 @@ jmethodID NativeppConstructor::getConstructorID(int index, const char* signature
             return cached;
         }
     }
-    jmethodID id = env->GetMethodID(cls->getJClass(env)->getJClass(), "<init>", signature);
-    if (id == nullptr) {
-        // The NoSuchMethodError must go: no JNI call is allowed while it is pending.
-        env->ExceptionClear();
-        throw NativeppException(std::string("Constructor not found, signature: ") + signature);
-    }
-    if (index >= 0) {
-        cls->setConstructorID(index, id);
-    }
-    return id;
+    jclass javaClass = cls->getJClass(env)->getJClass();
+    auto lookUp = [&] {
+        jmethodID id = env->GetMethodID(javaClass, "<init>", signature);
+        if (id == nullptr) {
+            // The NoSuchMethodError must go: no JNI call is allowed while it is pending.
+            env->ExceptionClear();
+            throw NativeppException(std::string("Constructor not found, signature: ") + signature);
+        }
+        return id;
+    };
+    return index >= 0 ? cls->lookUpConstructorID(index, lookUp) : lookUp();
 }
 
 NativeppJObjectLocal NativeppConstructor::callConstructor(JNIEnv* env, int index, const char* signature,

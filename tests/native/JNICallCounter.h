@@ -24,6 +24,9 @@ public:
     int calls(const std::string& function) const;
     // Calls of the reference functions NewGlobalRef, DeleteGlobalRef, NewLocalRef and DeleteLocalRef.
     int referenceCalls() const;
+    // Local references made by the counted calls that return one, less those deleted: the
+    // growth of the counted threads' local references while the counter lived.
+    int liveLocalReferences() const;
     // How often DeleteLocalRef was given obj.
     int localDeletionsOf(jobject obj) const;
 
@@ -33,6 +36,20 @@ public:
     static void countGlobalReferences(JavaVM* vm);
     // NewGlobalRef minus DeleteGlobalRef of every thread since countGlobalReferences.
     static int liveGlobalReferences();
+
+    // Counts the calls of the calling thread, another than the counter's own, while it lives.
+    class OnThisThread {
+    public:
+        explicit OnThisThread(JNICallCounter& counter);
+        ~OnThisThread();
+
+        OnThisThread(const OnThisThread&) = delete;
+        OnThisThread& operator=(const OnThisThread&) = delete;
+
+    private:
+        JNIEnv* env;
+        const JNINativeInterface_* original;
+    };
 
     std::map<std::string, int> counts;
     std::vector<jobject> deletedLocals;

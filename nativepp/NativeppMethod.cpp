@@ -1,0 +1,39 @@
+#include "nativepp/NativeppMethod.h"
+
+#include <string>
+
+#include "nativepp/NativeppException.h"
+#include "nativepp/NativeppObjectClass.h"
+
+namespace nativepp {
+
+jmethodID NativeppMethod::getGenericMethodID(unsigned char isStatic, int index, const char* name,
+                                             const char* signature, NativeppObjectClass* cls, JNIEnv* env) {
+    jmethodID cached = cls->getMethodID(index);
+    if (cached != nullptr) {
+        return cached;
+    }
+    jclass javaClass = cls->getJClass(env)->getJClass();
+    return cls->lookUpMethodID(index, [&] {
+        jmethodID id = isStatic ? env->GetStaticMethodID(javaClass, name, signature)
+                                : env->GetMethodID(javaClass, name, signature);
+        if (id == nullptr) {
+            // The NoSuchMethodError must go: the binding layer leaves no Java exception pending.
+            env->ExceptionClear();
+            throw NativeppException(std::string("Method not found, name: ") + name + ", signature:" + signature);
+        }
+        return id;
+    });
+}
+
+jmethodID NativeppMethod::getMethodID(int index, const char* name, const char* signature, NativeppObjectClass* cls,
+                                      JNIEnv* env) {
+    return getGenericMethodID(0, index, name, signature, cls, env);
+}
+
+jmethodID NativeppMethod::getStaticMethodID(int index, const char* name, const char* signature,
+                                            NativeppObjectClass* cls, JNIEnv* env) {
+    return getGenericMethodID(1, index, name, signature, cls, env);
+}
+
+}  // namespace nativepp
