@@ -5,19 +5,13 @@
 #include "nativepp/NativeppException.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppMonitor.h"
+#include "nativepp/NativeppObjectFieldClassSpecialMgr.h"
+#include "nativepp/NativeppObjectFieldNamedMgr.h"
 #include "nativepp/NativeppObjectInstanceMgr.h"
 #include "nativepp/NativeppObjectLocalReferenceMgr.h"
 #include "nativepp/NativeppSynchronized.h"
 
 namespace nativepp {
-
-namespace {
-
-[[noreturn]] void fieldBindingUnavailable() {
-    throw NativeppException("INTERNAL ERROR, field and array element proxies are not supported");
-}
-
-}  // namespace
 
 // The proxy's layout keeps a plain pointer in this place.
 static_assert(sizeof(std::unique_ptr<NativeppMonitor>) == sizeof(NativeppMonitor*), "monitor is one pointer");
@@ -26,15 +20,22 @@ NativeppObject::NativeppObject() : objectMgr(nullptr), monitor(std::make_unique<
 
 NativeppObject::~NativeppObject() { delete objectMgr.load(); }
 
-void NativeppObject::nativeppInitFieldNamedStatic(int, const char*, NativeppObjectClass*) { fieldBindingUnavailable(); }
-
-void NativeppObject::nativeppInitFieldNamed(int, const char*, NativeppObjectClass*, NativeppObject*) {
-    fieldBindingUnavailable();
+void NativeppObject::nativeppInitFieldNamedStatic(int index, const char* name, NativeppObjectClass* cls) {
+    install(new NativeppObjectFieldNamedMgr(index, this, name, cls, nullptr));
 }
 
-void NativeppObject::nativeppInitArrayElement(int, NativeppObject*) { fieldBindingUnavailable(); }
+void NativeppObject::nativeppInitFieldNamed(int index, const char* name, NativeppObjectClass* cls,
+                                            NativeppObject* owner) {
+    install(new NativeppObjectFieldNamedMgr(index, this, name, cls, owner));
+}
 
-void NativeppObject::nativeppInitFieldClassSpecial(NativeppObjectClass*) { fieldBindingUnavailable(); }
+void NativeppObject::nativeppInitArrayElement(int, NativeppObject*) {
+    throw NativeppException("INTERNAL ERROR, array element proxies are not supported");
+}
+
+void NativeppObject::nativeppInitFieldClassSpecial(NativeppObjectClass* cls) {
+    install(new NativeppObjectFieldClassSpecialMgr(this, cls));
+}
 
 template <typename Mgr>
 Mgr* NativeppObject::install(Mgr* mgr) {

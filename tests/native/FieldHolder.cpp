@@ -20,9 +20,13 @@ void FieldHolder::nativeppInitFields() {
     longField.nativeppInitFieldNamed(5, "longField", &nativeppClass, this);
     floatField.nativeppInitFieldNamed(6, "floatField", &nativeppClass, this);
     doubleField.nativeppInitFieldNamed(7, "doubleField", &nativeppClass, this);
+    text.nativeppInitFieldNamed(8, "text", &nativeppClass, this);
+    next.nativeppInitFieldNamed(9, "next", &nativeppClass, this);
 }
 
 FieldHolder::FieldHolder(nativepp::NativeppNewInstanceParamDiscriminator&) NATIVEPP_PROXY_JAVA_CONSTRUCTOR_BODY(0, "()V")
+
+java::lang::Class* FieldHolder::class$ = new java::lang::Class(&nativeppClass);
 
 nativepp::NativeppBoolean* FieldHolder::staticBoolean = new nativepp::NativeppBoolean(10, "staticBoolean", &nativeppClass);
 nativepp::NativeppByte* FieldHolder::staticByte = new nativepp::NativeppByte(11, "staticByte", &nativeppClass);
@@ -32,6 +36,7 @@ nativepp::NativeppInt* FieldHolder::staticInt = new nativepp::NativeppInt(14, "s
 nativepp::NativeppLong* FieldHolder::staticLong = new nativepp::NativeppLong(15, "staticLong", &nativeppClass);
 nativepp::NativeppFloat* FieldHolder::staticFloat = new nativepp::NativeppFloat(16, "staticFloat", &nativeppClass);
 nativepp::NativeppDouble* FieldHolder::staticDouble = new nativepp::NativeppDouble(17, "staticDouble", &nativeppClass);
+java::lang::String* FieldHolder::staticText = new java::lang::String(18, "staticText", &nativeppClass);
 
 }  // namespace members
 }  // namespace tarvelo

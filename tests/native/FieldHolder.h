@@ -4,7 +4,9 @@
 // Proxy of the test class com.drovantel.tarvelo.members.FieldHolder, in the generated shape.
 
 #include "NativeppProxyPattern.h"
+#include "java/lang/Class.h"
 #include "java/lang/Object.h"
+#include "java/lang/String.h"
 #include "nativepp/NativeppBoolean.h"
 #include "nativepp/NativeppByte.h"
 #include "nativepp/NativeppChar.h"
@@ -13,6 +15,7 @@
 #include "nativepp/NativeppInt.h"
 #include "nativepp/NativeppLong.h"
 #include "nativepp/NativeppShort.h"
+#include "nativepp/NativeppTObjectField.h"
 
 namespace com {
 namespace drovantel {
@@ -33,6 +36,10 @@ class FieldHolder : public virtual java::lang::Object {
     nativepp::NativeppLong longField;
     nativepp::NativeppFloat floatField;
     nativepp::NativeppDouble doubleField;
+    java::lang::String text;
+    nativepp::NativeppTObjectField<FieldHolder> next;
+
+    static java::lang::Class* class$;
 
     static nativepp::NativeppBoolean* staticBoolean;
     static nativepp::NativeppByte* staticByte;
@@ -42,6 +49,7 @@ class FieldHolder : public virtual java::lang::Object {
     static nativepp::NativeppLong* staticLong;
     static nativepp::NativeppFloat* staticFloat;
     static nativepp::NativeppDouble* staticDouble;
+    static java::lang::String* staticText;
 };
 
 }  // namespace members

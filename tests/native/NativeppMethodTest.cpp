@@ -6,19 +6,23 @@
 
 #include "java/lang/RuntimeException.h"
 #include "nativepp/NativeppConstructor.h"
+#include "nativepp/NativeppFieldNamedInstance.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppMethodInstance.h"
 #include "nativepp/NativeppMethodStatic.h"
 #include "nativepp/NativeppMonitor.h"
 #include "tests/native/Echo.h"
+#include "tests/native/FieldHolder.h"
 #include "tests/native/JNICallCounter.h"
 #include "tests/native/MembersTestSupport.h"
 #include "tests/native/PrimitiveKinds.h"
 
 using com::drovantel::tarvelo::members::Echo;
+using com::drovantel::tarvelo::members::FieldHolder;
 using java::lang::Object;
 using java::lang::String;
 using nativepp::NativeppConstructor;
+using nativepp::NativeppFieldNamedInstance;
 using nativepp::NativeppJObjectLocal;
 using nativepp::NativeppJVM;
 using nativepp::NativeppMethodInstance;
@@ -30,6 +34,8 @@ namespace {
 
 const char* const kEcho = "com/drovantel/tarvelo/members/Echo";
 const char* const kEchoSignature = "Lcom/drovantel/tarvelo/members/Echo;";
+const char* const kHolder = "com/drovantel/tarvelo/members/FieldHolder";
+const char* const kHolderSignature = "Lcom/drovantel/tarvelo/members/FieldHolder;";
 
 template <typename Kind>
 class NativeppMethodKinds : public NativeppTest {};
@@ -129,9 +135,12 @@ TEST_F(NativeppMethods, AMethodIDIsLookedUpOncePerClassAndIndexWhicheverProxyCal
 
 TEST_F(NativeppMethods, ThreadsRacingOnAFirstLookupMakeOneJNILookupPerIndex) {
     Echo echo(_nativeppNewInstanceParamDiscriminator);
+    FieldHolder holder(_nativeppNewInstanceParamDiscriminator);
     for (int round = 0; round < 100; ++round) {
         NativeppTObjectClass<Echo> fresh(kEcho, kEchoSignature, 0, 1, 2);
+        NativeppTObjectClass<FieldHolder> freshHolder(kHolder, kHolderSignature, 1, 0, 0);
         fresh.getJClass(env);
+        freshHolder.getJClass(env);
         JNICallCounter counter;
         std::atomic<int> attaching{4};
         runTogether(4, [&](int i) {
@@ -144,19 +153,22 @@ TEST_F(NativeppMethods, ThreadsRacingOnAFirstLookupMakeOneJNILookupPerIndex) {
             EXPECT_EQ(i, NativeppMethodInstance::callIntMethod(threadEnv, 0, "echoInt", "(I)I", &fresh, &echo, i));
             EXPECT_EQ(i, NativeppMethodStatic::callStaticIntMethod(threadEnv, 1, "staticEchoInt", "(I)I", &fresh, i));
             NativeppConstructor::callConstructor(threadEnv, 0, "()V", &fresh);
+            NativeppFieldNamedInstance::getIntField(0, "intField", &freshHolder, &holder, threadEnv);
         });
         // Two instance lookups: the method and the constructor.
         EXPECT_EQ(2, counter.calls("GetMethodID")) << "round " << round;
         EXPECT_EQ(1, counter.calls("GetStaticMethodID")) << "round " << round;
+        EXPECT_EQ(1, counter.calls("GetFieldID")) << "round " << round;
     }
 }
 
 TEST_F(NativeppMethods, NoReferenceGrowsAcrossTenThousandFieldReadsAndMethodCalls) {
-    com::drovantel::tarvelo::members::FieldHolder holder(_nativeppNewInstanceParamDiscriminator);
+    FieldHolder holder(_nativeppNewInstanceParamDiscriminator);
     Echo echo(_nativeppNewInstanceParamDiscriminator);
     String text("abc");
+    holder.text = text;
     for (nativepp::NativeppObject* proxy : {static_cast<Object*>(&holder), static_cast<Object*>(&echo),
-                                             static_cast<Object*>(&text)}) {
+                                             static_cast<Object*>(&text), static_cast<Object*>(&holder.text)}) {
         proxy->nativeppGetMonitor()->getJavaMonitor(env);
     }
     const int globals = JNICallCounter::liveGlobalReferences();
@@ -164,7 +176,7 @@ TEST_F(NativeppMethods, NoReferenceGrowsAcrossTenThousandFieldReadsAndMethodCall
     for (int i = 0; i < 10000; ++i) {
         holder.intField = i;
         ASSERT_EQ(i, echo.echoInt(holder.intField));
-        ASSERT_TRUE(echo.echoObject(text) == text);
+        ASSERT_TRUE(echo.echoObject(holder.text) == text);
     }
     EXPECT_EQ(0, counter.liveLocalReferences());
     EXPECT_EQ(globals, JNICallCounter::liveGlobalReferences());

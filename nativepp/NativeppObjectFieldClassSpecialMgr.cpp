@@ -1,0 +1,22 @@
+#include "nativepp/NativeppObjectFieldClassSpecialMgr.h"
+
+#include "nativepp/NativeppException.h"
+#include "nativepp/NativeppObjectClass.h"
+
+namespace nativepp {
+
+NativeppObjectFieldClassSpecialMgr::NativeppObjectFieldClassSpecialMgr(NativeppObject* object,
+                                                                       NativeppObjectClass* specialClass)
+    : NativeppObjectFieldMgr(-1, object, nullptr), specialClass(specialClass) {}
+
+NativeppObjectFieldClassSpecialMgr::~NativeppObjectFieldClassSpecialMgr() {}
+
+NativeppJObjectLocal NativeppObjectFieldClassSpecialMgr::getJObjectField(JNIEnv* env) {
+    return NativeppJObjectLocal(specialClass->getJClass(env)->getJObject(), 0, env);
+}
+
+void NativeppObjectFieldClassSpecialMgr::setJObjectField(const NativeppJObjectWrapper&, JNIEnv*) {
+    throw NativeppException("Especial static field class$ is not modifiable");
+}
+
+}  // namespace nativepp

@@ -1,0 +1,26 @@
+#ifndef NATIVEPP_NATIVEPPOBJECTFIELDCLASSSPECIALMGR_H
+#define NATIVEPP_NATIVEPPOBJECTFIELDCLASSSPECIALMGR_H
+
+#include "nativepp/NativeppExport.h"
+#include "nativepp/NativeppObjectFieldMgr.h"
+
+namespace nativepp {
+
+// The manager of a class$ proxy: its value is always the Java class of specialClass, and
+// assigning to it is refused.
+class NATIVEPP_EXPORT NativeppObjectFieldClassSpecialMgr : public NativeppObjectFieldMgr {
+public:
+    NativeppObjectFieldClassSpecialMgr(NativeppObject* object, NativeppObjectClass* specialClass);
+    ~NativeppObjectFieldClassSpecialMgr() override;
+
+    // A new local reference to the class; the descriptor keeps its own global one.
+    NativeppJObjectLocal getJObjectField(JNIEnv* env) override;
+    void setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) override;
+
+private:
+    NativeppObjectClass* specialClass;
+};
+
+}  // namespace nativepp
+
+#endif

@@ -1,0 +1,35 @@
+#ifndef NATIVEPP_NATIVEPPOBJECTFIELDMGR_H
+#define NATIVEPP_NATIVEPPOBJECTFIELDMGR_H
+
+#include "nativepp/NativeppExport.h"
+#include "nativepp/NativeppObjectReferenceMgr.h"
+
+namespace nativepp {
+
+// The manager of a proxy that stands for a Java object field, static field or array
+// element: the Java storage is the truth. Every use reads it anew, and assigning the
+// proxy stores into it.
+class NATIVEPP_EXPORT NativeppObjectFieldMgr : public NativeppObjectReferenceMgr {
+public:
+    // owner: the proxy whose Java object holds the field, or the array proxy of an element;
+    // null for a static field.
+    NativeppObjectFieldMgr(int index, NativeppObject* object, NativeppObject* owner);
+    ~NativeppObjectFieldMgr() override;
+
+    // Reads the storage and rebinds the cached reference to what it holds now.
+    NativeppSharedJObjectGlobal getJObject(JNIEnv* env) override;
+    // With propagate set, stores value into the Java storage first, then caches it.
+    void setJObjectMonoThread(const NativeppJObjectWrapper& value, unsigned char propagate, JNIEnv* env) override;
+
+    virtual bool isField() { return true; }
+    virtual NativeppJObjectLocal getJObjectField(JNIEnv* env) = 0;
+    virtual void setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) = 0;
+
+protected:
+    NativeppObject* owner;
+    int index;
+};
+
+}  // namespace nativepp
+
+#endif

@@ -1,0 +1,28 @@
+#ifndef NATIVEPP_NATIVEPPOBJECTFIELDNAMEDMGR_H
+#define NATIVEPP_NATIVEPPOBJECTFIELDNAMEDMGR_H
+
+#include "nativepp/NativeppExport.h"
+#include "nativepp/NativeppObjectFieldMgr.h"
+
+namespace nativepp {
+
+// A proxy standing for the object field name of owner's Java object, or for the static
+// field name of ownerClass when owner is null. The field's type is the proxy's own class.
+// name is not copied: it must outlive the manager.
+class NATIVEPP_EXPORT NativeppObjectFieldNamedMgr : public NativeppObjectFieldMgr {
+public:
+    NativeppObjectFieldNamedMgr(int index, NativeppObject* object, const char* name, NativeppObjectClass* ownerClass,
+                                NativeppObject* owner);
+    ~NativeppObjectFieldNamedMgr() override;
+
+    NativeppJObjectLocal getJObjectField(JNIEnv* env) override;
+    void setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) override;
+
+private:
+    const char* name;
+    NativeppObjectClass* ownerClass;
+};
+
+}  // namespace nativepp
+
+#endif
