@@ -24,9 +24,6 @@ public:
     int calls(const std::string& function) const;
     // Calls of the reference functions NewGlobalRef, DeleteGlobalRef, NewLocalRef and DeleteLocalRef.
     int referenceCalls() const;
-    // Local references made by the counted calls that return one, less those deleted: the
-    // growth of the counted threads' local references while the counter lived.
-    int liveLocalReferences() const;
     // How often DeleteLocalRef was given obj.
     int localDeletionsOf(jobject obj) const;
 
