@@ -13,6 +13,9 @@ namespace nativepp {
 jfieldID NativeppFieldNamed::getGenericFieldID(unsigned char isStatic, int index, const char* name,
                                                NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
                                                JNIEnv* env) {
+    // Every member operation looks its ID up before its JNI access: an exception that the
+    // caller left pending is thrown here, before that access.
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     jfieldID cached = ownerClass->getFieldID(index);
     if (cached != nullptr) {
         return cached;

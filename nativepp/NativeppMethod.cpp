@@ -4,11 +4,15 @@
 
 #include "nativepp/NativeppException.h"
 #include "nativepp/NativeppObjectClass.h"
+#include "nativepp/NativeppThrowable.h"
 
 namespace nativepp {
 
 jmethodID NativeppMethod::getGenericMethodID(unsigned char isStatic, int index, const char* name,
                                              const char* signature, NativeppObjectClass* cls, JNIEnv* env) {
+    // Every member operation looks its ID up before its JNI access: an exception that the
+    // caller left pending is thrown here, before that access.
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     jmethodID cached = cls->getMethodID(index);
     if (cached != nullptr) {
         return cached;
