@@ -5,6 +5,7 @@
 #include "nativepp/NativeppException.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppMonitor.h"
+#include "nativepp/NativeppObjectArrayElementMgr.h"
 #include "nativepp/NativeppObjectFieldClassSpecialMgr.h"
 #include "nativepp/NativeppObjectFieldNamedMgr.h"
 #include "nativepp/NativeppObjectInstanceMgr.h"
@@ -29,8 +30,8 @@ void NativeppObject::nativeppInitFieldNamed(int index, const char* name, Nativep
     install(new NativeppObjectFieldNamedMgr(index, this, name, cls, owner));
 }
 
-void NativeppObject::nativeppInitArrayElement(int, NativeppObject*) {
-    throw NativeppException("INTERNAL ERROR, array element proxies are not supported");
+void NativeppObject::nativeppInitArrayElement(int index, NativeppObject* array) {
+    install(new NativeppObjectArrayElementMgr(index, this, array));
 }
 
 void NativeppObject::nativeppInitFieldClassSpecial(NativeppObjectClass* cls) {

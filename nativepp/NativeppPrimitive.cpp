@@ -1,6 +1,7 @@
 #include "nativepp/NativeppPrimitive.h"
 
 #include "nativepp/NativeppException.h"
+#include "nativepp/NativeppPrimitiveArrayElementMgr.h"
 #include "nativepp/NativeppPrimitiveFieldNamedMgr.h"
 
 namespace nativepp {
@@ -18,8 +19,8 @@ void NativeppPrimitive::nativeppInitFieldNamed(int index, const char* name, Nati
     bind(std::make_unique<NativeppPrimitiveFieldNamedMgr>(index, name, getClass(), ownerClass, owner));
 }
 
-void NativeppPrimitive::nativeppInitArrayElement(int, NativeppObject*) {
-    throw NativeppException("INTERNAL ERROR, array element values are not supported");
+void NativeppPrimitive::nativeppInitArrayElement(int index, NativeppObject* array) {
+    bind(std::make_unique<NativeppPrimitiveArrayElementMgr>(index, array));
 }
 
 void NativeppPrimitive::bind(std::unique_ptr<NativeppPrimitiveFieldMgr> mgr) {

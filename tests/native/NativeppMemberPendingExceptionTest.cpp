@@ -5,7 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "java/lang/IntJArray.h"
 #include "java/lang/String.h"
+#include "nativepp/NativeppArray.h"
 #include "tests/native/Echo.h"
 #include "tests/native/FieldHolder.h"
 #include "tests/native/MembersTestSupport.h"
@@ -19,6 +21,7 @@ namespace {
 struct Subjects {
     FieldHolder& holder;
     Echo& echo;
+    java::lang::IntJArray& ints;
     java::lang::String& text;
 };
 
@@ -35,6 +38,13 @@ const Entry kEntries[] = {
     {"instance call", [](JNIEnv*, Subjects& s) { s.echo.echoInt(1); }},
     {"static call", [](JNIEnv*, Subjects&) { Echo::remembered(); }},
     {"Java constructor", [](JNIEnv*, Subjects&) { Echo made(_nativeppNewInstanceParamDiscriminator); }},
+    {"new array", [](JNIEnv* e, Subjects&) { nativepp::NativeppArray::newIntArray(1, e); }},
+    {"region copy", [](JNIEnv*, Subjects& s) {
+         int buffer[1];
+         s.ints.get(0, 1, buffer);
+     }},
+    {"array length", [](JNIEnv*, Subjects& s) { s.ints.length.get(); }},
+    {"array element", [](JNIEnv*, Subjects& s) { s.ints[0].get(); }},
 };
 
 class NativeppMemberPendingException : public NativeppTest {};
@@ -44,8 +54,9 @@ class NativeppMemberPendingException : public NativeppTest {};
 TEST_F(NativeppMemberPendingException, IsThrownFirstByEveryMemberOperation) {
     FieldHolder holder(_nativeppNewInstanceParamDiscriminator);
     Echo echo(_nativeppNewInstanceParamDiscriminator);
+    java::lang::IntJArray ints(1);
     java::lang::String text("text");
-    Subjects subjects{holder, echo, text};
+    Subjects subjects{holder, echo, ints, text};
     for (const Entry& entry : kEntries) {
         EXPECT_EQ(nullptr, env->FindClass("com/drovantel/NoSuchClass"));
         NativeppJObjectLocal pending(env->ExceptionOccurred(), env);

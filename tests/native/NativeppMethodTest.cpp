@@ -4,6 +4,7 @@
 #include <string>
 #include <thread>
 
+#include "java/lang/IntJArray.h"
 #include "java/lang/RuntimeException.h"
 #include "nativepp/NativeppConstructor.h"
 #include "nativepp/NativeppFieldNamedInstance.h"
@@ -162,21 +163,26 @@ TEST_F(NativeppMethods, ThreadsRacingOnAFirstLookupMakeOneJNILookupPerIndex) {
     }
 }
 
-TEST_F(NativeppMethods, NoReferenceGrowsAcrossTenThousandFieldReadsAndMethodCalls) {
+TEST_F(NativeppMethods, NoReferenceGrowsAcrossTenThousandFieldReadsMethodCallsAndElementAccesses) {
     FieldHolder holder(_nativeppNewInstanceParamDiscriminator);
     Echo echo(_nativeppNewInstanceParamDiscriminator);
     String text("abc");
     holder.text = text;
+    java::lang::IntJArray ints(2);
     for (nativepp::NativeppObject* proxy : {static_cast<Object*>(&holder), static_cast<Object*>(&echo),
-                                             static_cast<Object*>(&text), static_cast<Object*>(&holder.text)}) {
+                                             static_cast<Object*>(&text), static_cast<Object*>(&holder.text),
+                                             static_cast<Object*>(&ints)}) {
         proxy->nativeppGetMonitor()->getJavaMonitor(env);
     }
+    ints[1];  // the element store keeps a reference to the array it was made for
     const int globals = JNICallCounter::liveGlobalReferences();
     const int locals = liveLocalReferences(env);
     for (int i = 0; i < 10000; ++i) {
         holder.intField = i;
         ASSERT_EQ(i, echo.echoInt(holder.intField));
         ASSERT_TRUE(echo.echoObject(holder.text) == text);
+        ints[1] = i;
+        ASSERT_EQ(i, ints[1].get());
     }
     EXPECT_EQ(locals, liveLocalReferences(env));
     EXPECT_EQ(globals, JNICallCounter::liveGlobalReferences());

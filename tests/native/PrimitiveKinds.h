@@ -7,6 +7,7 @@
 #include <climits>
 #include <vector>
 
+#include "nativepp/NativeppArray.h"
 #include "tests/native/Echo.h"
 #include "tests/native/FieldHolder.h"
 #include "tests/native/MembersTestSupport.h"
@@ -15,9 +16,11 @@ namespace primitivekinds {
 
 using com::drovantel::tarvelo::members::Echo;
 using com::drovantel::tarvelo::members::FieldHolder;
+using nativepp::NativeppJObjectLocal;
 
 // One primitive kind: its value class, the test holder's members of it, JNI's own access to
-// them, the echo methods of its type, and samples that cover its range and bit patterns.
+// them, the echo methods and array operations of its type, and samples that cover its range
+// and bit patterns.
 #define PRIMITIVE_KIND(KIND, NATIVE, JAVA, SIGNATURE, ...)                                         \
     struct KIND##Kind {                                                                            \
         using Value = nativepp::Nativepp##KIND;                                                    \
@@ -38,6 +41,15 @@ using com::drovantel::tarvelo::members::FieldHolder;
         }                                                                                          \
         static Native echo(Echo& echo, Native v) { return echo.echo##KIND(v); }                     \
         static Native staticEcho(Native v) { return Echo::staticEcho##KIND(v); }                   \
+        static NativeppJObjectLocal newArray(int n, JNIEnv* env) {                                 \
+            return nativepp::NativeppArray::new##KIND##Array(n, env);                              \
+        }                                                                                          \
+        static Native* getRegion(nativepp::NativeppObject* a, int start, int n, Native* buffer, JNIEnv* env) { \
+            return nativepp::NativeppArray::get##KIND##Array(a, start, n, buffer, env);            \
+        }                                                                                          \
+        static void setRegion(nativepp::NativeppObject* a, int start, int n, const Native* buffer, JNIEnv* env) { \
+            nativepp::NativeppArray::set##KIND##Array(a, start, n, buffer, env);                   \
+        }                                                                                          \
         static std::vector<Native> samples() { return {__VA_ARGS__}; }                             \
     };
 

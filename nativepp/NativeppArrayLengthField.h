@@ -1,0 +1,26 @@
+#ifndef NATIVEPP_NATIVEPPARRAYLENGTHFIELD_H
+#define NATIVEPP_NATIVEPPARRAYLENGTHFIELD_H
+
+#include "nativepp/NativeppExport.h"
+
+namespace nativepp {
+
+class NativeppObject;
+
+// The length member of an array proxy: the live length of its current Java array, read
+// anew on every use. Throws: the mapped NullPointerException for a proxy without an array.
+class NATIVEPP_EXPORT NativeppArrayLengthField {
+public:
+    NativeppArrayLengthField();
+
+    void nativeppInitField(NativeppObject* arrayObject);
+    int get();
+    operator int();
+
+private:
+    NativeppObject* arrayObject;
+};
+
+}  // namespace nativepp
+
+#endif

@@ -1,0 +1,23 @@
+#ifndef NATIVEPP_NATIVEPPOBJECTARRAYELEMENTMGR_H
+#define NATIVEPP_NATIVEPPOBJECTARRAYELEMENTMGR_H
+
+#include "nativepp/NativeppExport.h"
+#include "nativepp/NativeppObjectFieldMgr.h"
+
+namespace nativepp {
+
+// A proxy standing for element index of the Java array of the array proxy array: every use
+// reads the element, assigning stores it. The virtual machine checks what is stored (its
+// ArrayStoreException arrives in native form).
+class NATIVEPP_EXPORT NativeppObjectArrayElementMgr : public NativeppObjectFieldMgr {
+public:
+    NativeppObjectArrayElementMgr(int index, NativeppObject* object, NativeppObject* array);
+    ~NativeppObjectArrayElementMgr() override;
+
+    NativeppJObjectLocal getJObjectField(JNIEnv* env) override;
+    void setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) override;
+};
+
+}  // namespace nativepp
+
+#endif

@@ -1,0 +1,20 @@
+#ifndef PROXIES_JAVA_LANG_OBJECTJARRAY_H
+#define PROXIES_JAVA_LANG_OBJECTJARRAY_H
+
+#include "NativeppArrayProxyPattern.h"
+#include "NativeppProxyPattern.h"
+#include "java/lang/Object.h"
+
+namespace java {
+namespace lang {
+
+// Proxy of Object[].
+class NATIVEPP_EXPORT ObjectJArray : public virtual Object {
+    NATIVEPP_PROXY_MEMBERS(ObjectJArray)
+    NATIVEPP_ARRAY_PROXY_MEMBERS(ObjectJArray, Object, jobjectArray)
+};
+
+}  // namespace lang
+}  // namespace java
+
+#endif

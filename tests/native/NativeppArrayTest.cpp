@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "java/lang/IntJArray.h"
+#include "java/lang/ObjectJArray.h"
+#include "java/lang/String.h"
+#include "nativepp/NativeppArray.h"
+#include "tests/native/JNICallCounter.h"
+#include "tests/native/MembersTestSupport.h"
+#include "tests/native/PrimitiveKinds.h"
+
+using java::lang::IntJArray;
+using java::lang::Object;
+using java::lang::ObjectJArray;
+using java::lang::String;
+using nativepp::NativeppArray;
+using nativepp::NativeppJObjectLocal;
+using primitivekinds::Kinds;
+
+namespace {
+
+// Raised by the index check: a new RuntimeException, as ArrayIndexOutOfBoundsException and
+// NullPointerException have no proxies of their own.
+const char* const kMappedByName = "java/lang/RuntimeException";
+
+class NativeppArrays : public NativeppTest {
+protected:
+    NativeppJObjectLocal intArray(const std::vector<int>& values) {
+        NativeppJObjectLocal array(env->NewIntArray(static_cast<jsize>(values.size())), env);
+        env->SetIntArrayRegion(static_cast<jintArray>(array.getJObject()), 0, static_cast<jsize>(values.size()),
+                               values.data());
+        return array;
+    }
+    int javaElement(IntJArray& proxy, int i) {
+        int value = 0;
+        env->GetIntArrayRegion(static_cast<jintArray>(proxy.nativeppGetJObjectGlobal(env).getJObject()), i, 1, &value);
+        return value;
+    }
+};
+
+template <typename Kind>
+class NativeppArrayKinds : public NativeppTest {};
+
+TYPED_TEST_SUITE(NativeppArrayKinds, Kinds);
+
+}  // namespace
+
+TYPED_TEST(NativeppArrayKinds, RegionsCopyEveryValueBothWays) {
+    using Kind = TypeParam;
+    using Native = typename Kind::Native;
+    const std::vector<Native> samples = Kind::samples();
+    const int n = static_cast<int>(samples.size());
+    Object array(Kind::newArray(n + 1, this->env));
+    Kind::setRegion(&array, 1, n, samples.data(), this->env);
+    std::vector<Native> back(n + 1);
+    EXPECT_EQ(back.data(), Kind::getRegion(&array, 0, n + 1, back.data(), this->env));
+    EXPECT_EQ(bitsOf(Native{}), bitsOf(back[0]));
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(bitsOf(samples[i]), bitsOf(back[i + 1])) << i;
+    }
+    EXPECT_EQ("java/lang/ArrayIndexOutOfBoundsException",
+              thrownJavaClassOf(this->env, [&] { Kind::getRegion(&array, n, 2, back.data(), this->env); }));
+    EXPECT_EQ(kMappedByName, thrownJavaClassOf(this->env, [&] { Kind::setRegion(nullptr, 0, 1, back.data(), this->env); }));
+}
+
+TEST_F(NativeppArrays, ARegionCopyFromIndexOneFillsTheBuffer) {
+    IntJArray array(intArray({7, 8, 9}));
+    int buffer[2] = {};
+    EXPECT_EQ(buffer, array.get(1, 2, buffer));
+    EXPECT_EQ(8, buffer[0]);
+    EXPECT_EQ(9, buffer[1]);
+    int whole[3] = {};
+    array.get(whole);
+    EXPECT_EQ(9, whole[2]);
+    int data[] = {4, 5, 6, 7};
+    IntJArray made(4, data);
+    EXPECT_EQ(4, made.length.get());
+    EXPECT_EQ(7, javaElement(made, 3));
+}
+
+TEST_F(NativeppArrays, AnEmptyProxyHasNoElementsAndNoLength) {
+    IntJArray empty;
+    int buffer[1];
+    for (int i : {0, 1}) {
+        EXPECT_EQ(kMappedByName, thrownJavaClassOf(env, [&] { empty[i]; }));
+    }
+    EXPECT_EQ(kMappedByName, thrownJavaClassOf(env, [&] { empty.length.get(); }));
+    EXPECT_EQ(kMappedByName, thrownJavaClassOf(env, [&] { empty.get(0, 1, buffer); }));
+}
+
+TEST_F(NativeppArrays, ElementsExistForEveryIndexOfTheCurrentArrayAndNoOther) {
+    IntJArray array(3);
+    EXPECT_EQ(3, array.length.get());
+    for (int i : {-1, 3}) {
+        EXPECT_EQ(kMappedByName, thrownJavaClassOf(env, [&] { array[i]; })) << i;
+    }
+    array[2] = 9;
+    EXPECT_EQ(9, javaElement(array, 2));
+    int value = 5;
+    env->SetIntArrayRegion(static_cast<jintArray>(array.nativeppGetJObjectGlobal(env).getJObject()), 0, 1, &value);
+    EXPECT_EQ(5, array[0].get());
+    IntJArray none(0);
+    EXPECT_EQ(0, none.length.get());
+    EXPECT_EQ(kMappedByName, thrownJavaClassOf(env, [&] { none[0]; }));
+}
+
+TEST_F(NativeppArrays, RepointingRebuildsTheElementsAndTheSameArrayKeepsThem) {
+    NativeppJObjectLocal first = intArray({1, 2, 3});
+    IntJArray array(first);
+    array[0];
+    array.nativeppAssign(NativeppJObjectLocal(first.getJObject(), 0, env));
+    {
+        // Rebuilding would take a reference to the array and ask its length.
+        JNICallCounter counter;
+        EXPECT_EQ(1, array[0].get());
+        EXPECT_EQ(0, counter.calls("NewGlobalRef"));
+    }
+    array.nativeppAssign(intArray({4, 5, 6, 7, 8}));
+    EXPECT_EQ(8, array[4].get());
+}
+
+// The handle values of released global references come back for new ones: a proxy that
+// meets another array under a handle it has seen before must still rebuild.
+TEST_F(NativeppArrays, AnotherArrayUnderAReusedHandleIsRebuilt) {
+    for (int round = 0; round < 20; ++round) {
+        IntJArray array(intArray({1, 2, 3}));
+        array[2];
+        array.nativeppAssign(intArray({4}));
+        array.nativeppAssign(intArray({5}));
+        EXPECT_EQ(5, array[0].get()) << round;
+        EXPECT_EQ(kMappedByName, thrownJavaClassOf(env, [&] { array[2]; })) << round;
+    }
+}
+
+TEST_F(NativeppArrays, ObjectElementsReadAndStoreTheJavaArray) {
+    ObjectJArray array(2);
+    EXPECT_TRUE(array[0].nativeppGetJObjectGlobal(env).isNull());
+    String text("x");
+    array[1] = text;
+    NativeppJObjectLocal stored(
+        env->GetObjectArrayElement(static_cast<jobjectArray>(array.nativeppGetJObjectGlobal(env).getJObject()), 1), env);
+    EXPECT_TRUE(env->IsSameObject(stored.getJObject(), text.nativeppGetJObjectGlobal(env).getJObject()));
+    env->SetObjectArrayElement(static_cast<jobjectArray>(array.nativeppGetJObjectGlobal(env).getJObject()), 0,
+                               stored.getJObject());
+    EXPECT_TRUE(array[0] == text);
+}
+
+TEST_F(NativeppArrays, AStoreOfTheWrongTypeRaisesTheVirtualMachinesArrayStoreException) {
+    jclass stringClass = env->FindClass("java/lang/String");
+    ObjectJArray strings(NativeppJObjectLocal(env->NewObjectArray(1, stringClass, nullptr), env));
+    env->DeleteLocalRef(stringClass);
+    Object integer(newInteger(env, 7));
+    EXPECT_EQ("java/lang/ArrayStoreException", thrownJavaClassOf(env, [&] { strings[0] = integer; }));
+    EXPECT_TRUE(strings[0].nativeppGetJObjectGlobal(env).isNull());
+}
+
+TEST_F(NativeppArrays, ANewObjectArrayNeedsAnArrayDescriptor) {
+    EXPECT_EQ("INTERNAL ERROR: class is not an array:java/lang/String",
+              nativeppMessageOf([&] { NativeppArray::newObjectArray(2, &String::nativeppClass, env); }));
+    ObjectJArray made(NativeppArray::newObjectArray(2, &ObjectJArray::nativeppClass, env));
+    EXPECT_EQ(2, made.length.get());
+    EXPECT_EQ("[Ljava/lang/Object;", classNameOf(env, made.nativeppGetJObjectGlobal(env).getJObject()));
+}
