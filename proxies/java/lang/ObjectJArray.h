@@ -17,4 +17,16 @@ class NATIVEPP_EXPORT ObjectJArray : public virtual Object {
 }  // namespace lang
 }  // namespace java
 
+namespace nativepp {
+
+// Thrown in two steps: a temporary reference proxy, then the thrown copy of it; the
+// temporary is gone before any handler runs.
+template <>
+inline void NativeppTObjectClass<java::lang::ObjectJArray>::throwAsNativeException(const NativeppJObjectLocal& obj) {
+    java::lang::ObjectJArray temporary(obj);
+    throw java::lang::ObjectJArray(temporary);
+}
+
+}  // namespace nativepp
+
 #endif
