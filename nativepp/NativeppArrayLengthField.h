@@ -9,6 +9,7 @@ class NativeppObject;
 
 // The length member of an array proxy: the live length of its current Java array, read
 // anew on every use. Throws: the mapped NullPointerException for a proxy without an array.
+// Owns nothing. Threads: any attached thread.
 class NATIVEPP_EXPORT NativeppArrayLengthField {
 public:
     NativeppArrayLengthField();

@@ -15,6 +15,8 @@ class NativeppObjectClass;
 // Instance fields of the Java object of owner, by name and index: each operation looks the
 // ID up, accesses the field and converts a pending Java exception. An owner that holds no
 // object raises the mapped NullPointerException.
+// Threads: any attached thread. Throws: the mapped NullPointerException for an empty owner,
+// "Field not found" (NativeppFieldNamed), the mapped proxy of a pending Java exception.
 class NATIVEPP_EXPORT NativeppFieldNamedInstance {
 public:
     static NativeppJObjectLocal getObjectField(int index, const char* name, NativeppClass* fieldClass,

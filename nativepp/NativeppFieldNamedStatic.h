@@ -13,6 +13,8 @@ class NativeppObjectClass;
 
 // Static fields of the class ownerClass, by name and index: each operation looks the ID up,
 // accesses the field and converts a pending Java exception.
+// Threads: any attached thread. Throws: "Field not found" (NativeppFieldNamed), the mapped
+// proxy of a pending Java exception.
 class NATIVEPP_EXPORT NativeppFieldNamedStatic {
 public:
     static NativeppJObjectLocal getStaticObjectField(int index, const char* name, NativeppClass* fieldClass,

@@ -12,6 +12,7 @@ class NativeppObjectClass;
 
 // Calls of static methods of the class cls, one operation per result type. The Java
 // arguments follow as for NativeppMethodInstance; a Java exception raises its proxy.
+// Threads: any attached thread.
 class NATIVEPP_EXPORT NativeppMethodStatic {
 public:
     // The result's local reference belongs to the caller (an empty holder for null).

@@ -8,6 +8,7 @@ namespace nativepp {
 
 // The manager of a class$ proxy: its value is always the Java class of specialClass, and
 // assigning to it is refused.
+// Throws: NativeppException "Especial static field class$ is not modifiable" on assignment.
 class NATIVEPP_EXPORT NativeppObjectFieldClassSpecialMgr : public NativeppObjectFieldMgr {
 public:
     NativeppObjectFieldClassSpecialMgr(NativeppObject* object, NativeppObjectClass* specialClass);

@@ -9,6 +9,8 @@ namespace nativepp {
 // A proxy standing for the object field name of owner's Java object, or for the static
 // field name of ownerClass when owner is null. The field's type is the proxy's own class.
 // name is not copied: it must outlive the manager.
+// Throws: the mapped NullPointerException for an empty owner, the mapped
+// ClassCastException for a value of another class (the field is left unchanged).
 class NATIVEPP_EXPORT NativeppObjectFieldNamedMgr : public NativeppObjectFieldMgr {
 public:
     NativeppObjectFieldNamedMgr(int index, NativeppObject* object, const char* name, NativeppObjectClass* ownerClass,

@@ -13,6 +13,8 @@ class NativeppPrimitiveFieldMgr;
 
 // A Java primitive field, static field or array element. It keeps no copy: every read and
 // every write goes to Java at once through its accessor.
+// Owns its accessor. Threads: any attached thread, each access with its own environment.
+// Throws: NativeppException when never bound or bound twice; what its accessor raises.
 class NATIVEPP_EXPORT NativeppPrimitive : public NativeppValue {
 public:
     NativeppPrimitive();

@@ -8,6 +8,7 @@ namespace nativepp {
 
 // A primitive value in element index of the Java array of the array proxy owner: each
 // access is a one-element region copy of the proxy's current array.
+// Threads: any attached thread. Throws: what the region copies raise.
 class NATIVEPP_EXPORT NativeppPrimitiveArrayElementMgr : public NativeppPrimitiveFieldMgr {
 public:
     NativeppPrimitiveArrayElementMgr(int index, NativeppObject* array);

@@ -11,6 +11,7 @@ class NativeppObject;
 
 // Where a primitive value lives: reads and writes it through JNI on every access. A value
 // only calls the pair of operations of its own type.
+// Owns nothing: it points at its owner. Threads: any attached thread.
 class NATIVEPP_EXPORT NativeppPrimitiveFieldMgr {
 public:
     // owner: the proxy holding the field, or the array proxy of an element; null for a static field.

@@ -10,6 +10,7 @@ namespace nativepp {
 
 // An object field member whose proxy is a T, made on first use and handed out by reference.
 // T may be the class that holds the member.
+// Throws: what making and binding the proxy raises.
 template <typename T>
 class NativeppTObjectField : public NativeppObjectField {
 public:
