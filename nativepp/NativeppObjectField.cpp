@@ -36,7 +36,13 @@ void NativeppObjectField::nativeppInitArrayElement(int, NativeppObject*) {
 
 NativeppObject* NativeppObjectField::getField() { return field.load(std::memory_order_acquire); }
 
-void NativeppObjectField::initInternalField() { bind(getField()); }
+void NativeppObjectField::initInternalField() {
+    // Before its first use the proxy does not exist yet; it is bound when it is made.
+    NativeppObject* proxy = getField();
+    if (proxy != nullptr) {
+        bind(proxy);
+    }
+}
 
 void NativeppObjectField::bind(NativeppObject* proxy) {
     if (name == nullptr) {

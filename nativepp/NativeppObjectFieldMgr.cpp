@@ -1,5 +1,7 @@
 #include "nativepp/NativeppObjectFieldMgr.h"
 
+#include "nativepp/NativeppSynchronized.h"
+
 namespace nativepp {
 
 NativeppObjectFieldMgr::NativeppObjectFieldMgr(int index, NativeppObject* object, NativeppObject* owner)
@@ -8,9 +10,14 @@ NativeppObjectFieldMgr::NativeppObjectFieldMgr(int index, NativeppObject* object
 NativeppObjectFieldMgr::~NativeppObjectFieldMgr() {}
 
 NativeppSharedJObjectGlobal NativeppObjectFieldMgr::getJObject(JNIEnv* env) {
+    // Read and re-point under one hold of the proxy's monitor, so that a store through this
+    // proxy on another thread cannot slip in between and leave it on the replaced object.
+    NativeppSynchronized held(getMonitor(), env);
     NativeppJObjectLocal current = getJObjectField(env);
     setJObject(current, 0, env);
-    return NativeppObjectReferenceMgr::getJObject(env);
+    NativeppSharedJObjectGlobal global = NativeppObjectReferenceMgr::getJObject(env);
+    held.exit();
+    return global;
 }
 
 void NativeppObjectFieldMgr::setJObjectMonoThread(const NativeppJObjectWrapper& value, unsigned char propagate,

@@ -128,6 +128,8 @@ TEST_F(NativeppFields, ClassDollarIsTheClassOfItsDescriptorAndCannotBeAssigned) 
 
 TEST_F(NativeppFields, AnOwnClassFieldIsMadeOnFirstUseAndFollowsTheJavaField) {
     EXPECT_EQ(nullptr, holder->next.getField());
+    holder->next.initInternalField();  // nothing to bind before the first use
+    EXPECT_EQ(nullptr, holder->next.getField());
     EXPECT_TRUE(holder->next->nativeppGetJObjectGlobal(env).isNull());
     FieldHolder second(_nativeppNewInstanceParamDiscriminator);
     second.intField = 42;

@@ -79,6 +79,9 @@ TEST_F(NativeppTypedClasses, ADescriptorThrowsItsProxyBoundToTheObject) {
         ObjectJArray::nativeppClass.throwAsNativeException(kCases[3].make(env));
         ADD_FAILURE() << "nothing thrown";
     } catch (ObjectJArray& thrown) {
+        // The copy works on its own parts, not on the temporary it was copied from.
+        EXPECT_EQ(static_cast<nativepp::NativeppObject*>(&thrown), thrown.nativeppArray.getParent());
         EXPECT_EQ(2, thrown.length.get());
+        EXPECT_TRUE(thrown[1].nativeppGetJObjectGlobal(env).isNull());  // a new Object[] holds nulls
     }
 }
