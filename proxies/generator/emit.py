@@ -49,9 +49,20 @@ def call_arguments(params):
     return "".join(", " + p.jni_argument for p in params)
 
 
+def view_member(target):
+    return "nativeppAs" + target.name
+
+
+def borrowed(pointer, spelling):
+    """A proxy copy of what pointer designates, empty for null: the argument is lent, not
+    handed over, so an instance proxy on the caller's stack survives the call."""
+    return "%s != nullptr ? *%s : %s()" % (pointer, pointer, spelling)
+
+
 def temporaries(params):
     """By-pointer arguments become proxy copies, so that null reaches Java as null."""
-    return ["%s %s(%s);" % (p.type.spelling, p.temporary, p.name) for p in params if p.by_pointer]
+    return ["%s %s(%s);" % (p.type.spelling, p.temporary, borrowed(p.name, p.type.spelling))
+            for p in params if p.by_pointer]
 
 
 def java_description(proxy):
@@ -95,6 +106,8 @@ class HeaderEmitter:
         out.add("#include <jni.h>", "")
         if self.proxy.is_string:
             out.add("#include <string>", "")
+        if self.proxy.array is not None and self.proxy.array.conversions:
+            out.add("#include <memory>", "")
         headers = ["nativepp/NativeppExport.h", "nativepp/NativeppJObjectLocal.h",
                    "nativepp/NativeppNewInstanceParamDiscriminator.h", "nativepp/NativeppObjectClass.h",
                    "nativepp/NativeppTObjectClass.h"]
@@ -144,7 +157,10 @@ class HeaderEmitter:
                 "    %s(const %s& obj, %s& pd);" % (n, LOCAL, PD),
                 "    %s(jobject& obj);" % n,
                 "    %s(const %s& obj);" % (n, LOCAL),
+                "    // A second reference to other's Java object; other stays with its owner.",
                 "    %s(const %s& other);" % (n, n),
+                "    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a",
+                "    // marked temporary) is deleted; null gives an empty reference.",
                 "    %s(%s* other);" % (n, n),
                 "    // A proxy of static field number index, called name, of the class owner.",
                 "    %s(int index, const char* name, %s* owner);" % (n, OBJECT_CLASS))
@@ -198,19 +214,26 @@ class HeaderEmitter:
         out.add("    // Element i, made on first use and bound to the Java element.",
                 "    %s& operator[](int i);" % e)
         if array.conversions:
-            out.add("    // The same Java array as an array of a supertype: a heap proxy, marked to be",
-                    "    // deleted by the proxy it is copied into.")
+            out.add("    // The same Java array as an array of a supertype: a view that this proxy owns,",
+                    "    // re-pointed at its current array by every conversion.")
         for target in array.conversions:
             out.add("    operator %s&();" % target.qualified)
         out.add("", "    virtual void nativeppDeleteCompArray(%s* elements);" % e,
                 "    virtual %s* nativeppNewCompArrayAux(int n);" % e,
                 "    virtual void nativeppInitArrayAuxElement(int i, %s* elements);" % e)
+        if array.conversions:
+            out.add("", "private:")
+        for target in array.conversions:
+            out.add("    std::unique_ptr<%s> %s;" % (target.qualified, view_member(target)))
 
     def string_members(self, out):
-        out.add("    // A new Java string from native text, bound as a reference.")
+        out.add("    // A new Java string from native text, bound as a reference. Narrow text is UTF-8",
+                "    // (modified UTF-8 reads too), wide text UTF-32; the std:: forms may hold U+0000 and",
+                "    // convert whole. Malformed text reads as U+FFFD (nativepp/NativeppString.h).")
         out.add(*["    %s(%s text);" % (self.name, t) for t in STRING_TEXT_TYPES])
         out.add(*["    %s& operator=(%s text);" % (self.name, t) for t in STRING_TEXT_TYPES])
-        out.add("    // The modified UTF-8 bytes; the UTF-16 units, one per wchar_t.",
+        out.add("    // The text as UTF-8 or as UTF-32, whole: U+0000 is a zero byte or zero wchar_t, and an",
+                "    // unpaired surrogate becomes U+FFFD.",
                 "    operator std::string();", "    operator std::wstring();",
                 "    // Java's concat with the operand as a string (valueOf for primitives, toString",
                 "    // for objects); += rebinds this proxy to the new string.")
@@ -219,12 +242,17 @@ class HeaderEmitter:
         out.add(*["    java::lang::String& operator+=(%s operand);" % t for t in operands])
 
     def java_constructors(self, out):
+        if self.proxy.constructors:
+            out.add("    // Java constructors, binding the new object as an instance.")
         for c in self.proxy.constructors:
             explicit = "explicit " if c.explicit else ""
             out.add("    %s%s(%s);" % (explicit, self.name, params_text(c.params, c.discriminated)))
         out.blank()
 
     def java_methods(self, out):
+        if self.proxy.methods:
+            out.add("    // Java methods. A by-pointer argument may be null (Java null); it is lent, not",
+                    "    // handed over.")
         for m in self.proxy.methods:
             if m.method.absent:
                 out.add("    // Absent from current platforms: a call raises \"Method not found\".")
@@ -260,25 +288,19 @@ class SourceEmitter:
         return out.text()
 
     def includes(self, out):
-        headers = {"nativepp/NativeppObjectCopy.h"}
+        headers = set()
         if self.proxy.constructors:
             headers.add("nativepp/NativeppConstructor.h")
         if any(not m.static for m in self.proxy.methods):
             headers.add("nativepp/NativeppMethodInstance.h")
         if any(m.static for m in self.proxy.methods):
             headers.add("nativepp/NativeppMethodStatic.h")
-        system = []
         if self.proxy.array is not None:
             headers |= {"nativepp/NativeppArray.h", "nativepp/NativeppSynchronized.h"}
-            if self.proxy.array.conversions:
-                system.append("#include <memory>")
         if self.proxy.is_string:
             headers.add("nativepp/NativeppString.h")
         referenced = self.proxy.referenced_proxies() + [self.model.by_name["java/lang/Class"]]
         headers |= {p.header for p in referenced if p is not self.proxy}
-        if system:
-            out.add(*system)
-            out.blank()
         out.add(*['#include "%s"' % h for h in sorted(headers)])
         out.blank()
 
@@ -312,9 +334,9 @@ class SourceEmitter:
         self.constructor(out, "jobject& obj", ["nativeppInitObjectReference(obj);"])
         self.constructor(out, "const %s& obj" % LOCAL, ["nativeppInitObjectReference(obj);"])
         self.constructor(out, "const %s& other" % n,
-                         ["nativepp::NativeppObjectCopy::initReference(this, const_cast<%s*>(&other));" % n],
+                         ["nativeppInitObjectReference(other);"],
                          copy_init)
-        self.constructor(out, "%s* other" % n, ["nativepp::NativeppObjectCopy::initReference(this, other);"])
+        self.constructor(out, "%s* other" % n, ["nativeppInitObjectReference(other);"])
         self.constructor(out, "int index, const char* name, %s* owner" % OBJECT_CLASS,
                          ["nativeppInitFieldNamedStatic(index, name, owner);"])
         for jni_type in self.proxy.jni_reference_types:
@@ -325,9 +347,8 @@ class SourceEmitter:
         self.init_fields(out)
         for jni_type in ["jobject"] + self.proxy.jni_reference_types:
             self.assignment(out, "%s& obj" % jni_type, "nativeppAssign(obj);")
-        self.assignment(out, "const %s& other" % n,
-                        "nativepp::NativeppObjectCopy::assign(this, const_cast<%s*>(&other));" % n)
-        self.assignment(out, "%s* other" % n, "nativepp::NativeppObjectCopy::assign(this, other);")
+        self.assignment(out, "const %s& other" % n, "nativeppAssign(other);")
+        self.assignment(out, "%s* other" % n, "nativeppAssign(other);")
         for op, binding in (("==", "nativeppEqualRef"), ("!=", "nativeppNotEqualRef")):
             out.add("bool %s::operator%s(%s& other) { return %s(&other); }" % (n, op, n, binding),
                     "bool %s::operator%s(%s* other) { return %s(other); }" % (n, op, n, binding),
@@ -339,8 +360,10 @@ class SourceEmitter:
                 "    return %s(object.nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));" % q,
                 "}",
                 "%s %s::cast$(java::lang::Object* object) {" % (q, n),
-                "    java::lang::Object value(object);",
-                "    return %s(value.nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));" % q,
+                "    if (object == nullptr) {",
+                "        return %s();" % q,
+                "    }",
+                "    return %s(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));" % q,
                 "}")
 
     def assignment(self, out, params, body):
@@ -365,7 +388,7 @@ class SourceEmitter:
         n = self.name
         if self.proxy.is_object_root:
             out.add("bool %s::instanceof(java::lang::Class cls) {" % n, "    " + ENV,
-                    "    return nativepp::NativeppObject::instanceof(static_cast<jclass>(cls.nativeppGetJObjectGlobal(env)), env);",
+                    "    return nativepp::NativeppObject::instanceof(static_cast<jclass>(cls.nativeppGetJObjectGlobal(env).getJObject()), env);",
                     "}")
         if self.proxy.is_class_class:
             self.constructor(out, "%s* cls" % OBJECT_CLASS, ["nativeppInitFieldClassSpecial(cls);"])
@@ -403,11 +426,15 @@ class SourceEmitter:
                 "    return element;",
                 "}")
         for target in array.conversions:
-            t = target.qualified
+            t, view = target.qualified, view_member(target)
             out.add("%s::operator %s&() {" % (n, t), "    " + ENV,
-                    "    std::unique_ptr<%s> converted(new %s(nativeppGetJObjectLocalWrapper(env)));" % (t, t),
-                    "    converted->nativeppSetMustBeDeleted(1, env);",
-                    "    return *converted.release();",
+                    "    nativepp::NativeppSynchronized held(nativeppGetMonitor(), env);",
+                    "    if (!%s) {" % view,
+                    "        %s.reset(new %s());" % (view, t),
+                    "    }",
+                    "    %s->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);" % view,
+                    "    held.exit();",
+                    "    return *%s;" % view,
                     "}")
         out.add("void %s::nativeppDeleteCompArray(%s* elements) { delete[] elements; }" % (n, e),
                 "// Owned by the element store, which hands it back to nativeppDeleteCompArray.",
@@ -438,7 +465,7 @@ class SourceEmitter:
         if value_of is not None:
             return "valueOf(static_cast<%s>(operand))" % value_of.params[0].type.spelling
         return {"string": "operand", "object": "operand.toString()",
-                "object pointer": "java::lang::Object(operand).toString()",
+                "object pointer": "(%s).toString()" % borrowed("operand", "java::lang::Object"),
                 "text": "java::lang::String(operand)"}[how]
 
     def java_constructors(self, out):

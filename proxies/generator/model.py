@@ -125,7 +125,8 @@ class Param:
     def jni_argument(self):
         if not self.type.is_object:
             return self.name
-        return "%s.nativeppGetJObjectGlobal(env)" % (self.temporary or self.name)
+        # The share keeps the global reference alive to the end of the call's full expression.
+        return "%s.nativeppGetJObjectGlobal(env).getJObject()" % (self.temporary or self.name)
 
 
 def overload_params(cpp_types):
