@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "tests/native/NativeppTestSupport.h"
+#include "tests/native/ProxyMemberTable.h"
+
+using proxytable::MemberKind;
+using proxytable::ProxyMemberRow;
+
+namespace {
+
+class ProxyCatalogue : public NativeppTest {
+protected:
+    // Whether the running JVM has the member, looked up as the proxies look it up.
+    bool resolves(jclass cls, const ProxyMemberRow& member) {
+        bool found;
+        if (member.kind == MemberKind::field) {
+            found = member.isStatic ? env->GetStaticFieldID(cls, member.name, member.descriptor) != nullptr
+                                    : env->GetFieldID(cls, member.name, member.descriptor) != nullptr;
+        } else {
+            found = member.isStatic ? env->GetStaticMethodID(cls, member.name, member.descriptor) != nullptr
+                                    : env->GetMethodID(cls, member.name, member.descriptor) != nullptr;
+        }
+        // A failed lookup leaves NoSuchFieldError or NoSuchMethodError pending.
+        env->ExceptionClear();
+        return found;
+    }
+};
+
+}  // namespace
+
+TEST_F(ProxyCatalogue, EveryMemberResolvesInTheRunningJVMExceptTheAbsentOne) {
+    std::map<std::string, int> membersPerClass;
+    int absent = 0;
+    for (const ProxyMemberRow& member : proxytable::proxyMembers) {
+        ++membersPerClass[member.className];
+        absent += member.absent ? 1 : 0;
+        jclass cls = env->FindClass(member.className);
+        ASSERT_NE(nullptr, cls) << member.className;
+        EXPECT_EQ(!member.absent, resolves(cls, member))
+            << member.className << " " << member.name << " " << member.descriptor << (member.isStatic ? " static" : "");
+        env->DeleteLocalRef(cls);
+    }
+    EXPECT_EQ(1, absent);
+    int classes = 0;
+    for (const proxytable::ProxyClassRow& cls : proxytable::proxyClasses) {
+        ++classes;
+        EXPECT_EQ(cls.fields + cls.constructors + cls.methods, membersPerClass[cls.className]) << cls.className;
+    }
+    EXPECT_EQ(52, classes);
+}
