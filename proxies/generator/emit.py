@@ -190,7 +190,7 @@ class HeaderEmitter:
                     "    bool instanceof(java::lang::Class cls);")
         if self.proxy.is_class_class:
             out.add("    // The class object of a descriptor; it cannot be assigned.",
-                    "    %s(%s* cls);" % (self.name, OBJECT_CLASS))
+                    "    explicit %s(%s* cls);" % (self.name, OBJECT_CLASS))
         if self.proxy.array is not None:
             self.array_members(out)
         if self.proxy.is_string:
