@@ -22,9 +22,12 @@ class Lines:
         if self.lines and self.lines[-1] != "":
             self.lines.append("")
 
-    def text(self):
+    def trim(self):
         while self.lines and self.lines[-1] == "":
             self.lines.pop()
+
+    def text(self):
+        self.trim()
         return "\n".join(self.lines) + "\n"
 
 
@@ -94,7 +97,7 @@ class HeaderEmitter:
         for section in (self.statics, self.field_members, self.binding_members, self.extras,
                         self.java_constructors, self.java_methods):
             section(out)
-        out.blank()
+        out.trim()
         out.add("};")
         close_namespaces(out, self.proxy)
         self.trailing_includes(out)
