@@ -100,10 +100,23 @@ class HeaderEmitter:
         out.trim()
         out.add("};")
         close_namespaces(out, self.proxy)
+        if self.proxy.thrown_through_copy:
+            self.throw_through_copy(out)
         self.trailing_includes(out)
         out.blank()
         out.add("#endif")
         return out.text()
+
+    def throw_through_copy(self, out):
+        q = self.proxy.qualified
+        out.add("", "namespace nativepp {", "",
+                "// Thrown in two steps: a temporary reference proxy, then the thrown copy of it; the",
+                "// temporary is gone before any handler runs.",
+                "template <>",
+                "inline void NativeppTObjectClass<%s>::throwAsNativeException(const NativeppJObjectLocal& obj) {" % q,
+                "    %s temporary(obj);" % q,
+                "    throw %s(temporary);" % q,
+                "}", "", "}  // namespace nativepp")
 
     def includes(self, out):
         out.add("#include <jni.h>", "")
@@ -149,7 +162,7 @@ class HeaderEmitter:
             out.add("    %s %s;" % (f.member_type, f.name))
         array = self.proxy.array
         if array is not None:
-            out.add("    nativepp::NativeppTArray<%s, %s> nativeppElements;" % (self.name, array.element_class),
+            out.add("    nativepp::NativeppTArray<%s, %s> nativeppArray;" % (self.name, array.element_class),
                     "    nativepp::NativeppArrayLengthField length;")
         out.blank()
 
@@ -208,12 +221,12 @@ class HeaderEmitter:
         if array.primitive:
             c = array.element.spelling
             out.add("    // A new Java array holding a copy of size elements of data.",
-                    "    %s(int size, %s* data);" % (n, c),
+                    "    %s(int size, const %s* data);" % (n, c),
                     "    %s* get(int start, int count, %s* buffer);" % (c, c),
-                    "    void set(int start, int count, %s* buffer);" % c,
+                    "    void set(int start, int count, const %s* buffer);" % c,
                     "    // The whole array, as long as it is now.",
                     "    %s* get(%s* buffer);" % (c, c),
-                    "    void set(%s* buffer);" % c)
+                    "    void set(const %s* buffer);" % c)
         out.add("    // Element i, made on first use and bound to the Java element.",
                 "    %s& operator[](int i);" % e)
         if array.conversions:
@@ -379,7 +392,7 @@ class SourceEmitter:
             body.append('%s.nativeppInitFieldNamed(%d, "%s", &nativeppClass, this);'
                         % (f.name, f.field.index, f.field.name))
         if self.proxy.array is not None:
-            body += ["nativeppElements.setParent(this);", "length.nativeppInitField(this);"]
+            body += ["nativeppArray.setParent(this);", "length.nativeppInitField(this);"]
         if not body:
             out.add("void %s::nativeppInitFields() {}" % self.name, "")
             return
@@ -410,24 +423,17 @@ class SourceEmitter:
         self.constructor(out, "int size", [ENV, "nativeppInitObject(%s, env);" % make])
         if array.primitive:
             c, kind = array.element.spelling, array.bulk_kind
-            self.constructor(out, "int size, %s* data" % c,
+            self.constructor(out, "int size, const %s* data" % c,
                              [ENV, "nativeppInitObject(%s, env);" % make, "set(0, size, data);"])
             out.add("%s* %s::get(int start, int count, %s* buffer) {" % (c, n, c),
                     "    return nativepp::NativeppArray::get%sArray(this, start, count, buffer, nativeppGetJNIEnv());" % kind,
                     "}",
-                    "void %s::set(int start, int count, %s* buffer) {" % (n, c),
+                    "void %s::set(int start, int count, const %s* buffer) {" % (n, c),
                     "    nativepp::NativeppArray::set%sArray(this, start, count, buffer, nativeppGetJNIEnv());" % kind,
                     "}",
                     "%s* %s::get(%s* buffer) { return get(0, length, buffer); }" % (c, n, c),
-                    "void %s::set(%s* buffer) { set(0, length, buffer); }" % (n, c))
-        out.add("%s& %s::operator[](int i) {" % (e, n), "    " + ENV,
-                "    nativepp::NativeppSynchronized held(nativeppGetMonitor(), env);",
-                "    nativeppElements.updateArray(env);",
-                "    nativeppElements.checkIndex(i, env);",
-                "    %s& element = nativeppElements.getElement(i);" % e,
-                "    held.exit();",
-                "    return element;",
-                "}")
+                    "void %s::set(const %s* buffer) { set(0, length, buffer); }" % (n, c))
+        out.add("%s& %s::operator[](int i) { return nativeppArray.getElement(i, nativeppGetJNIEnv()); }" % (e, n))
         for target in array.conversions:
             t, view = target.qualified, view_member(target)
             out.add("%s::operator %s&() {" % (n, t), "    " + ENV,

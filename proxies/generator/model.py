@@ -215,6 +215,8 @@ class Proxy:
     is_string = property(lambda self: self.java.name == "java/lang/String")
     is_object_root = property(lambda self: self.java.name == "java/lang/Object")
     is_class_class = property(lambda self: self.java.name == "java/lang/Class")
+    # The typed descriptor of Object[] throws a copy of a temporary proxy.
+    thrown_through_copy = property(lambda self: self.java.name == "java/lang/ObjectJArray")
 
     @property
     def guard(self):
