@@ -3,7 +3,7 @@
 
 // Proxy of the test class com.drovantel.tarvelo.members.Echo, in the generated shape.
 
-#include "NativeppProxyPattern.h"
+#include "tests/native/NativeppProxyPattern.h"
 #include "java/lang/Object.h"
 #include "java/lang/String.h"
 

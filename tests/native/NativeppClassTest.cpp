@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 &java::lang::RuntimeException::nativeppClass},
                     NearestCase{"java/lang/Error", &java::lang::Throwable::nativeppClass},
                     NearestCase{"java/util/ArrayList", &abstractListClass},
-                    NearestCase{"java/lang/Integer", &java::lang::Object::nativeppClass}));
+                    NearestCase{"java/lang/Thread", &java::lang::Object::nativeppClass}));
 
 TEST_F(NativeppClasses, TheNearestClassOfAnObjectFollowsItsRunTimeClass) {
     NativeppJObjectLocal list = newObject(env, "java/util/ArrayList");

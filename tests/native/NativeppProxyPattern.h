@@ -1,8 +1,9 @@
-#ifndef PROXIES_NATIVEPPPROXYPATTERN_H
-#define PROXIES_NATIVEPPPROXYPATTERN_H
+#ifndef TESTS_NATIVE_NATIVEPPPROXYPATTERN_H
+#define TESTS_NATIVE_NATIVEPPPROXYPATTERN_H
 
-// The members that every proxy class has, in one place until a generator writes them out
-// per class: the binding constructors, assignment, identity comparison and cast$.
+// The members that every proxy class has, for the tests' hand-written proxies of their own
+// Java classes (the platform proxies are generated, proxies/generator): the binding
+// constructors, assignment, identity comparison and cast$.
 
 #include <jni.h>
 
