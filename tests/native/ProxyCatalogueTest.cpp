@@ -3,6 +3,9 @@
 #include <map>
 #include <string>
 
+#include "java/lang/Integer.h"
+#include "java/lang/RuntimeException.h"
+#include "java/lang/String.h"
 #include "tests/native/NativeppTestSupport.h"
 #include "tests/native/ProxyMemberTable.h"
 
@@ -50,4 +53,21 @@ TEST_F(ProxyCatalogue, EveryMemberResolvesInTheRunningJVMExceptTheAbsentOne) {
         EXPECT_EQ(cls.fields + cls.constructors + cls.methods, membersPerClass[cls.className]) << cls.className;
     }
     EXPECT_EQ(52, classes);
+}
+
+// An unchecked cast would later hand JNI a method ID of one class with an object of another.
+TEST_F(ProxyCatalogue, CastRefusesAnObjectOfAnotherClassAndMakesNullEmpty) {
+    java::lang::String text("abc");
+    java::lang::Object asObject = java::lang::Object::cast$(&text);
+    EXPECT_EQ("abc", static_cast<std::string>(java::lang::String::cast$(asObject)));
+    std::string refused = "<no exception>";
+    try {
+        java::lang::Integer::cast$(asObject);
+    } catch (java::lang::RuntimeException& e) {
+        refused = classNameOf(env, e.nativeppGetJObjectGlobal(env).getJObject());
+    }
+    // ClassCastException has no proxy: raised by name, it arrives as a new RuntimeException.
+    EXPECT_EQ("java/lang/RuntimeException", refused);
+    java::lang::Integer none = java::lang::Integer::cast$(static_cast<java::lang::Object*>(nullptr));
+    EXPECT_TRUE(none.nativeppGetJObjectGlobal(env).isNull());
 }
