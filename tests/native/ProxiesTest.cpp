@@ -9,12 +9,13 @@
 #include "tests/native/NativeppTestSupport.h"
 #include "tests/native/ProxyMemberTable.h"
 
+using nativepp::NativeppJObjectLocal;
 using proxytable::MemberKind;
 using proxytable::ProxyMemberRow;
 
 namespace {
 
-class ProxyCatalogue : public NativeppTest {
+class Proxies : public NativeppTest {
 protected:
     // Whether the running JVM has the member, looked up as the proxies look it up.
     bool resolves(jclass cls, const ProxyMemberRow& member) {
@@ -32,9 +33,20 @@ protected:
     }
 };
 
+// An instance proxy that reports its own destruction.
+class TrackedObject : public java::lang::Object {
+public:
+    TrackedObject(const NativeppJObjectLocal& obj, bool* destroyed)
+        : java::lang::Object(obj, _nativeppNewInstanceParamDiscriminator), destroyed(destroyed) {}
+    ~TrackedObject() override { *destroyed = true; }
+
+private:
+    bool* destroyed;
+};
+
 }  // namespace
 
-TEST_F(ProxyCatalogue, EveryMemberResolvesInTheRunningJVMExceptTheAbsentOne) {
+TEST_F(Proxies, EveryMemberResolvesInTheRunningJVMExceptTheAbsentOne) {
     std::map<std::string, int> membersPerClass;
     int absent = 0;
     for (const ProxyMemberRow& member : proxytable::proxyMembers) {
@@ -56,7 +68,7 @@ TEST_F(ProxyCatalogue, EveryMemberResolvesInTheRunningJVMExceptTheAbsentOne) {
 }
 
 // An unchecked cast would later hand JNI a method ID of one class with an object of another.
-TEST_F(ProxyCatalogue, CastRefusesAnObjectOfAnotherClassAndMakesNullEmpty) {
+TEST_F(Proxies, CastRefusesAnObjectOfAnotherClassAndMakesNullEmpty) {
     java::lang::String text("abc");
     java::lang::Object asObject = java::lang::Object::cast$(&text);
     EXPECT_EQ("abc", static_cast<std::string>(java::lang::String::cast$(asObject)));
@@ -70,4 +82,17 @@ TEST_F(ProxyCatalogue, CastRefusesAnObjectOfAnotherClassAndMakesNullEmpty) {
     EXPECT_EQ("java/lang/RuntimeException", refused);
     java::lang::Integer none = java::lang::Integer::cast$(static_cast<java::lang::Object*>(nullptr));
     EXPECT_TRUE(none.nativeppGetJObjectGlobal(env).isNull());
+}
+
+// A by-pointer argument is lent to the call: an instance proxy, which may live on the
+// caller's stack, is not consumed.
+TEST_F(Proxies, AByPointerArgumentIsLentAndNullReachesJavaAsNull) {
+    bool destroyed = false;
+    auto* lent = new TrackedObject(NativeppJObjectLocal(env->NewStringUTF("lent"), env), &destroyed);
+    EXPECT_EQ("lent", static_cast<std::string>(java::lang::String::valueOf(lent)));
+    EXPECT_FALSE(destroyed);
+    if (!destroyed) {
+        delete lent;
+    }
+    EXPECT_EQ("null", static_cast<std::string>(java::lang::String::valueOf(static_cast<java::lang::Object*>(nullptr))));
 }
