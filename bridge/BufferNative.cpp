@@ -1,6 +1,7 @@
 // Natives of BufferNative: allocation of native memory and typed access to it.
 #include <jni.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -80,6 +81,13 @@ void fromJava(JNIEnv* env, jlong address, jlong offset, const ArrayRun<Array>& r
                    [&](T* p) { (env->*getRegion)(run.array, run.start, run.length, p); });
 }
 
+// A direct buffer's capacity is a Java int, and its bytes must not wrap past the end of the
+// address space, where the buffer's index arithmetic would reach address 0 and up.
+bool isViewableBlock(const void* address, jlong size) {
+    return address != nullptr && size >= 1 && size <= INT32_MAX &&
+           static_cast<std::uint64_t>(size - 1) <= UINTPTR_MAX - reinterpret_cast<uintptr_t>(address);
+}
+
 }  // namespace
 
 #define BUFFER_NATIVE(name) Java_com_drovantel_tarvelo_core_impl_jni_BufferNative_##name
@@ -130,6 +138,22 @@ JNIEXPORT void JNICALL BUFFER_NATIVE(copyFrom)(JNIEnv* env, jclass, jlong addres
     const std::size_t bytes = lowByteCount(length);
     guardedAccess(env, bytes == 0 || (destination != nullptr && source != nullptr),
                   [&] { std::memmove(destination, source, bytes); });
+}
+
+// A view, not a copy: the buffer does not own the block. Its byte order is left to the
+// caller (a new buffer is big-endian).
+JNIEXPORT jobject JNICALL BUFFER_NATIVE(newDirectByteBuffer)(JNIEnv* env, jclass, jlong address, jlong size) {
+    void* block = fromJavaAddress(address);
+    if (!isViewableBlock(block, size)) {
+        ThrowNativeException(env, accessError);
+        return nullptr;
+    }
+    jobject buffer = env->NewDirectByteBuffer(block, size);
+    // Null without a pending exception: a virtual machine without direct buffer support.
+    if (buffer == nullptr && !env->ExceptionCheck()) {
+        ThrowNativeException(env, accessError);
+    }
+    return buffer;
 }
 
 #define BUFFER_SCALAR(Type, jtype)                                                                   \

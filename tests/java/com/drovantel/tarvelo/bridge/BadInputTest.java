@@ -238,7 +238,13 @@ class BadInputTest {
                         RAISES_ACCESS_ERROR),
                 voidRow("BufferNative.copyFrom", "destination and source 0, 0 bytes", () -> copyFrom(0, 0, 0, 0),
                         NOTHING),
-                voidRow("BufferNative.copyFrom", "source 0, 0 bytes", () -> copyFrom(block, 0, 0, 0), NOTHING));
+                voidRow("BufferNative.copyFrom", "source 0, 0 bytes", () -> copyFrom(block, 0, 0, 0), NOTHING),
+                row("BufferNative.newDirectByteBuffer", "address 0", () -> newDirectByteBuffer(0, 8),
+                        RAISES_ACCESS_ERROR),
+                row("BufferNative.newDirectByteBuffer", "size 0", () -> newDirectByteBuffer(block, 0),
+                        RAISES_ACCESS_ERROR),
+                row("BufferNative.newDirectByteBuffer", "size -1", () -> newDirectByteBuffer(block, -1),
+                        RAISES_ACCESS_ERROR));
     }
 
     // --- BufferNative: the sixteen array natives ---

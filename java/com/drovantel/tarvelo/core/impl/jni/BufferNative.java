@@ -40,6 +40,17 @@ public final class BufferNative {
     /** Copies {@code length} bytes from {@code sourceAddress} to {@code address + offset}; ranges may overlap. */
     public static native void copyFrom(long address, long offset, long sourceAddress, long length);
 
+    /**
+     * A direct buffer over the {@code size} bytes at {@code address}, through which Java code
+     * reads and writes the block without a native call. It is a view, not a copy: it does not
+     * own the block and must not be used once the block is freed. Its byte order is
+     * big-endian, as for every new buffer; set {@code ByteOrder.nativeOrder()} to read values as
+     * the scalar accessors store them. A null address, or a size that is not from 1 to
+     * {@code Integer.MAX_VALUE} or runs past the end of the address space, raises
+     * {@link com.drovantel.tarvelo.core.TarveloNativeException}.
+     */
+    public static native java.nio.ByteBuffer newDirectByteBuffer(long address, long size);
+
     /** Native memory at {@code offset} elements past {@code address} into {@code array[start..start+length)}. */
     public static native void getBooleanArray(long address, long offset, boolean[] array, int start, int length);
     public static native void getByteArray(long address, long offset, byte[] array, int start, int length);
