@@ -7,6 +7,8 @@ java_i386=/usr/lib/jvm/java-17-openjdk-i386/bin/java
 # The test of the setup decision points this at a stand-in.
 setup_script=${TARVELO_SETUP_SCRIPT:-$repo/scripts/setup.sh}
 command_name=$(basename "$0")
+# Options that ensure_setup gives the setup script (bench/run.sh: --bench).
+setup_options=()
 
 fail() {
     echo "$command_name: $*" >&2
@@ -41,11 +43,11 @@ ensure_setup() {
     [ -n "$piece" ] || return 0
     echo "$command_name: $piece is missing; running $setup_script" >&2
     if [ "$(id -u)" -eq 0 ]; then
-        bash "$setup_script" || fail "setup failed ($setup_script)"
+        bash "$setup_script" "${setup_options[@]}" || fail "setup failed ($setup_script)"
     elif command -v sudo >/dev/null; then
-        sudo bash "$setup_script" || fail "setup failed (sudo $setup_script)"
+        sudo bash "$setup_script" "${setup_options[@]}" || fail "setup failed (sudo $setup_script)"
     else
-        fail "$piece is missing and setup needs root: run 'bash $setup_script' as root"
+        fail "$piece is missing and setup needs root: run 'bash $setup_script${setup_options[*]:+ ${setup_options[*]}}' as root"
     fi
     piece=$(missing_piece "$@")
     [ -z "$piece" ] || fail "setup finished but $piece is still missing"

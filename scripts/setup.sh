@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
 # Installs what building and testing the i386 library needs on a Debian 12 (x86_64)
 # machine. Idempotent: installs only what is missing. Run as root.
+#   --bench   also what only the benchmarks need: JNR-FFI beside JNA
 set -euo pipefail
+
+bench=0
+for option in "$@"; do
+    case $option in
+        --bench) bench=1 ;;
+        *) echo "setup.sh: unknown option $option (known: --bench)" >&2; exit 2 ;;
+    esac
+done
 
 [ "$(id -u)" -eq 0 ] || { echo "setup.sh: run as root" >&2; exit 1; }
 export DEBIAN_FRONTEND=noninteractive
@@ -15,7 +24,13 @@ missing() {
 }
 
 updated=0
-apt_update() { [ "$updated" -eq 1 ] || { apt-get update -qq; updated=1; }; }
+# A mirror in the middle of a sync fails one index now and then; apt then keeps the lists
+# it had, and a package that is really missing still fails its install below.
+apt_update() {
+    [ "$updated" -eq 0 ] || return 0
+    apt-get update -qq || echo "setup.sh: apt-get update failed in part; going on with the lists it has" >&2
+    updated=1
+}
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
@@ -56,16 +71,43 @@ if [ "$(qemu_major)" = "" ] || [ "$(qemu_major)" -lt 10 ]; then
     apt-get install -y -qq --no-install-recommends -t bookworm-backports qemu-user
 fi
 
-# JNA, for the benchmarks: the i386 dispatch library comes from libjna-jni:i386 above; the
-# jar is unpacked from libjna-java, because installing that package would pull in the
-# amd64 dispatch library, which conflicts with the i386 one.
-jna_root=/opt/tarvelo-jna
-if [ ! -f "$jna_root/usr/share/java/jna.jar" ]; then
+# Unpacks the files of Debian packages into root without installing them. For the Java
+# parts of JNA and JNR-FFI: installing those packages would pull in their amd64 native
+# libraries, which conflict with the i386 ones.
+unpack_packages() {
+    local root=$1 download
+    shift
     apt_update
     download=$(mktemp -d)
-    (cd "$download" && apt-get download -qq -o APT::Sandbox::User=root libjna-java)
-    dpkg-deb -x "$download"/libjna-java_*.deb "$jna_root"
+    (cd "$download" && apt-get download -qq -o APT::Sandbox::User=root "$@")
+    local deb
+    for deb in "$download"/*.deb; do
+        dpkg-deb -x "$deb" "$root"
+    done
     rm -rf "$download"
+}
+
+# JNA, for the benchmarks: the i386 dispatch library comes from libjna-jni:i386 above.
+jna_root=/opt/tarvelo-jna
+if [ ! -f "$jna_root/usr/share/java/jna.jar" ]; then
+    unpack_packages "$jna_root" libjna-java
+fi
+
+# JNR-FFI, for the benchmarks only: its i386 native part is libjffi-jni:i386, its jars
+# are unpacked as JNA's.
+if [ "$bench" -eq 1 ]; then
+    if ! have_pkg libjffi-jni:i386; then
+        apt_update
+        apt-get install -y -qq --no-install-recommends --no-remove libjffi-jni:i386
+    fi
+    jnr_root=/opt/tarvelo-jnr
+    jnr_java=$jnr_root/usr/share/java
+    for jar in jnr-ffi jffi asm asm-commons asm-analysis asm-tree asm-util jnr-x86asm; do
+        if [ ! -f "$jnr_java/$jar.jar" ]; then
+            unpack_packages "$jnr_root" libjnr-ffi-java libjffi-java libasm-java libjnr-x86asm-java
+            break
+        fi
+    done
 fi
 
 echo "setup.sh: ready (qemu-i386 $(qemu_major), $(javac -version 2>&1))"
