@@ -17,11 +17,41 @@ namespace {
 // keep room for the called function.
 constexpr int kLargestBlockSize = 64 * 1024;
 
-bool isBlockSize(int size) { return size >= 0 && size % 4 == 0 && size <= kLargestBlockSize; }
+// The tests of the call path are combined without short-circuits, so that a call that goes
+// ahead takes one branch for all of them: under emulation every branch ends a translated block.
+bool isBlockSize(int size) {
+    return (static_cast<unsigned>(size) <= static_cast<unsigned>(kLargestBlockSize)) & ((size & 3) == 0);
+}
 
-void refuseCall(JNIEnv* env, const char* message) {
+// Out of line, so that the call path itself needs no address of a message.
+[[gnu::noinline, gnu::cold]] void refuseCall(JNIEnv* env, bool badBlockSize) {
     if (env != nullptr) {
-        ThrowNativeException(env, message);
+        ThrowNativeException(env, badBlockSize ? "Argument block size must be a multiple of 4 from 0 to 65536"
+                                               : "Error accessing native memory");
+    }
+}
+
+// callGeneric's body, inlined into each call native: calling the exported callGeneric and
+// asm_dispatch would go through the PLT, whose indirect jumps cost more than the rest of
+// the call path under emulation.
+inline void dispatchCall(JNIEnv* env, jlong address, int returnType, jvalue* result, jlong argsAddress,
+                         int callingConvention, jlong argsSize) {
+    void* function = fromJavaAddress(address);
+    const void* block = fromJavaAddress(argsAddress);
+    const int blockSize = static_cast<int>(lowByteCount(argsSize));
+    // Any other size would shift or drop argument words without a sign; calling 0, or
+    // pushing words from a null block, would crash the virtual machine.
+    const bool badBlockSize = !isBlockSize(blockSize);
+    if (__builtin_expect(badBlockSize | (function == nullptr) | ((block == nullptr) & (blockSize != 0)), 0)) {
+        refuseCall(env, badBlockSize);
+        return;
+    }
+    try {
+        asm_dispatch_in_library(function, blockSize, block, returnType, result, callingConvention);
+    } catch (abi::__forced_unwind&) {
+        throw;  // thread cancellation must keep unwinding, or the C library aborts
+    } catch (...) {
+        // Nothing native may cross into the virtual machine.
     }
 }
 
@@ -29,26 +59,7 @@ void refuseCall(JNIEnv* env, const char* message) {
 
 void callGeneric(JNIEnv* env, jlong address, int returnType, jvalue* result, jlong argsAddress,
                  int callingConvention, jlong argsSize) {
-    void* function = fromJavaAddress(address);
-    const void* block = fromJavaAddress(argsAddress);
-    const int blockSize = static_cast<int>(lowByteCount(argsSize));
-    // Any other size would shift or drop argument words without a sign.
-    if (!isBlockSize(blockSize)) {
-        refuseCall(env, "Argument block size must be a multiple of 4 from 0 to 65536");
-        return;
-    }
-    // Calling 0, or pushing words from a null block, would crash the virtual machine.
-    if (function == nullptr || (block == nullptr && blockSize != 0)) {
-        refuseCall(env, "Error accessing native memory");
-        return;
-    }
-    try {
-        asm_dispatch(function, blockSize, block, returnType, result, callingConvention);
-    } catch (abi::__forced_unwind&) {
-        throw;  // thread cancellation must keep unwinding, or the C library aborts
-    } catch (...) {
-        // Nothing native may cross into the virtual machine.
-    }
+    dispatchCall(env, address, returnType, result, argsAddress, callingConvention, argsSize);
 }
 
 extern "C" {
@@ -67,7 +78,7 @@ JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_fi
 JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_callVoid(
     JNIEnv* env, jclass, jlong address, jint callingConvention, jlong argsAddress, jlong argsSize) {
     jvalue unused;
-    callGeneric(env, address, TARVELO_RESULT_VOID, &unused, argsAddress, callingConvention, argsSize);
+    dispatchCall(env, address, TARVELO_RESULT_VOID, &unused, argsAddress, callingConvention, argsSize);
 }
 
 // The jvalue member of each type is the narrowing: reading z, b, c or s of a stored 32-bit
@@ -77,7 +88,7 @@ JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_cal
     JNIEXPORT type JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_call##Name(             \
         JNIEnv* env, jclass, jlong address, jint callingConvention, jlong argsAddress, jlong argsSize) { \
         jvalue result{};                                                                                 \
-        callGeneric(env, address, kind, &result, argsAddress, callingConvention, argsSize);             \
+        dispatchCall(env, address, kind, &result, argsAddress, callingConvention, argsSize);            \
         return result.member;                                                                            \
     }
 

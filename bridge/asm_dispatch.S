@@ -19,7 +19,11 @@
         .p2align 4
         .globl  asm_dispatch
         .type   asm_dispatch, @function
+        .globl  asm_dispatch_in_library
+        .hidden asm_dispatch_in_library
+        .type   asm_dispatch_in_library, @function
 asm_dispatch:
+asm_dispatch_in_library:
         .cfi_startproc
         pushl   %ebp
         .cfi_def_cfa_offset 8
@@ -55,12 +59,14 @@ asm_dispatch:
         ECX = argsSize  */
 
         /* Push the block's words from the last to the first, so that the first word ends
-           up lowest, at ESP, exactly as the callee reads its parameters.  */
+           up lowest, at ESP, exactly as the callee reads its parameters. One branch per
+           word: under emulation each branch ends a translated block.  */
         movl    16(%ebp), %esi
-1:      subl    $4, %ecx
+        subl    $4, %ecx
         js      2f
-        pushl   (%esi,%ecx)
-        jmp     1b
+1:      pushl   (%esi,%ecx)
+        subl    $4, %ecx
+        jns     1b
 2:
 /*      padding
         word at argsSize - 4
@@ -72,31 +78,20 @@ asm_dispatch:
         Either way the padding is still there; both go when ESP is restored below.
         EAX, EDX:EAX or ST(0) hold the result.  */
 
+        /* The 32-bit kinds (boolean to int) take two compares and no jump; the others
+           are stored out of line, after the return.  */
         movl    24(%ebp), %ecx
         movl    20(%ebp), %esi
+        cmpl    $TARVELO_RESULT_LONG, %esi
+        jae     .Lstore_wide
         cmpl    $TARVELO_RESULT_VOID, %esi
         je      .Lstored
-        cmpl    $TARVELO_RESULT_LONG, %esi
-        je      .Lstore_long
-        cmpl    $TARVELO_RESULT_FLOAT, %esi
-        je      .Lstore_float
-        cmpl    $TARVELO_RESULT_DOUBLE, %esi
-        je      .Lstore_double
+.Lstore_word:
         /* boolean, byte, char, short, int and any other code: the 32-bit EAX.  */
         movl    %eax, (%ecx)
-        jmp     .Lstored
-.Lstore_long:
-        movl    %eax, (%ecx)
-        movl    %edx, 4(%ecx)
-        jmp     .Lstored
-.Lstore_float:
-        /* Pop, or the x87 stack overflows after eight floating-point calls.  */
-        fstps   (%ecx)
-        jmp     .Lstored
-.Lstore_double:
-        fstpl   (%ecx)
 .Lstored:
 
+        .cfi_remember_state
         leal    -16(%ebp), %esp
 /*      -4(%ebp) caller's ESI, -8 EAX, -12 ECX, -16 EDX         <- ESP  */
         popl    %edx
@@ -108,8 +103,28 @@ asm_dispatch:
         .cfi_restore %ebp
         .cfi_def_cfa %esp, 4
         ret
+        .cfi_restore_state
+
+.Lstore_wide:
+        /* Flags still from the compare with TARVELO_RESULT_LONG.  */
+        je      .Lstore_long
+        cmpl    $TARVELO_RESULT_FLOAT, %esi
+        je      .Lstore_float
+        cmpl    $TARVELO_RESULT_DOUBLE, %esi
+        jne     .Lstore_word
+        fstpl   (%ecx)
+        jmp     .Lstored
+.Lstore_long:
+        movl    %eax, (%ecx)
+        movl    %edx, 4(%ecx)
+        jmp     .Lstored
+.Lstore_float:
+        /* Pop, or the x87 stack overflows after eight floating-point calls.  */
+        fstps   (%ecx)
+        jmp     .Lstored
         .cfi_endproc
         .size   asm_dispatch, .-asm_dispatch
+        .size   asm_dispatch_in_library, .-asm_dispatch_in_library
 
         /* The stub needs no executable stack; without this note the linker marks the
            whole library as needing one and the JVM warns at load.  */

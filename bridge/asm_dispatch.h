@@ -31,6 +31,12 @@ extern "C" {
 void asm_dispatch(void* function, int argsSize, const void* argsAddress, int returnType,
                   jvalue* result, int callingConvention);
 
+// The same stub under a name that is not exported, so that the library's own calls go to it
+// directly instead of through the PLT.
+__attribute__((visibility("hidden"))) void asm_dispatch_in_library(void* function, int argsSize,
+                                                                   const void* argsAddress, int returnType,
+                                                                   jvalue* result, int callingConvention);
+
 #ifdef __cplusplus
 }
 #endif
