@@ -1,5 +1,6 @@
-/* Native side of the benchmarks: the function every downcall calls, the plain JNI floor,
- * and the loops that call back into Java through the bridge, through JNA and through JNI. */
+/* Native side of the benchmarks: the function every downcall calls, the plain JNI floors,
+ * and the loops that call back into Java through the bridge, through a plain function
+ * pointer (JNA and JNR-FFI) and through JNI. */
 #include <jni.h>
 #include <stdint.h>
 
@@ -9,6 +10,19 @@ JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_bench_PlainJni_add(JNIEnv* env
     (void)env;
     (void)type;
     return a + b;
+}
+
+/* The floor of the bridge's callInt: a native of the same signature that calls the function
+ * through a pointer, with the two int arguments it knows the function takes. */
+JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_bench_PlainJni_callInt(
+    JNIEnv* env, jclass type, jlong address, jint callingConvention, jlong argsAddress, jlong argsSize) {
+    (void)env;
+    (void)type;
+    (void)callingConvention;
+    (void)argsSize;
+    int (*function)(int, int) = (int (*)(int, int))(intptr_t)address;
+    const jint* args = (const jint*)(intptr_t)argsAddress;
+    return function(args[0], args[1]);
 }
 
 /* The bridge's callback entry point. */
@@ -24,8 +38,8 @@ int tarvelo_upcall_loop(void* callback, int count) {
     return sum;
 }
 
-/* Calls back `count` times through a plain C function pointer (a JNA Callback). */
-int jna_upcall_loop(int (*callback)(int), int count) {
+/* Calls back `count` times through a plain C function pointer (a JNA or JNR-FFI callback). */
+int pointer_upcall_loop(int (*callback)(int), int count) {
     int sum = 0;
     for (int i = 0; i < count; ++i) {
         sum += callback(i);

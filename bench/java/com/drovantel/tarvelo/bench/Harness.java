@@ -6,18 +6,26 @@ import java.util.List;
 
 /**
  * Times scenarios of one group side by side: each is calibrated to rounds of about
- * ROUND_NANOS, warmed up, then measured over several rounds; the median counts.
+ * ROUND_NANOS, warmed up, then measured over several rounds; the median counts. Then each
+ * is run once more while the JNI functions it calls are counted, and the group's goals
+ * (ratios between two of its scenarios) are checked.
  */
 final class Harness {
     private static final long ROUND_NANOS = 200_000_000L;
     private static final int WARMUP_ROUNDS = 5;
     private static final int MEASURED_ROUNDS = 9;
+    /** The counting run lasts about a twentieth of a round. */
+    private static final int COUNTING_FRACTION = 20;
 
     private final String group;
     private final List<String> names = new ArrayList<>();
     private final List<Scenario> scenarios = new ArrayList<>();
     private final List<Integer> opsPerIteration = new ArrayList<>();
+    private final List<Goal> goals = new ArrayList<>();
     static long sink;
+
+    /** At most `maximum` times the reference's ns/op. */
+    private record Goal(String label, String scenario, String reference, double maximum) {}
 
     Harness(String group) {
         this.group = group;
@@ -32,6 +40,14 @@ final class Harness {
         names.add(name);
         scenarios.add(scenario);
         opsPerIteration.add(operationsPerIteration);
+        return this;
+    }
+
+    Harness goal(String label, String scenario, String reference, double maximum) {
+        if (!names.contains(scenario) || !names.contains(reference)) {
+            throw new IllegalArgumentException("goal between unknown scenarios: " + scenario + ", " + reference);
+        }
+        goals.add(new Goal(label, scenario, reference, maximum));
         return this;
     }
 
@@ -56,13 +72,51 @@ final class Harness {
                 rounds[i][round] = (double) (System.nanoTime() - start) / iterations[i] / opsPerIteration.get(i);
             }
         }
-        System.out.printf("%n%s%n", group);
-        System.out.printf("  %-48s %12s %10s%n", "scenario", "ns/op", "x floor");
-        double floor = median(rounds[0]);
+        double[] nanos = new double[count];
+        String[] calledFunctions = new String[count];
+        double[] jniCalls = new double[count];
         for (int i = 0; i < count; i++) {
-            double nanos = median(rounds[i]);
-            System.out.printf("  %-48s %12.1f %10.2f%n", names.get(i), nanos, nanos / floor);
+            nanos[i] = median(rounds[i]);
+            int n = Math.max(1, iterations[i] / COUNTING_FRACTION);
+            long operations = (long) n * opsPerIteration.get(i);
+            jniCalls[i] = Double.NaN;
+            if (JniCallCounter.start()) {
+                sink += scenarios.get(i).run(n);
+                long calls = JniCallCounter.stop();
+                if (calls >= 0) {
+                    jniCalls[i] = (double) calls / operations;
+                    calledFunctions[i] = JniCallCounter.calledFunctions(operations);
+                }
+            }
         }
+        print(nanos, jniCalls, calledFunctions);
+    }
+
+    private void print(double[] nanos, double[] jniCalls, String[] calledFunctions) {
+        System.out.printf("%n%s  (load average %s)%n", group, Bench.loadAverage());
+        System.out.printf("  %-52s %10s %9s %9s%n", "scenario", "ns/op", "x floor", "JNI/op");
+        for (int i = 0; i < names.size(); i++) {
+            System.out.printf("  %-52s %10.1f %9.2f %9s%n", names.get(i), nanos[i], nanos[i] / nanos[0],
+                    callsText(jniCalls[i]));
+        }
+        for (int i = 0; i < names.size(); i++) {
+            if (calledFunctions[i] != null && !calledFunctions[i].isEmpty()) {
+                System.out.printf("  JNI functions per op, %s: %s%n", names.get(i), calledFunctions[i]);
+            }
+        }
+        for (Goal goal : goals) {
+            double ratio = nanos[names.indexOf(goal.scenario)] / nanos[names.indexOf(goal.reference)];
+            System.out.printf("  goal %s: %s / %s = %.2f, at most %.2f: %s%n", goal.label, goal.scenario,
+                    goal.reference, ratio, goal.maximum, ratio <= goal.maximum ? "met" : "MISSED");
+        }
+    }
+
+    /** Whole numbers as such; amortised calls (a lookup per loop of callbacks) to 3 places. */
+    private static String callsText(double calls) {
+        if (Double.isNaN(calls)) {
+            return "?";
+        }
+        return calls == Math.rint(calls) ? String.valueOf((long) calls) : String.format("%.3f", calls);
     }
 
     private static double median(double[] values) {

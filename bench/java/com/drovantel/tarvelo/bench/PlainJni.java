@@ -7,6 +7,8 @@ final class PlainJni {
     private PlainJni() {}
 
     static native int add(int a, int b);
+    /** Same signature as MethodNative.callInt; calls a function of two ints through a pointer. */
+    static native int callInt(long address, int callingConvention, long argsAddress, long argsSize);
     static native int getInt(long address);
     static native void setInt(long address, int value);
     static native void getIntArray(long address, int[] array);
