@@ -28,6 +28,7 @@ public final class Bench {
     private static final int TYPE_INT = 6;
     private static final int BULK_INTS = 1024;
     private static final int UPCALLS_PER_LOOP = 1000;
+    private static final java.util.List<String> GROUPS = java.util.List.of("downcall", "memory", "bulk", "upcall");
 
     /** JNA interface mapping of the benchmark library. */
     public interface BenchLibrary extends Library {
@@ -67,6 +68,13 @@ public final class Bench {
     private Bench() {}
 
     public static void main(String[] args) {
+        java.util.List<String> groups = java.util.Arrays.asList(args);
+        for (String group : groups) {
+            if (!GROUPS.contains(group)) {
+                System.err.println("Bench: unknown group " + group + "; the groups are " + GROUPS);
+                System.exit(2);
+            }
+        }
         String benchLibrary = System.getProperty("tarvelo.bench.library");
         System.loadLibrary("tarvelo");
         System.load(benchLibrary);
@@ -81,7 +89,6 @@ public final class Bench {
                 System.getProperty("java.vm.name"), System.getProperty("java.version"),
                 System.getProperty("sun.arch.data.model"), System.getProperty("os.arch"),
                 Runtime.getRuntime().availableProcessors(), Native.VERSION, jnrAddKind(jnr));
-        java.util.List<String> groups = java.util.Arrays.asList(args);
         if (groups.isEmpty() || groups.contains("downcall")) downcalls(library, jna, jnr);
         if (groups.isEmpty() || groups.contains("memory")) memory(jnr);
         if (groups.isEmpty() || groups.contains("bulk")) bulk(jnr);

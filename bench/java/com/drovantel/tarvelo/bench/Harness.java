@@ -24,8 +24,11 @@ final class Harness {
     private final List<Goal> goals = new ArrayList<>();
     static long sink;
 
-    /** At most `maximum` times the reference's ns/op. */
-    private record Goal(String label, String scenario, String reference, double maximum) {}
+    /**
+     * At most `maximum` times the reference's ns/op, or (calls) at most `maximum` JNI calls per
+     * operation more than the reference.
+     */
+    private record Goal(String label, String scenario, String reference, double maximum, boolean calls) {}
 
     Harness(String group) {
         this.group = group;
@@ -44,10 +47,18 @@ final class Harness {
     }
 
     Harness goal(String label, String scenario, String reference, double maximum) {
-        if (!names.contains(scenario) || !names.contains(reference)) {
-            throw new IllegalArgumentException("goal between unknown scenarios: " + scenario + ", " + reference);
+        return addGoal(new Goal(label, scenario, reference, maximum, false));
+    }
+
+    Harness callsGoal(String label, String scenario, String reference, int extraCalls) {
+        return addGoal(new Goal(label, scenario, reference, extraCalls, true));
+    }
+
+    private Harness addGoal(Goal goal) {
+        if (!names.contains(goal.scenario) || !names.contains(goal.reference)) {
+            throw new IllegalArgumentException("goal between unknown scenarios: " + goal.scenario + ", " + goal.reference);
         }
-        goals.add(new Goal(label, scenario, reference, maximum));
+        goals.add(goal);
         return this;
     }
 
@@ -105,9 +116,17 @@ final class Harness {
             }
         }
         for (Goal goal : goals) {
-            double ratio = nanos[names.indexOf(goal.scenario)] / nanos[names.indexOf(goal.reference)];
-            System.out.printf("  goal %s: %s / %s = %.2f, at most %.2f: %s%n", goal.label, goal.scenario,
-                    goal.reference, ratio, goal.maximum, ratio <= goal.maximum ? "met" : "MISSED");
+            int scenario = names.indexOf(goal.scenario);
+            int reference = names.indexOf(goal.reference);
+            if (goal.calls) {
+                double extra = jniCalls[scenario] - jniCalls[reference];
+                System.out.printf("  goal %s: JNI calls of %s - %s = %s, at most %.0f: %s%n", goal.label, goal.scenario,
+                        goal.reference, callsText(extra), goal.maximum, extra <= goal.maximum ? "met" : "MISSED");
+            } else {
+                double ratio = nanos[scenario] / nanos[reference];
+                System.out.printf("  goal %s: %s / %s = %.2f, at most %.2f: %s%n", goal.label, goal.scenario,
+                        goal.reference, ratio, goal.maximum, ratio <= goal.maximum ? "met" : "MISSED");
+            }
         }
     }
 
