@@ -12,7 +12,9 @@ import java.util.List;
  */
 final class Harness {
     private static final long ROUND_NANOS = 200_000_000L;
-    private static final int WARMUP_ROUNDS = 5;
+    // Five rounds were too few on a loaded machine: now and then a scenario was still measured
+    // before its final compiled code was in place, at two to four times its usual cost.
+    private static final int WARMUP_ROUNDS = Integer.getInteger("tarvelo.bench.warmupRounds", 15);
     private static final int MEASURED_ROUNDS = 9;
     /** The counting run lasts about a twentieth of a round. */
     private static final int COUNTING_FRACTION = 20;
