@@ -14,6 +14,7 @@ final class Harness {
     private static final long ROUND_NANOS = 200_000_000L;
     // Five rounds were too few on a loaded machine: now and then a scenario was still measured
     // before its final compiled code was in place, at two to four times its usual cost.
+    // Warm-up rounds are sized by the first calibration, on mostly interpreted code.
     private static final int WARMUP_ROUNDS = Integer.getInteger("tarvelo.bench.warmupRounds", 15);
     private static final int MEASURED_ROUNDS = 9;
     /** The counting run lasts about a twentieth of a round. */
@@ -74,6 +75,11 @@ final class Harness {
             for (int i = 0; i < count; i++) {
                 sink += scenarios.get(i).run(iterations[i]);
             }
+        }
+        // Calibrated again on compiled code: the first calibration ran mostly interpreted, so
+        // its rounds would last a fraction of ROUND_NANOS once compiled.
+        for (int i = 0; i < count; i++) {
+            iterations[i] = calibrate(scenarios.get(i));
         }
         // Rounds of the scenarios alternate, so drift in the machine's speed (other load,
         // the emulator's translation cache) spreads over all of them alike.
