@@ -65,6 +65,11 @@ public:
 
     NativeppObjectClass* getArrayClassElement();
 
+    // The sizes of the ID tables, as the proxy declares them.
+    int getNumFields() const { return numFields; }
+    int getNumConstructors() const { return numConstructors; }
+    int getNumMethods() const { return numMethods; }
+
     jmethodID* getConstructorIDArray();
     jmethodID* getMethodIDArray();
     jfieldID* getFieldIDArray();

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "java/lang/Integer.h"
 #include "java/lang/RuntimeException.h"
 #include "java/lang/String.h"
+#include "nativepp/NativeppObjectClass.h"
 #include "tests/native/NativeppTestSupport.h"
 #include "tests/native/ProxyMemberTable.h"
 
@@ -32,6 +34,11 @@ protected:
         return found;
     }
 };
+
+// The descriptors that the test program adds to the registry.
+const std::set<std::string> kTestProgramClasses = {
+    "[Lcom/drovantel/Unknown;", "[Ljava/lang/Throwable;", "com/drovantel/tarvelo/members/Echo",
+    "com/drovantel/tarvelo/members/FieldHolder", "java/util/AbstractList"};
 
 // An instance proxy that reports its own destruction.
 class TrackedObject : public java::lang::Object {
@@ -65,6 +72,22 @@ TEST_F(Proxies, EveryMemberResolvesInTheRunningJVMExceptTheAbsentOne) {
         EXPECT_EQ(cls.fields + cls.constructors + cls.methods, membersPerClass[cls.className]) << cls.className;
     }
     EXPECT_EQ(52, classes);
+}
+
+TEST_F(Proxies, TheRegistryHoldsEveryProxyWithItsCounts) {
+    std::map<std::string, nativepp::NativeppObjectClass*> others = *nativepp::nativeppGetMapClasses();
+    for (const proxytable::ProxyClassRow& row : proxytable::proxyClasses) {
+        auto found = others.find(row.className);
+        ASSERT_NE(others.end(), found) << row.className;
+        EXPECT_EQ(row.fields, found->second->getNumFields()) << row.className;
+        EXPECT_EQ(row.constructors, found->second->getNumConstructors()) << row.className;
+        EXPECT_EQ(row.methods, found->second->getNumMethods()) << row.className;
+        others.erase(found);
+    }
+    // Beyond the platform's, only the descriptors this test program declares itself.
+    for (const auto& entry : others) {
+        EXPECT_TRUE(kTestProgramClasses.count(entry.first) == 1) << entry.first;
+    }
 }
 
 // An unchecked cast would later hand JNI a method ID of one class with an object of another.
