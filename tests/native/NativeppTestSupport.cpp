@@ -159,6 +159,12 @@ std::string checkedJNIWarningsOf(const std::function<void()>& body) {
     return warnings;
 }
 
+std::string standardOutputOf(const std::function<void()>& body) {
+    StandardOutputCapture capture;
+    body();
+    return capture.restore();
+}
+
 NativeppJObjectLocal newObject(JNIEnv* env, const char* className) {
     jclass cls = env->FindClass(className);
     expectNoException(env);

@@ -42,6 +42,9 @@ bool holdsLock(JNIEnv* env, jobject obj);
 // is passed on to standard output afterwards, for the test command's failure patterns.
 std::string checkedJNIWarningsOf(const std::function<void()>& body);
 
+// Runs body and returns what was written meanwhile to file descriptor 1 (passed on too).
+std::string standardOutputOf(const std::function<void()>& body);
+
 // The local references that the calling thread holds in all its local frames, as the virtual
 // machine counts them: its JNI-local heap roots, found with JVMTI.
 int liveLocalReferences(JNIEnv* env);

@@ -12,6 +12,8 @@ void startTestJVM() {
         // Interpreted: qemu 10.0 can leave a thread spinning in compiled code that HotSpot
         // patched under it.
         {const_cast<char*>("-Xint"), nullptr},
+        // Dates format the same on every machine.
+        {const_cast<char*>("-Duser.timezone=UTC"), nullptr},
         {const_cast<char*>(classPath.c_str()), nullptr},
     };
     JavaVMInitArgs args{};
