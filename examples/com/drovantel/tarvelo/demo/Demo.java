@@ -10,6 +10,7 @@ public final class Demo {
         NativeMemory.show();
         NativeCalls.show();
         Callbacks.show();
+        PlatformProxies.show();
     }
 
     static void heading(String title) {
