@@ -24,11 +24,15 @@ missing() {
 }
 
 updated=0
+update_failed=0
 # A mirror in the middle of a sync fails one index now and then; apt then keeps the lists
 # it had, and a package that is really missing still fails its install below.
 apt_update() {
     [ "$updated" -eq 0 ] || return 0
-    apt-get update -qq || echo "setup.sh: apt-get update failed in part; going on with the lists it has" >&2
+    if ! apt-get update -qq; then
+        echo "setup.sh: apt-get update failed in part; going on with the lists it has" >&2
+        update_failed=1
+    fi
     updated=1
 }
 
@@ -58,11 +62,28 @@ if [ -n "$host" ]; then
     apt-get install -y -qq --no-install-recommends $host
 fi
 
+# An i386 package and its amd64 twin must have the same version. When the security suite's
+# i386 index failed to download, its amd64 packages are newer than any i386 one and apt
+# finds no solution; the point release's versions, which both have, then make one.
+install_i386() {
+    apt_update
+    apt-get install -y -qq --no-install-recommends --no-remove "$@" && return 0
+    [ "$update_failed" -eq 1 ] || return 1
+    echo "setup.sh: trying again with the point release's versions for both architectures" >&2
+    local prefs
+    prefs=$(mktemp)
+    printf 'Package: *\nPin: release n=bookworm-security\nPin-Priority: 100\n' > "$prefs"
+    local status=0
+    apt-get -o Dir::Etc::Preferences="$prefs" install -y -qq --no-install-recommends --no-remove "$@" \
+        || status=$?
+    rm -f "$prefs"
+    return "$status"
+}
+
 i386=$(missing openjdk-17-jre-headless:i386 libgtest-dev:i386 libjna-jni:i386)
 if [ -n "$i386" ]; then
-    apt_update
     # shellcheck disable=SC2086
-    apt-get install -y -qq --no-install-recommends --no-remove $i386
+    install_i386 $i386
 fi
 
 qemu_major() { qemu-i386 --version 2>/dev/null | sed -n 's/.*version \([0-9]*\).*/\1/p' | head -n1; }
@@ -96,10 +117,7 @@ fi
 # JNR-FFI, for the benchmarks only: its i386 native part is libjffi-jni:i386, its jars
 # are unpacked as JNA's.
 if [ "$bench" -eq 1 ]; then
-    if ! have_pkg libjffi-jni:i386; then
-        apt_update
-        apt-get install -y -qq --no-install-recommends --no-remove libjffi-jni:i386
-    fi
+    have_pkg libjffi-jni:i386 || install_i386 libjffi-jni:i386
     jnr_root=/opt/tarvelo-jnr
     jnr_java=$jnr_root/usr/share/java
     for jar in jnr-ffi jffi asm asm-commons asm-analysis asm-tree asm-util jnr-x86asm; do
