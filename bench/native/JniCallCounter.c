@@ -46,7 +46,11 @@ static const struct {
     NAMED(ReleaseIntArrayElements), NAMED(GetPrimitiveArrayCritical), NAMED(ReleasePrimitiveArrayCritical),
     NAMED(MonitorEnter), NAMED(MonitorExit), NAMED(GetJavaVM), NAMED(NewDirectByteBuffer),
     NAMED(GetDirectBufferAddress), NAMED(GetDirectBufferCapacity), NAMED(NewStringUTF),
-    NAMED(GetStringUTFChars), NAMED(ReleaseStringUTFChars),
+    NAMED(GetStringUTFChars), NAMED(ReleaseStringUTFChars), NAMED(GetSuperclass), NAMED(GetStaticFieldID),
+    NAMED(CallStaticIntMethodV), NAMED(CallStaticObjectMethodV), NAMED(CallVoidMethodV), NAMED(GetStaticIntField),
+    NAMED(GetStaticObjectField), NAMED(NewString), NAMED(GetStringLength), NAMED(GetStringRegion),
+    NAMED(GetStringUTFLength), NAMED(GetStringUTFRegion), NAMED(GetStringCritical), NAMED(ReleaseStringCritical),
+    NAMED(NewObjectV), NAMED(ThrowNew),
 };
 
 static const char* functionName(size_t index, char* scratch, size_t size) {

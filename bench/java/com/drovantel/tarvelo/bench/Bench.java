@@ -28,7 +28,7 @@ public final class Bench {
     private static final int TYPE_INT = 6;
     private static final int BULK_INTS = 1024;
     private static final int UPCALLS_PER_LOOP = 1000;
-    private static final java.util.List<String> GROUPS = java.util.List.of("downcall", "memory", "bulk", "upcall");
+    private static final java.util.List<String> GROUPS = java.util.List.of("downcall", "memory", "bulk", "upcall", "binding");
 
     /** JNA interface mapping of the benchmark library. */
     public interface BenchLibrary extends Library {
@@ -93,6 +93,7 @@ public final class Bench {
         if (groups.isEmpty() || groups.contains("memory")) memory(jnr);
         if (groups.isEmpty() || groups.contains("bulk")) bulk(jnr);
         if (groups.isEmpty() || groups.contains("upcall")) upcalls(library, jna, jnr);
+        if (groups.isEmpty() || groups.contains("binding")) binding();
         System.out.println("\n(checksum " + Harness.sink + ")");
     }
 
@@ -310,5 +311,41 @@ public final class Bench {
         CallbackStateManagerNative.unregisterInDLL(handle);
         BufferNative.free(block, false);
         if (callback.hashCode() == 0) System.out.print("");  // keeps the callback reachable
+    }
+
+    /** A proxy operation against its raw-JNI floor, each a C++ loop inside one native call. */
+    private static void bindingPair(String title, String floor, Scenario raw, String proxy, Scenario bound,
+            double maximum, int extraCalls) {
+        Harness harness = new Harness("Binding: " + title).add(floor + " (floor)", raw).add(proxy, bound)
+                .goal("binding", proxy, floor + " (floor)", maximum);
+        if (extraCalls >= 0) harness.callsGoal("binding calls", proxy, floor + " (floor)", extraCalls);
+        harness.run();
+    }
+
+    private static void binding() {
+        String number = new String("12345");
+        String bad = "x";
+        java.io.ByteArrayInputStream stream = new java.io.ByteArrayInputStream(new byte[64]);
+        int[] ints = new int[BULK_INTS];
+        for (int i = 0; i < BULK_INTS; i++) ints[i] = i;
+        bindingPair("length() on a long-lived String proxy", "raw JNI CallIntMethod",
+                n -> Binding.rawLength(number, n), "proxy String::length", n -> Binding.proxyLength(number, n), 1.5, 1);
+        bindingPair("a proxy from a method result, then one call: s.toString().length()",
+                "raw JNI CallObjectMethod + CallIntMethod", n -> Binding.rawToStringLength(number, n),
+                "proxy s.toString().length()", n -> Binding.proxyToStringLength(number, n), 2.5, -1);
+        bindingPair("static call Integer.parseInt(String)", "raw JNI CallStaticIntMethod",
+                n -> Binding.rawParseInt(number, n), "proxy Integer::parseInt", n -> Binding.proxyParseInt(number, n),
+                1.5, -1);
+        bindingPair("instance field read ByteArrayInputStream.count", "raw JNI GetIntField",
+                n -> Binding.rawCount(stream, n), "proxy count.get()", n -> Binding.proxyCount(stream, n), 1.5, -1);
+        bindingPair("static field read Integer.MAX_VALUE", "raw JNI GetStaticIntField", Binding::rawMaxValue,
+                "proxy Integer::MAX_VALUE->get()", Binding::proxyMaxValue, 1.5, -1);
+        bindingPair("IntJArray element read", "raw JNI GetIntArrayRegion of 1", n -> Binding.rawElement(ints, n),
+                "proxy operator[] get()", n -> Binding.proxyElement(ints, n), 2.0, -1);
+        bindingPair("IntJArray bulk get of 1,024 ints", "raw JNI GetIntArrayRegion of 1,024",
+                n -> Binding.rawBulk(ints, n), "proxy get(0, 1024, buffer)", n -> Binding.proxyBulk(ints, n), 1.1, -1);
+        bindingPair("a Java method that throws, caught in C++", "raw JNI ExceptionOccurred + ExceptionClear",
+                n -> Binding.rawThrow(bad, n), "proxy catch (RuntimeException&)", n -> Binding.proxyThrow(bad, n),
+                3.0, -1);
     }
 }
