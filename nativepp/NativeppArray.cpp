@@ -21,7 +21,8 @@ NativeppJObjectLocal newArray(int n, JNIEnv* env, JArray (JNIEnv::*make)(jsize))
 template <typename Native, typename JArray>
 Native* getRegion(NativeppObject* array, int start, int count, Native* buffer, JNIEnv* env,
                   void (JNIEnv::*get)(JArray, jsize, jsize, Native*)) {
-    NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(array, env);
+    const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(array, env);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     (env->*get)(static_cast<JArray>(target.getJObject()), start, count, buffer);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     return buffer;
@@ -30,7 +31,8 @@ Native* getRegion(NativeppObject* array, int start, int count, Native* buffer, J
 template <typename Native, typename JArray>
 void setRegion(NativeppObject* array, int start, int count, const Native* buffer, JNIEnv* env,
                void (JNIEnv::*set)(JArray, jsize, jsize, const Native*)) {
-    NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(array, env);
+    const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(array, env);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     (env->*set)(static_cast<JArray>(target.getJObject()), start, count, buffer);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
 }
@@ -91,10 +93,14 @@ int NativeppArray::getArrayLength(jobject array, JNIEnv* env) {
 }
 
 void NativeppArray::updateArray(JNIEnv* env) {
-    NativeppJObjectLocal now = getParent()->nativeppGetJObjectLocalWrapper(env);
-    const jboolean same = env->IsSameObject(getCurrentArray(), now.getJObject());
+    const NativeppSharedJObjectGlobal now = getParent()->nativeppGetJObjectGlobal(env);
+    if (now.getHolder() == currentArray) {
+        return;
+    }
     NativeppThrowable::nativeThrowIfJavaThrown(env);
-    if (same) {
+    // IsSameObject raises nothing.
+    if (env->IsSameObject(getCurrentArray(), now.getJObject())) {
+        currentArray = now.getHolder();
         return;
     }
     freeArray();
@@ -102,7 +108,7 @@ void NativeppArray::updateArray(JNIEnv* env) {
     if (now.isNull()) {
         return;
     }
-    currentArray = std::make_unique<NativeppJObjectGlobal>(now, env);
+    currentArray = now.getHolder();
     try {
         createArrayIfNeeded(env);
     } catch (...) {

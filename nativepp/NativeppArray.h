@@ -57,8 +57,9 @@ public:
     static int getArrayLength(jobject array, JNIEnv* env);
 
     // Materialises the elements again when the proxy now holds another Java array than the
-    // one they were made for (compared with IsSameObject: a released handle value may come
-    // back for another array).
+    // one they were made for. While the proxy keeps the holder they were made for, nothing
+    // is compared; another holder is compared with IsSameObject (a released handle value may
+    // come back for another array).
     virtual void updateArray(JNIEnv* env);
     virtual void createArrayIfNeeded(JNIEnv* env) = 0;
     virtual void freeArray() = 0;
@@ -76,8 +77,9 @@ protected:
     int length;
 
 private:
-    // Our own reference, so that the array compared with stays the array it was.
-    std::unique_ptr<NativeppJObjectGlobal> currentArray;
+    // A share of the holder the elements were made for: while it lives, its address and its
+    // reference stay the array's.
+    std::shared_ptr<const NativeppJObjectGlobal> currentArray;
 };
 
 }  // namespace nativepp

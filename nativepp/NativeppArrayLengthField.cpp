@@ -12,7 +12,7 @@ void NativeppArrayLengthField::nativeppInitField(NativeppObject* array) { arrayO
 
 int NativeppArrayLengthField::get() {
     JNIEnv* env = NativeppJVM::getJNIEnv();
-    NativeppJObjectLocal array = NativeppObjectHelper::getJObjectLocalNotNull(arrayObject, env);
+    const NativeppSharedJObjectGlobal array = NativeppObjectHelper::getJObjectGlobalNotNull(arrayObject, env);
     return NativeppArray::getArrayLength(array.getJObject(), env);
 }
 

@@ -19,20 +19,18 @@ namespace {
 template <typename Native>
 Native getField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
                 NativeppObject* owner, JNIEnv* env, Native (JNIEnv::*get)(jobject, jfieldID)) {
-    NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(owner, env);
+    const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
     jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
-    const Native value = (env->*get)(target.getJObject(), id);
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    return value;
+    // A primitive field access raises nothing once its ID is found: no check after it.
+    return (env->*get)(target.getJObject(), id);
 }
 
 template <typename Native>
 void setField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
               NativeppObject* owner, Native value, JNIEnv* env, void (JNIEnv::*set)(jobject, jfieldID, Native)) {
-    NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(owner, env);
+    const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
     jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
     (env->*set)(target.getJObject(), id, value);
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
 }
 
 }  // namespace
@@ -40,7 +38,7 @@ void setField(int index, const char* name, NativeppClass* fieldClass, NativeppOb
 NativeppJObjectLocal NativeppFieldNamedInstance::getObjectField(int index, const char* name, NativeppClass* fieldClass,
                                                                 NativeppObjectClass* ownerClass, NativeppObject* owner,
                                                                 JNIEnv* env) {
-    NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(owner, env);
+    const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
     jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
     NativeppJObjectLocal value(env->GetObjectField(target.getJObject(), id), env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
@@ -50,7 +48,7 @@ NativeppJObjectLocal NativeppFieldNamedInstance::getObjectField(int index, const
 void NativeppFieldNamedInstance::setObjectField(int index, const char* name, NativeppClass* fieldClass,
                                                 NativeppObjectClass* ownerClass, NativeppObject* owner,
                                                 const NativeppJObjectWrapper& value, JNIEnv* env) {
-    NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(owner, env);
+    const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
     jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
     NativeppFieldNamed::checkStorable(fieldClass, value, env);
     env->SetObjectField(target.getJObject(), id, value.getJObject());

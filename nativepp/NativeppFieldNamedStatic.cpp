@@ -20,9 +20,8 @@ template <typename Native>
 Native getField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass, JNIEnv* env,
                 Native (JNIEnv::*get)(jclass, jfieldID)) {
     jfieldID id = NativeppFieldNamed::getStaticFieldID(index, name, fieldClass, ownerClass, env);
-    const Native value = (env->*get)(ownerClass->getJClass(env)->getJClass(), id);
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    return value;
+    // The ID lookup initialised the class, so a primitive static access raises nothing.
+    return (env->*get)(ownerClass->getJClass(env)->getJClass(), id);
 }
 
 template <typename Native>
@@ -30,7 +29,6 @@ void setField(int index, const char* name, NativeppClass* fieldClass, NativeppOb
               JNIEnv* env, void (JNIEnv::*set)(jclass, jfieldID, Native)) {
     jfieldID id = NativeppFieldNamed::getStaticFieldID(index, name, fieldClass, ownerClass, env);
     (env->*set)(ownerClass->getJClass(env)->getJClass(), id, value);
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
 }
 
 }  // namespace

@@ -46,7 +46,15 @@ JNIEnv* NativeppJVM::getJNIEnv(unsigned char mustExist) {
     return vm != nullptr ? NativeppThreadAttachment::currentEnv(vm, jvmVersion) : nullptr;
 }
 
-JNIEnv* NativeppJVM::getJNIEnv() { return getJNIEnv(true); }
+JNIEnv* NativeppJVM::getJNIEnv() {
+    // Every proxy operation starts here: the short path has no call of its own.
+    if (jvm == nullptr) {
+        return getJNIEnv(true);
+    }
+    JNIEnv* env = nullptr;
+    jvm->GetEnv(reinterpret_cast<void**>(&env), jvmVersion);
+    return env != nullptr ? env : NativeppThreadAttachment::currentEnv(jvm, jvmVersion);
+}
 
 JavaVM* NativeppJVM::load(const char* libraryPath, JavaVMInitArgs* args) {
     using CreateJavaVM = jint (*)(JavaVM**, void**, void*);

@@ -14,7 +14,7 @@ namespace nativepp {
 NativeppJObjectLocal NativeppMethodInstance::callObjectMethod(JNIEnv* env, int index, const char* name,
                                                               const char* signature, NativeppObjectClass* cls,
                                                               NativeppObject* object, ...) {
-    NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(object, env);
+    const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(object, env);
     jmethodID id = NativeppMethod::getMethodID(index, name, signature, cls, env);
     va_list args;
     va_start(args, object);
@@ -26,7 +26,7 @@ NativeppJObjectLocal NativeppMethodInstance::callObjectMethod(JNIEnv* env, int i
 
 void NativeppMethodInstance::callVoidMethod(JNIEnv* env, int index, const char* name, const char* signature,
                                             NativeppObjectClass* cls, NativeppObject* object, ...) {
-    NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(object, env);
+    const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(object, env);
     jmethodID id = NativeppMethod::getMethodID(index, name, signature, cls, env);
     va_list args;
     va_start(args, object);
@@ -39,7 +39,7 @@ void NativeppMethodInstance::callVoidMethod(JNIEnv* env, int index, const char* 
     NATIVE NativeppMethodInstance::call##KIND##Method(JNIEnv* env, int index, const char* name,    \
                                                       const char* signature, NativeppObjectClass* cls, \
                                                       NativeppObject* object, ...) {                \
-        NativeppJObjectLocal target = NativeppObjectHelper::getJObjectLocalNotNull(object, env);    \
+        const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(object, env);    \
         jmethodID id = NativeppMethod::getMethodID(index, name, signature, cls, env);               \
         va_list args;                                                                               \
         va_start(args, object);                                                                     \

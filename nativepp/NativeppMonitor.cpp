@@ -22,7 +22,7 @@ NativeppJObjectGlobal* NativeppMonitor::getJavaMonitor(JNIEnv* env) {
     if (monitor != nullptr) {
         return monitor;
     }
-    NativeppSimpleLock::Guard guard(lock);
+    NativeppSimpleLock::Guard guard(javaMonitorLock);
     monitor = javaMonitor.load(std::memory_order_acquire);
     if (monitor == nullptr) {
         monitor = newJavaMonitor(env);

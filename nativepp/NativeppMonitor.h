@@ -4,6 +4,7 @@
 #include <jni.h>
 
 #include <atomic>
+#include <mutex>
 
 #include "nativepp/NativeppClass.h"
 #include "nativepp/NativeppExport.h"
@@ -12,10 +13,14 @@
 
 namespace nativepp {
 
-// A proxy's private Java monitor: a plain java.lang.Object made on first use.
-// Owns: a global reference to that object. Threads: any attached thread; the first creation
-// is guarded by a NativeppSimpleLock, so racing threads share one object. Throws: the
-// mapped proxy of a Java exception from creating the object.
+// A proxy's private lock. Java code never sees it, so it is a native recursive lock, which
+// costs no JNI call and no Java object; NativeppSynchronized holds it for a scope. For code
+// that needs a Java monitor of its own, getJavaMonitor() makes a plain java.lang.Object on
+// first use: a separate monitor, not the native lock.
+// Owns: the native lock and the global reference to that object. Threads: any thread for the
+// lock, an attached one for the Java object, whose first creation is guarded by a
+// NativeppSimpleLock, so racing threads share one object. Throws: lock() nothing; the Java
+// object's creation the mapped proxy of its Java exception.
 class NATIVEPP_EXPORT NativeppMonitor {
 public:
     NativeppMonitor();
@@ -24,6 +29,10 @@ public:
     NativeppMonitor(const NativeppMonitor&) = delete;
     NativeppMonitor& operator=(const NativeppMonitor&) = delete;
 
+    // Recursive: a thread that holds it may take it again, and must release it as often.
+    void lock() { nativeLock.lock(); }
+    void unlock() { nativeLock.unlock(); }
+
     NativeppJObjectGlobal* newJavaMonitor(JNIEnv* env);
     NativeppJObjectGlobal* getJavaMonitor(JNIEnv* env);
     jobject getJObject(JNIEnv* env);
@@ -31,8 +40,9 @@ public:
     static NativeppClass monitorClass;
 
 private:
+    std::recursive_mutex nativeLock;
     std::atomic<NativeppJObjectGlobal*> javaMonitor;
-    NativeppSimpleLock lock;
+    NativeppSimpleLock javaMonitorLock;
 };
 
 }  // namespace nativepp

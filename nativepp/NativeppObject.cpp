@@ -15,11 +15,27 @@
 namespace nativepp {
 
 // The proxy's layout keeps a plain pointer in this place.
-static_assert(sizeof(std::unique_ptr<NativeppMonitor>) == sizeof(NativeppMonitor*), "monitor is one pointer");
+static_assert(sizeof(std::atomic<NativeppMonitor*>) == sizeof(NativeppMonitor*), "monitor is one pointer");
 
-NativeppObject::NativeppObject() : objectMgr(nullptr), monitor(std::make_unique<NativeppMonitor>()) {}
+NativeppObject::NativeppObject() : objectMgr(nullptr), monitor(nullptr) {}
 
-NativeppObject::~NativeppObject() { delete objectMgr.load(); }
+NativeppObject::~NativeppObject() {
+    delete objectMgr.load();
+    delete monitor.load();
+}
+
+NativeppMonitor* NativeppObject::nativeppGetMonitor() {
+    NativeppMonitor* current = monitor.load(std::memory_order_acquire);
+    if (current != nullptr) {
+        return current;
+    }
+    // Racing threads each make one; the first to publish wins and the others drop theirs.
+    auto made = std::make_unique<NativeppMonitor>();
+    if (monitor.compare_exchange_strong(current, made.get(), std::memory_order_acq_rel)) {
+        return made.release();
+    }
+    return current;
+}
 
 void NativeppObject::nativeppInitFieldNamedStatic(int index, const char* name, NativeppObjectClass* cls) {
     install(new NativeppObjectFieldNamedMgr(index, this, name, cls, nullptr));
@@ -78,7 +94,11 @@ void NativeppObject::nativeppInitObjectReference(NativeppObject* other) {
 }
 
 void NativeppObject::nativeppInitObjectReference(const NativeppObject& other) {
-    install(new NativeppObjectLocalReferenceMgr(this))->setObjectReferenced(other, 1, nativeppGetJNIEnv());
+    // A proxy under construction is seen by no other thread: no lock for its first binding.
+    NativeppObject& source = const_cast<NativeppObject&>(other);
+    JNIEnv* env = nativeppGetJNIEnv();
+    install(new NativeppObjectLocalReferenceMgr(this))
+        ->setSharedMonoThread(source.nativeppGetJObjectGlobal(env), source.nativeppGetClass(), 1, env);
 }
 
 void NativeppObject::nativeppAssign(jobject obj) {
@@ -103,12 +123,8 @@ void NativeppObject::nativeppAssign(const NativeppObject& other) {
     NativeppObjectReferenceMgr::cast(nativeppGetObjectMgr(env))->setObjectReferenced(other, 1, env);
 }
 
-NativeppObjectMgr* NativeppObject::nativeppGetObjectMgr(JNIEnv* env) {
-    NativeppObjectMgr* mgr = objectMgr.load(std::memory_order_acquire);
-    if (mgr != nullptr) {
-        return mgr;
-    }
-    NativeppSynchronized held(monitor.get(), env);
+NativeppObjectMgr* NativeppObject::installDefaultMgr(JNIEnv* env) {
+    NativeppSynchronized held(nativeppGetMonitor(), env);
     if (objectMgr.load(std::memory_order_acquire) == nullptr) {
         nativeppInitObjectReference();
     }

@@ -18,7 +18,7 @@ class NativeppObjectClass;
 class NativeppObjectMgr;
 
 // The binding part of every proxy: delegates keeping its Java reference to a manager and
-// serialises changes to it on a private Java monitor.
+// serialises changes to it on a private native lock.
 class NATIVEPP_EXPORT NativeppObject : public NativeppValue {
 public:
     NativeppObject();
@@ -60,9 +60,13 @@ public:
     void nativeppAssign(const NativeppObject& other);
 
     // The manager; an uninitialised proxy gets an empty reference manager on first use.
-    NativeppObjectMgr* nativeppGetObjectMgr(JNIEnv* env);
+    NativeppObjectMgr* nativeppGetObjectMgr(JNIEnv* env) {
+        NativeppObjectMgr* mgr = objectMgr.load(std::memory_order_acquire);
+        return mgr != nullptr ? mgr : installDefaultMgr(env);
+    }
     void nativeppSetObjectMgr(NativeppObjectMgr* mgr);
-    NativeppMonitor* nativeppGetMonitor() { return monitor.get(); }
+    // The private lock, made on first use: most proxies never need it.
+    NativeppMonitor* nativeppGetMonitor();
 
     // What a JNI call on this proxy's object is passed: keep the share until the call returns.
     NativeppSharedJObjectGlobal nativeppGetJObjectGlobal(JNIEnv* env);
@@ -82,14 +86,16 @@ public:
     static JNIEnv* nativeppGetJNIEnv();
 
 private:
+    NativeppObjectMgr* installDefaultMgr(JNIEnv* env);
+
     // Installs a new manager, which is deleted again when installing it fails.
     template <typename Mgr>
     Mgr* install(Mgr* mgr);
 
     // Mutable: reading a const proxy (a copy's source) may install its first manager.
     mutable std::atomic<NativeppObjectMgr*> objectMgr;
-    // Destroyed after the destructor's body, so the manager goes first, then the monitor.
-    std::unique_ptr<NativeppMonitor> monitor;
+    // Deleted after the manager, in the destructor.
+    std::atomic<NativeppMonitor*> monitor;
 };
 
 }  // namespace nativepp

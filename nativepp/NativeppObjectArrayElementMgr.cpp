@@ -11,7 +11,8 @@ NativeppObjectArrayElementMgr::NativeppObjectArrayElementMgr(int index, Nativepp
 NativeppObjectArrayElementMgr::~NativeppObjectArrayElementMgr() {}
 
 NativeppJObjectLocal NativeppObjectArrayElementMgr::getJObjectField(JNIEnv* env) {
-    NativeppJObjectLocal array = NativeppObjectHelper::getJObjectLocalNotNull(owner, env);
+    const NativeppSharedJObjectGlobal array = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     NativeppJObjectLocal element(env->GetObjectArrayElement(static_cast<jobjectArray>(array.getJObject()), index),
                                  env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
@@ -19,7 +20,8 @@ NativeppJObjectLocal NativeppObjectArrayElementMgr::getJObjectField(JNIEnv* env)
 }
 
 void NativeppObjectArrayElementMgr::setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) {
-    NativeppJObjectLocal array = NativeppObjectHelper::getJObjectLocalNotNull(owner, env);
+    const NativeppSharedJObjectGlobal array = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
     env->SetObjectArrayElement(static_cast<jobjectArray>(array.getJObject()), index, value.getJObject());
     NativeppThrowable::nativeThrowIfJavaThrown(env);
 }

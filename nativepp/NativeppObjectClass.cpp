@@ -184,9 +184,8 @@ NativeppObjectClass* NativeppObjectClass::getFirstKnownSuperClassTree(NativeppJC
 
 bool NativeppObjectClass::isInstanceOf(const NativeppJObjectWrapper& obj, JNIEnv* env) {
     NativeppThrowable::nativeThrowIfJavaThrown(env);
-    const jboolean result = env->IsInstanceOf(obj.getJObject(), getJClass(env)->getJClass());
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    return result == JNI_TRUE;
+    // IsInstanceOf raises nothing: no check after it.
+    return env->IsInstanceOf(obj.getJObject(), getJClass(env)->getJClass()) == JNI_TRUE;
 }
 
 void NativeppObjectClass::throwAsNativeException(JNIEnv* env) {

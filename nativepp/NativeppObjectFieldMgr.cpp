@@ -28,4 +28,17 @@ void NativeppObjectFieldMgr::setJObjectMonoThread(const NativeppJObjectWrapper& 
     NativeppObjectReferenceMgr::setJObjectMonoThread(value, propagate, env);
 }
 
+void NativeppObjectFieldMgr::setSharedMonoThread(const NativeppSharedJObjectGlobal& share,
+                                                 NativeppObjectClass* shareClass, unsigned char propagate,
+                                                 JNIEnv* env) {
+    if (propagate) {
+        if (share.isNull()) {
+            setJObjectField(NativeppJObjectLocal(), env);
+        } else {
+            setJObjectField(*share.getHolder(), env);
+        }
+    }
+    NativeppObjectReferenceMgr::setSharedMonoThread(share, shareClass, propagate, env);
+}
+
 }  // namespace nativepp

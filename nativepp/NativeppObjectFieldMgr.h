@@ -22,6 +22,8 @@ public:
     NativeppSharedJObjectGlobal getJObject(JNIEnv* env) override;
     // With propagate set, stores value into the Java storage first, then caches it.
     void setJObjectMonoThread(const NativeppJObjectWrapper& value, unsigned char propagate, JNIEnv* env) override;
+    void setSharedMonoThread(const NativeppSharedJObjectGlobal& share, NativeppObjectClass* shareClass,
+                             unsigned char propagate, JNIEnv* env) override;
 
     virtual bool isField() { return true; }
     virtual NativeppJObjectLocal getJObjectField(JNIEnv* env) = 0;

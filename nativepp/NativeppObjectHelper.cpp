@@ -29,4 +29,15 @@ NativeppJObjectLocal NativeppObjectHelper::getJObjectLocalNotNull(NativeppObject
     return local;
 }
 
+NativeppSharedJObjectGlobal NativeppObjectHelper::getJObjectGlobalNotNull(NativeppObject* object, JNIEnv* env) {
+    if (object == nullptr) {
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
+    }
+    NativeppSharedJObjectGlobal global = object->nativeppGetJObjectGlobal(env);
+    if (global.isNull()) {
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
+    }
+    return global;
+}
+
 }  // namespace nativepp

@@ -23,6 +23,10 @@ public:
     // A new local reference to the Java object of object, for a JNI call that must not be
     // given null: a null pointer or an empty proxy raises the mapped NullPointerException.
     static NativeppJObjectLocal getJObjectLocalNotNull(NativeppObject* object, JNIEnv* env);
+    // A share of the global reference of object, for a JNI call that must not be given null:
+    // as getJObjectLocalNotNull, but without a JNI call of its own (the caller converts a
+    // pending exception before its call).
+    static NativeppSharedJObjectGlobal getJObjectGlobalNotNull(NativeppObject* object, JNIEnv* env);
 };
 
 }  // namespace nativepp

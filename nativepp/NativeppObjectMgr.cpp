@@ -14,7 +14,7 @@ NativeppObjectMgr::NativeppObjectMgr(NativeppObject* object) : object(object) {}
 NativeppObjectMgr::~NativeppObjectMgr() {}
 
 NativeppSharedJObjectGlobal NativeppObjectMgr::getJObject(JNIEnv*) {
-    return NativeppSharedJObjectGlobal(std::atomic_load(&jobjGlobal));
+    return NativeppSharedJObjectGlobal(jobjGlobal.load());
 }
 
 jobject NativeppObjectMgr::getJObjectLocal(JNIEnv* env) {
@@ -36,23 +36,43 @@ void NativeppObjectMgr::setJObject(const NativeppJObjectWrapper& w, unsigned cha
 }
 
 void NativeppObjectMgr::setJObjectMonoThread(const NativeppJObjectWrapper& w, unsigned char, JNIEnv* env) {
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    const std::shared_ptr<NativeppJObjectGlobal> current = std::atomic_load(&jobjGlobal);
-    if (current != nullptr && env->IsSameObject(current->getJObject(), w.getJObject())) {
-        return;
+    const NativeppJObjectGlobalSlot::Holder current = jobjGlobal.load();
+    if (current != nullptr) {
+        NativeppThrowable::nativeThrowIfJavaThrown(env);
+        if (env->IsSameObject(current->getJObject(), w.getJObject())) {
+            return;
+        }
     }
     // One store replaces the old reference, so that readers never find a bound proxy empty.
-    std::shared_ptr<NativeppJObjectGlobal> replacement;
+    NativeppJObjectGlobalSlot::Holder replacement;
     try {
         replacement = newGlobalOf(w, env);
     } catch (...) {
-        std::atomic_store(&jobjGlobal, std::shared_ptr<NativeppJObjectGlobal>());
+        jobjGlobal.store(nullptr);
         throw;
     }
-    std::atomic_store(&jobjGlobal, std::move(replacement));
+    jobjGlobal.store(std::move(replacement));
 }
 
-std::shared_ptr<NativeppJObjectGlobal> NativeppObjectMgr::newGlobalOf(const NativeppJObjectWrapper& w, JNIEnv* env) {
+void NativeppObjectMgr::setShared(const NativeppSharedJObjectGlobal& share, NativeppObjectClass* shareClass,
+                                  unsigned char propagate, JNIEnv* env) {
+    NativeppSynchronized held(getMonitor(), env);
+    setSharedMonoThread(share, shareClass, propagate, env);
+    held.exit();
+}
+
+void NativeppObjectMgr::setSharedMonoThread(const NativeppSharedJObjectGlobal& share, NativeppObjectClass* shareClass,
+                                            unsigned char, JNIEnv* env) {
+    // A proxy holds only instances of its class, so a share from a proxy of the same class
+    // needs no check.
+    if (!share.isNull() && shareClass != getObjectClass() && !getObjectClass()->isInstanceOf(*share.getHolder(), env)) {
+        jobjGlobal.store(nullptr);
+        NativeppThrowable::nativeThrow("java/lang/ClassCastException", env);
+    }
+    jobjGlobal.store(share.getHolder());
+}
+
+NativeppJObjectGlobalSlot::Holder NativeppObjectMgr::newGlobalOf(const NativeppJObjectWrapper& w, JNIEnv* env) {
     if (w.isNull()) {
         return nullptr;
     }

@@ -7,6 +7,7 @@
 
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectGlobal.h"
+#include "nativepp/NativeppJObjectGlobalSlot.h"
 #include "nativepp/NativeppJObjectLocal.h"
 #include "nativepp/NativeppSharedJObjectGlobal.h"
 
@@ -18,7 +19,8 @@ class NativeppObjectClass;
 
 // Keeps a proxy's Java reference: decides where it lives and whether it may change.
 // Owns: the proxy's global reference, as a counted share that readers keep across their JNI
-// call. Threads: any attached thread; re-pointing is serialised on the proxy's monitor.
+// call and that copies of the proxy share. Threads: any attached thread; re-pointing is
+// serialised on the proxy's lock.
 // Throws: the mapped "java/lang/ClassCastException" for an object of another class, the
 // mapped proxy of a pending Java exception.
 class NATIVEPP_EXPORT NativeppObjectMgr {
@@ -40,6 +42,12 @@ public:
     // Binds w without the monitor: same object keeps the reference, wrong class raises and
     // leaves the proxy empty.
     virtual void setJObjectMonoThread(const NativeppJObjectWrapper& w, unsigned char propagate, JNIEnv* env);
+    // Binds the object of another proxy's share by sharing its holder: no new global
+    // reference, and no class check when that proxy is of this proxy's class.
+    void setShared(const NativeppSharedJObjectGlobal& share, NativeppObjectClass* shareClass, unsigned char propagate,
+                   JNIEnv* env);
+    virtual void setSharedMonoThread(const NativeppSharedJObjectGlobal& share, NativeppObjectClass* shareClass,
+                                     unsigned char propagate, JNIEnv* env);
     virtual void setMustBeDeleted(unsigned char mustBeDeleted) = 0;
     virtual bool getMustBeDeleted() = 0;
 
@@ -48,13 +56,13 @@ public:
 
 protected:
     NativeppObject* object;
-    // Read and replaced only with std::atomic_load / std::atomic_store: a reader's share keeps
-    // the old reference alive while a re-point on another thread replaces it.
-    std::shared_ptr<NativeppJObjectGlobal> jobjGlobal;
+    // A reader's share keeps the old reference alive while a re-point on another thread
+    // replaces it.
+    NativeppJObjectGlobalSlot jobjGlobal;
 
 private:
     // A new global reference to w after the class check; null for a null w.
-    std::shared_ptr<NativeppJObjectGlobal> newGlobalOf(const NativeppJObjectWrapper& w, JNIEnv* env);
+    NativeppJObjectGlobalSlot::Holder newGlobalOf(const NativeppJObjectWrapper& w, JNIEnv* env);
 };
 
 }  // namespace nativepp

@@ -26,17 +26,16 @@ void NativeppObjectReferenceMgr::setObjectReferenced(NativeppObject* other, unsi
     // A must-be-deleted temporary is consumed also when binding it fails (a class mismatch):
     // the caller has handed it over and keeps no pointer to delete it with.
     std::unique_ptr<NativeppObject> consumed(otherMgr->getMustBeDeleted() ? other : nullptr);
-    NativeppJObjectLocal local = otherMgr->getJObjectLocalWrapper(env);
-    setJObject(local, propagate, env);
-    consumed.reset();  // before the local holder, which is released last
+    const NativeppSharedJObjectGlobal share = otherMgr->getJObject(env);
+    setShared(share, other->nativeppGetClass(), propagate, env);
 }
 
 void NativeppObjectReferenceMgr::setObjectReferenced(const NativeppObject& other, unsigned char propagate,
                                                      JNIEnv* env) {
     // Reading a proxy's value changes nothing that it can observe, beyond installing its
     // default manager on first use.
-    NativeppJObjectLocal local = const_cast<NativeppObject&>(other).nativeppGetJObjectLocalWrapper(env);
-    setJObject(local, propagate, env);
+    NativeppObject& source = const_cast<NativeppObject&>(other);
+    setShared(source.nativeppGetJObjectGlobal(env), source.nativeppGetClass(), propagate, env);
 }
 
 bool NativeppObjectReferenceMgr::refEqual(const NativeppJObjectLocal& obj, JNIEnv* env) {

@@ -24,6 +24,8 @@ public:
     // The global reference, valid while this share lives; null for an empty proxy.
     jobject getJObject() const;
     bool isNull() const;
+    // The counted holder itself, for another proxy to share it.
+    const std::shared_ptr<const NativeppJObjectGlobal>& getHolder() const { return global; }
 
 private:
     std::shared_ptr<const NativeppJObjectGlobal> global;

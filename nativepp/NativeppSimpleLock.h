@@ -14,8 +14,13 @@ class NATIVEPP_EXPORT NativeppSimpleLock {
 public:
     NativeppSimpleLock();
 
-    void lock();
-    void unlock();
+    // Inline: under emulation a call and its return cost more than the lock itself.
+    void lock() {
+        if (flags.exchange(kBothFlagsSet, std::memory_order_acquire) != 0) {
+            lockContended();
+        }
+    }
+    void unlock() { flags.store(0, std::memory_order_release); }
 
     // Holds the lock for one scope and releases it on every exit, exceptions included.
     class Guard {
@@ -30,6 +35,10 @@ public:
     };
 
 private:
+    static constexpr unsigned short kBothFlagsSet = 0x0101;
+
+    void lockContended();
+
     // Both one-byte flags in one word, so that testing them and setting them is one step.
     std::atomic<unsigned short> flags;
 };

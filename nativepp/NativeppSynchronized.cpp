@@ -6,11 +6,16 @@
 
 namespace nativepp {
 
-NativeppSynchronized::NativeppSynchronized(NativeppMonitor* monitor, JNIEnv* env) : obj(nullptr), env(nullptr) {
-    init(monitor->getJObject(env), env);
+NativeppSynchronized::NativeppSynchronized(NativeppMonitor* monitor, JNIEnv* jniEnv)
+    : obj(nullptr), env(nullptr), lockedMonitor(nullptr) {
+    // The pending exception goes first, as for a Java monitor; nothing can throw once locked.
+    NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
+    monitor->lock();
+    lockedMonitor = monitor;
 }
 
-NativeppSynchronized::NativeppSynchronized(jobject object, JNIEnv* jniEnv) : obj(nullptr), env(nullptr) {
+NativeppSynchronized::NativeppSynchronized(jobject object, JNIEnv* jniEnv)
+    : obj(nullptr), env(nullptr), lockedMonitor(nullptr) {
     init(object, jniEnv);
 }
 
@@ -62,6 +67,12 @@ void NativeppSynchronized::init(jobject object, JNIEnv* jniEnv) {
 }
 
 void NativeppSynchronized::exit() {
+    if (lockedMonitor != nullptr) {
+        NativeppMonitor* held = lockedMonitor;
+        lockedMonitor = nullptr;
+        held->unlock();
+        return;
+    }
     if (obj == nullptr) {
         return;
     }

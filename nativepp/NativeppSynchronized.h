@@ -9,9 +9,10 @@ namespace nativepp {
 
 class NativeppMonitor;
 
-// Holds a Java monitor from construction to destruction or an explicit exit().
-// Owns: the entered monitor (not the object's reference, which the caller keeps alive).
-// Threads: the thread that entered it, only. Throws, when entering: the pending Java
+// Holds a Java object's monitor, or a proxy's native lock (a NativeppMonitor), from
+// construction to destruction or an explicit exit().
+// Owns: the entered monitor or lock (not the object's reference, which the caller keeps
+// alive). Threads: the thread that entered it, only. Throws, when entering: the pending Java
 // exception first (nothing entered), the mapped "java/lang/NullPointerException" for a null
 // object, NativeppException "Error entering synchronized zone"; the destructor never throws.
 class NATIVEPP_EXPORT NativeppSynchronized {
@@ -37,6 +38,7 @@ private:
 
     jobject obj;
     JNIEnv* env;
+    NativeppMonitor* lockedMonitor;
 };
 
 }  // namespace nativepp

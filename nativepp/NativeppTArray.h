@@ -1,9 +1,11 @@
 #ifndef NATIVEPP_NATIVEPPTARRAY_H
 #define NATIVEPP_NATIVEPPTARRAY_H
 
+#include <mutex>
+
 #include "nativepp/NativeppArray.h"
 #include "nativepp/NativeppJVM.h"
-#include "nativepp/NativeppSynchronized.h"
+#include "nativepp/NativeppMonitor.h"
 
 namespace nativepp {
 
@@ -22,15 +24,13 @@ public:
     // The array proxy that contains this store; set by its field set-up.
     void setParent(A* arrayProxy) { parent = arrayProxy; }
 
-    // Element i, under the array proxy's monitor so that no other thread rebuilds the
-    // elements meanwhile.
+    // Element i, under the array proxy's lock so that no other thread rebuilds the elements
+    // meanwhile. While the proxy holds the same array, this makes no JNI call.
     E& getElement(int i, JNIEnv* env) {
-        NativeppSynchronized held(parent->nativeppGetMonitor(), env);
+        std::lock_guard<NativeppMonitor> held(*parent->nativeppGetMonitor());
         updateArray(env);
         checkIndex(i, env);
-        E& element = elements[i];
-        held.exit();
-        return element;
+        return elements[i];
     }
     E& getElement(int i) { return getElement(i, NativeppJVM::getJNIEnv()); }
 

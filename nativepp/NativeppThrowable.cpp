@@ -1,5 +1,6 @@
 #include "nativepp/NativeppThrowable.h"
 
+#include "nativepp/NativeppException.h"
 #include "nativepp/NativeppJObjectLocal.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppObject.h"
@@ -9,16 +10,14 @@ namespace nativepp {
 
 std::atomic<NativeppObjectClass*> NativeppThrowable::throwableClass{nullptr};
 
-void NativeppThrowable::nativeThrowIfJavaThrown(JNIEnv* env) {
+void NativeppThrowable::throwPending(JNIEnv* env) {
     jthrowable pending = env->ExceptionOccurred();
-    if (pending == nullptr) {
-        return;
-    }
     // Nothing else may be called through JNI while an exception is pending.
     env->ExceptionClear();
     NativeppJObjectLocal holder(pending, env);
     NativeppObjectClass* cls = NativeppObjectClass::getFirstKnownClassTree(holder, env);
     cls->throwAsNativeException(holder);
+    throw NativeppException("INTERNAL ERROR, no exception thrown for a pending Java exception");
 }
 
 void NativeppThrowable::nativeThrowIfJavaThrown() { nativeThrowIfJavaThrown(NativeppJVM::getJNIEnv()); }

@@ -24,7 +24,13 @@ public:
     // Clears a pending Java exception and throws the proxy of its nearest registered class.
     // Every operation of the binding layer that makes JNI calls runs this first, so that an
     // exception the caller's own JNI call left pending is thrown before any other JNI call.
-    static void nativeThrowIfJavaThrown(JNIEnv* env);
+    // Inline: every binding operation runs it at least once, and under emulation a call
+    // costs about what the check does.
+    static void nativeThrowIfJavaThrown(JNIEnv* env) {
+        if (env->ExceptionCheck()) {
+            throwPending(env);
+        }
+    }
     static void nativeThrowIfJavaThrown();
 
     // Throws a new instance of className's nearest registered class as a proxy; a Java
@@ -45,6 +51,9 @@ public:
     static NativeppObjectClass* getThrowableClass();
 
 private:
+    // Clears the pending exception and throws it as its proxy.
+    [[noreturn]] static void throwPending(JNIEnv* env);
+
     static std::atomic<NativeppObjectClass*> throwableClass;
 };
 

@@ -79,6 +79,7 @@ COUNTED_WITH_OBJECT(Throw, jint, (JNIEnv * e, jthrowable t), (e, t), t)
 COUNTED(ReleaseStringUTFChars, void, (JNIEnv * e, jstring s, const char* c), (e, s, c))
 COUNTED(ReleaseStringChars, void, (JNIEnv * e, jstring s, const jchar* c), (e, s, c))
 COUNTED(ExceptionOccurred, jthrowable, (JNIEnv * e), (e))
+COUNTED(ExceptionCheck, jboolean, (JNIEnv * e), (e))
 
 void JNICALL countedDeleteLocalRef(JNIEnv* e, jobject o) {
     {
@@ -118,6 +119,7 @@ JNICallCounter::JNICallCounter() : env(nativepp::NativeppJVM::getJNIEnv()), orig
     table.ReleaseStringUTFChars = countedReleaseStringUTFChars;
     table.ReleaseStringChars = countedReleaseStringChars;
     table.ExceptionOccurred = countedExceptionOccurred;
+    table.ExceptionCheck = countedExceptionCheck;
     active = this;
     forwardTo = original;
     env->functions = &table;

@@ -109,12 +109,24 @@ TEST_F(NativeppArrays, ElementsExistForEveryIndexOfTheCurrentArrayAndNoOther) {
 TEST_F(NativeppArrays, RepointingRebuildsTheElementsAndTheSameArrayKeepsThem) {
     NativeppJObjectLocal first = intArray({1, 2, 3});
     IntJArray array(first);
-    array[0];
-    array.nativeppAssign(NativeppJObjectLocal(first.getJObject(), 0, env));
+    nativepp::NativeppInt* element = &array[0];
     {
+        // While the proxy keeps its holder, an element costs no comparison.
+        JNICallCounter counter;
+        EXPECT_EQ(1, array[0].get());
+        EXPECT_EQ(0, counter.calls("IsSameObject"));
+    }
+    IntJArray sameArray(first);
+    for (int byHolderOfAnotherProxy = 0; byHolderOfAnotherProxy < 2; ++byHolderOfAnotherProxy) {
+        if (byHolderOfAnotherProxy) {
+            array = sameArray;
+        } else {
+            array.nativeppAssign(NativeppJObjectLocal(first.getJObject(), 0, env));
+        }
         // Rebuilding would take a reference to the array and ask its length.
         JNICallCounter counter;
         EXPECT_EQ(1, array[0].get());
+        EXPECT_EQ(element, &array[0]);
         EXPECT_EQ(0, counter.calls("NewGlobalRef"));
     }
     array.nativeppAssign(intArray({4, 5, 6, 7, 8}));

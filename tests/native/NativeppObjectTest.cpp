@@ -177,17 +177,22 @@ TEST_F(NativeppObjects, AStackInstanceHandedOverByReferenceOrValueIsLeftAlone) {
     }
 }
 
-TEST_F(NativeppObjects, AReferenceMadeFromAReferenceSharesTheObjectWithItsOwnReference) {
+TEST_F(NativeppObjects, AReferenceMadeFromAReferenceSharesItsGlobalReferenceUntilOneIsRepointed) {
     NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    NativeppJObjectLocal other = newObject(env, "java/lang/Object");
     Object first(obj);
+    JNICallCounter counter;
     Object second(first);
     Object third(&first);
-    EXPECT_TRUE(bound(first, obj.getJObject()));
+    EXPECT_EQ(0, counter.referenceCalls() + counter.calls("IsInstanceOf"));
     EXPECT_TRUE(bound(second, obj.getJObject()));
     EXPECT_TRUE(bound(third, obj.getJObject()));
-    EXPECT_NE(first.nativeppGetJObjectGlobal(env).getJObject(), second.nativeppGetJObjectGlobal(env).getJObject());
-    EXPECT_NE(first.nativeppGetJObjectGlobal(env).getJObject(), third.nativeppGetJObjectGlobal(env).getJObject());
-    EXPECT_NE(second.nativeppGetJObjectGlobal(env).getJObject(), third.nativeppGetJObjectGlobal(env).getJObject());
+    EXPECT_EQ(first.nativeppGetJObjectGlobal(env).getJObject(), second.nativeppGetJObjectGlobal(env).getJObject());
+    EXPECT_EQ(first.nativeppGetJObjectGlobal(env).getJObject(), third.nativeppGetJObjectGlobal(env).getJObject());
+    first = Object(other);
+    EXPECT_TRUE(bound(first, other.getJObject()));
+    EXPECT_TRUE(bound(second, obj.getJObject()));
+    EXPECT_TRUE(bound(third, obj.getJObject()));
 }
 
 TEST_F(NativeppObjects, AReferenceMarkedMustBeDeletedIsConsumedByAssignment) {

@@ -45,7 +45,6 @@ const Entry kEntries[] = {
     {"read through a proxy", [](JNIEnv* e, Subjects& s) { s.proxy.nativeppGetJObjectLocalWrapper(e); }},
     {"read through a proxy whose monitor is new", [](JNIEnv* e, Subjects& s) { s.fresh.nativeppGetJObjectLocal(e); }},
     {"assign", [](JNIEnv* e, Subjects& s) { s.proxy.nativeppAssign(s.obj, e); }},
-    {"copy", [](JNIEnv*, Subjects& s) { Object copy(s.proxy); }},
     {"compare", [](JNIEnv*, Subjects& s) { s.proxy.nativeppEqualRef(&s.fresh); }},
     {"instanceof", [](JNIEnv* e, Subjects& s) { s.proxy.instanceof(Object::nativeppClass.getJClass(e)->getJClass(), e); }},
     {"bind an instance", [](JNIEnv*, Subjects& s) { Object instance(s.obj, _nativeppNewInstanceParamDiscriminator); }},
@@ -107,6 +106,18 @@ TEST_F(NativeppPendingException, IsThrownFirstByEveryOperationThatHoldsAndKeepsN
         EXPECT_EQ(counter.calls("NewGlobalRef"), counter.calls("DeleteGlobalRef")) << entry.operation;
     }
     EXPECT_TRUE(env->IsSameObject(obj.getJObject(), proxy.nativeppGetJObjectGlobal(env).getJObject()));
+}
+
+TEST_F(NativeppPendingException, StaysPendingThroughACopyWhichMakesNoJNICall) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    Object proxy(obj);
+    NativeppJObjectLocal pending = raiseByFailedLookup();
+    JNICallCounter counter;
+    const std::string warnings = checkedJNIWarningsOf([&] { Object copy(proxy); });
+    EXPECT_EQ(0u, counter.counts.size());
+    EXPECT_EQ("", warnings);
+    EXPECT_TRUE(env->ExceptionCheck());
+    env->ExceptionClear();
 }
 
 // Handing a throwable back to Java happens at the JNI boundary, where a native throw would

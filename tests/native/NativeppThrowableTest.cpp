@@ -96,7 +96,7 @@ TEST_F(NativeppThrowables, NoPendingExceptionMeansNoOtherJNICall) {
     JNICallCounter counter;
     EXPECT_NO_THROW(NativeppThrowable::nativeThrowIfJavaThrown(env));
     EXPECT_NO_THROW(NativeppThrowable::nativeThrowIfJavaThrown());
-    EXPECT_EQ(2, counter.calls("ExceptionOccurred"));
+    EXPECT_EQ(2, counter.calls("ExceptionCheck"));
     EXPECT_EQ(1u, counter.counts.size());
 }
 
