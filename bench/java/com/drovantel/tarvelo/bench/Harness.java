@@ -19,6 +19,7 @@ final class Harness {
     private static final int MEASURED_ROUNDS = 9;
     /** The counting run lasts about a twentieth of a round. */
     private static final int COUNTING_FRACTION = 20;
+    private static final double CALLS_SETUP_TOLERANCE = 0.01;
 
     private final String group;
     private final List<String> names = new ArrayList<>();
@@ -128,8 +129,10 @@ final class Harness {
             int reference = names.indexOf(goal.reference);
             if (goal.calls) {
                 double extra = jniCalls[scenario] - jniCalls[reference];
+                // A loop's one-time set-up (a proxy made before it) shows as a few thousandths.
+                boolean met = extra <= goal.maximum + CALLS_SETUP_TOLERANCE;
                 System.out.printf("  goal %s: JNI calls of %s - %s = %s, at most %.0f: %s%n", goal.label, goal.scenario,
-                        goal.reference, callsText(extra), goal.maximum, extra <= goal.maximum ? "met" : "MISSED");
+                        goal.reference, callsText(extra), goal.maximum, met ? "met" : "MISSED");
             } else {
                 double ratio = nanos[scenario] / nanos[reference];
                 System.out.printf("  goal %s: %s / %s = %.2f, at most %.2f: %s%n", goal.label, goal.scenario,
