@@ -33,15 +33,7 @@ jfieldID NativeppFieldNamed::getGenericFieldID(unsigned char isStatic, int index
     });
 }
 
-jfieldID NativeppFieldNamed::getFieldID(int index, const char* name, NativeppClass* fieldClass,
-                                        NativeppObjectClass* ownerClass, JNIEnv* env) {
-    return getGenericFieldID(0, index, name, fieldClass, ownerClass, env);
-}
 
-jfieldID NativeppFieldNamed::getStaticFieldID(int index, const char* name, NativeppClass* fieldClass,
-                                              NativeppObjectClass* ownerClass, JNIEnv* env) {
-    return getGenericFieldID(1, index, name, fieldClass, ownerClass, env);
-}
 
 void NativeppFieldNamed::checkStorable(NativeppClass* fieldClass, const NativeppJObjectWrapper& value, JNIEnv* env) {
     if (value.isNull()) {

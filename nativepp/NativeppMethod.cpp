@@ -30,14 +30,4 @@ jmethodID NativeppMethod::getGenericMethodID(unsigned char isStatic, int index, 
     });
 }
 
-jmethodID NativeppMethod::getMethodID(int index, const char* name, const char* signature, NativeppObjectClass* cls,
-                                      JNIEnv* env) {
-    return getGenericMethodID(0, index, name, signature, cls, env);
-}
-
-jmethodID NativeppMethod::getStaticMethodID(int index, const char* name, const char* signature,
-                                            NativeppObjectClass* cls, JNIEnv* env) {
-    return getGenericMethodID(1, index, name, signature, cls, env);
-}
-
 }  // namespace nativepp

@@ -4,10 +4,10 @@
 #include <jni.h>
 
 #include "nativepp/NativeppExport.h"
+#include "nativepp/NativeppObjectClass.h"
+#include "nativepp/NativeppThrowable.h"
 
 namespace nativepp {
-
-class NativeppObjectClass;
 
 // Method IDs, looked up through JNI once per declaring class and index and then read from
 // the class descriptor's method table.
@@ -17,10 +17,19 @@ class NATIVEPP_EXPORT NativeppMethod {
 public:
     static jmethodID getGenericMethodID(unsigned char isStatic, int index, const char* name, const char* signature,
                                         NativeppObjectClass* cls, JNIEnv* env);
+    // Inline for a cached ID: a call costs about what the rest does.
     static jmethodID getMethodID(int index, const char* name, const char* signature, NativeppObjectClass* cls,
-                                 JNIEnv* env);
+                                 JNIEnv* env) {
+        NativeppThrowable::nativeThrowIfJavaThrown(env);
+        jmethodID cached = cls->getMethodID(index);
+        return cached != nullptr ? cached : getGenericMethodID(0, index, name, signature, cls, env);
+    }
     static jmethodID getStaticMethodID(int index, const char* name, const char* signature, NativeppObjectClass* cls,
-                                       JNIEnv* env);
+                                       JNIEnv* env) {
+        NativeppThrowable::nativeThrowIfJavaThrown(env);
+        jmethodID cached = cls->getMethodID(index);
+        return cached != nullptr ? cached : getGenericMethodID(1, index, name, signature, cls, env);
+    }
 };
 
 }  // namespace nativepp

@@ -31,6 +31,7 @@ public:
 
     // Recursive: a thread that holds it may take it again, and must release it as often.
     void lock() { nativeLock.lock(); }
+    bool try_lock() { return nativeLock.try_lock(); }
     void unlock() { nativeLock.unlock(); }
 
     NativeppJObjectGlobal* newJavaMonitor(JNIEnv* env);

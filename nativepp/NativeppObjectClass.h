@@ -76,9 +76,10 @@ public:
     // Entries are read without a lock while another thread may store one: atomic accesses.
     jmethodID getConstructorID(int i) { return __atomic_load_n(&getConstructorIDArray()[i], __ATOMIC_ACQUIRE); }
     void setConstructorID(int i, jmethodID id) { __atomic_store_n(&getConstructorIDArray()[i], id, __ATOMIC_RELEASE); }
-    jmethodID getMethodID(int i) { return __atomic_load_n(&getMethodIDArray()[i], __ATOMIC_ACQUIRE); }
+    // Null until looked up; read without a call, as every member access starts here.
+    jmethodID getMethodID(int i) { return cachedID(methodIDs, i); }
     void setMethodID(int i, jmethodID id) { __atomic_store_n(&getMethodIDArray()[i], id, __ATOMIC_RELEASE); }
-    jfieldID getFieldID(int i) { return __atomic_load_n(&getFieldIDArray()[i], __ATOMIC_ACQUIRE); }
+    jfieldID getFieldID(int i) { return cachedID(fieldIDs, i); }
     void setFieldID(int i, jfieldID id) { __atomic_store_n(&getFieldIDArray()[i], id, __ATOMIC_RELEASE); }
 
     // Entry i, filled by lookUp() when it is still zero. The first thread to find it zero
@@ -99,6 +100,11 @@ private:
     void init(int numFields, int numConstructors, int numMethods, const char* arrayElementClassName);
     template <typename ID>
     ID* table(std::atomic<ID*>& ids, int count);
+    template <typename ID>
+    static ID cachedID(const std::atomic<ID*>& ids, int i) {
+        ID* table = ids.load(std::memory_order_acquire);
+        return table != nullptr ? __atomic_load_n(&table[i], __ATOMIC_ACQUIRE) : nullptr;
+    }
     template <typename ID, typename LookUp>
     ID lookUpOnce(ID* ids, int i, LookUp lookUp) {
         ID id = __atomic_load_n(&ids[i], __ATOMIC_ACQUIRE);

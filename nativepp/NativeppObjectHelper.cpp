@@ -2,6 +2,7 @@
 
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppObject.h"
+#include "nativepp/NativeppObjectMgr.h"
 #include "nativepp/NativeppThrowable.h"
 
 namespace nativepp {
@@ -33,7 +34,7 @@ NativeppSharedJObjectGlobal NativeppObjectHelper::getJObjectGlobalNotNull(Native
     if (object == nullptr) {
         NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
     }
-    NativeppSharedJObjectGlobal global = object->nativeppGetJObjectGlobal(env);
+    NativeppSharedJObjectGlobal global = object->nativeppGetObjectMgr(env)->getJObject(env);
     if (global.isNull()) {
         NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
     }

@@ -65,9 +65,15 @@ void NativeppObjectMgr::setSharedMonoThread(const NativeppSharedJObjectGlobal& s
                                             unsigned char, JNIEnv* env) {
     // A proxy holds only instances of its class, so a share from a proxy of the same class
     // needs no check.
-    if (!share.isNull() && shareClass != getObjectClass() && !getObjectClass()->isInstanceOf(*share.getHolder(), env)) {
+    // Any failure of the check leaves the proxy empty, as a failed binding does.
+    try {
+        if (!share.isNull() && shareClass != getObjectClass() &&
+            !getObjectClass()->isInstanceOf(*share.getHolder(), env)) {
+            NativeppThrowable::nativeThrow("java/lang/ClassCastException", env);
+        }
+    } catch (...) {
         jobjGlobal.store(nullptr);
-        NativeppThrowable::nativeThrow("java/lang/ClassCastException", env);
+        throw;
     }
     jobjGlobal.store(share.getHolder());
 }

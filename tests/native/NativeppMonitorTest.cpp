@@ -4,6 +4,7 @@
 #include <chrono>
 #include <functional>
 #include <future>
+#include <mutex>
 #include <set>
 #include <stdexcept>
 #include <thread>
@@ -190,17 +191,20 @@ TEST_F(NativeppMonitors, LeavingAScopeKeepsTheJavaExceptionItsBodyMadePending) {
 TEST_F(NativeppMonitors, AReadEnteredWithAJavaExceptionPendingLeavesTheProxyToOtherThreads) {
     NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
     java::lang::Object proxy(obj);
-    jobject monitor = proxy.nativeppGetMonitor()->getJObject(env);
+    NativeppMonitor* monitor = proxy.nativeppGetMonitor();
     EXPECT_EQ(nullptr, env->FindClass("com/drovantel/NoSuchClass"));
     EXPECT_THROW(proxy.nativeppGetJObjectLocalWrapper(env), java::lang::Throwable);
-    EXPECT_FALSE(holdsLock(env, monitor));
+    EXPECT_TRUE(std::async(std::launch::async, [monitor] {
+                    std::unique_lock<NativeppMonitor> taken(*monitor, std::try_to_lock);
+                    return taken.owns_lock();
+                }).get());
     auto reader = std::async(std::launch::async, [&proxy] {
         return !proxy.nativeppGetJObjectLocalWrapper(NativeppJVM::getJNIEnv()).isNull();
     });
     // Far more than one read takes: past it, the reader is blocked for good.
     if (reader.wait_for(std::chrono::minutes(1)) == std::future_status::timeout) {
         ADD_FAILURE() << "another thread cannot read the proxy";
-        env->MonitorExit(monitor);
+        monitor->unlock();
     }
     EXPECT_TRUE(reader.get());
 }
