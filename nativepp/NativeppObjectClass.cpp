@@ -5,6 +5,7 @@
 
 #include "nativepp/NativeppConstructor.h"
 #include "nativepp/NativeppException.h"
+#include "nativepp/NativeppKnownClassCache.h"
 #include "nativepp/NativeppThrowable.h"
 
 namespace nativepp {
@@ -62,6 +63,7 @@ NativeppObjectClass::~NativeppObjectClass() {
 void NativeppObjectClass::registerClass(NativeppObjectClass* cls) {
     // insert keeps an existing entry: the first descriptor of a name stays registered.
     nativeppGetMapClasses()->insert({cls->getClassName(), cls});
+    NativeppKnownClassCache::invalidate();
 }
 
 NativeppObjectClass* NativeppObjectClass::findClass(const char* name) {
@@ -159,9 +161,22 @@ NativeppObjectClass* NativeppObjectClass::getFirstKnownClassTree(const char* nam
 }
 
 NativeppObjectClass* NativeppObjectClass::getFirstKnownClassTree(NativeppJObjectLocal& obj, JNIEnv* env) {
-    NativeppJClassLocal cls = getJavaClass(obj, env);
-    NativeppObjectClass* found = findClass(env, cls);
-    return found != nullptr ? found : getFirstKnownSuperClassTree(cls, env);
+    // Never deleted: at unload it would release JNI references when the virtual machine may
+    // be gone already.
+    static NativeppKnownClassCache* const known = new NativeppKnownClassCache();
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    // GetObjectClass raises nothing for an object.
+    NativeppJClassLocal cls(env->GetObjectClass(obj.getJObject()), env);
+    NativeppObjectClass* found = known->find(cls.getJClass(), env);
+    if (found != nullptr) {
+        return found;
+    }
+    found = findClass(env, cls);
+    if (found == nullptr) {
+        found = getFirstKnownSuperClassTree(cls, env);
+    }
+    known->remember(cls.getJClass(), found, env);
+    return found;
 }
 
 NativeppObjectClass* NativeppObjectClass::getFirstKnownSuperClassTree(NativeppJClassLocal& cls, JNIEnv* env) {
