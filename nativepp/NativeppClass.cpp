@@ -12,11 +12,8 @@ NativeppClass::NativeppClass(const char* className, const char* signature)
 
 NativeppClass::~NativeppClass() { delete jclassGlobal.load(); }
 
-NativeppJClassGlobal* NativeppClass::getJClass(JNIEnv* env) {
-    NativeppJClassGlobal* cached = jclassGlobal.load(std::memory_order_acquire);
-    if (cached != nullptr) {
-        return cached;
-    }
+NativeppJClassGlobal* NativeppClass::lookUpJClass(JNIEnv* env) {
+    NativeppJClassGlobal* cached = nullptr;
     NativeppJClassLocal local = getJavaClass(className.c_str(), env);
     auto made = std::make_unique<NativeppJClassGlobal>(local, env);
     // Two threads may both get here: the first to publish wins, and the loser's holder

@@ -28,12 +28,17 @@ public:
     const char* getClassName() const { return className.c_str(); }
     const char* getSignature() const { return signature.c_str(); }
 
-    NativeppJClassGlobal* getJClass(JNIEnv* env);
+    NativeppJClassGlobal* getJClass(JNIEnv* env) {
+        NativeppJClassGlobal* cached = jclassGlobal.load(std::memory_order_acquire);
+        return cached != nullptr ? cached : lookUpJClass(env);
+    }
 
     // FindClass as a local holder; raises "Class not found:" + name with nothing pending.
     static NativeppJClassLocal getJavaClass(const char* name, JNIEnv* env);
 
 private:
+    NativeppJClassGlobal* lookUpJClass(JNIEnv* env);
+
     std::string className;
     std::string signature;
     std::atomic<NativeppJClassGlobal*> jclassGlobal;

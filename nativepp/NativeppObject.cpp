@@ -175,6 +175,4 @@ void NativeppObject::nativeppSetMustBeDeleted(unsigned char mustBeDeleted, JNIEn
 
 bool NativeppObject::nativeppMustBeDeleted(JNIEnv* env) { return nativeppGetObjectMgr(env)->getMustBeDeleted(); }
 
-JNIEnv* NativeppObject::nativeppGetJNIEnv() { return NativeppJVM::getJNIEnv(); }
-
 }  // namespace nativepp

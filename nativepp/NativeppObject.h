@@ -8,6 +8,7 @@
 
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppSharedJObjectGlobal.h"
 #include "nativepp/NativeppValue.h"
 
@@ -83,7 +84,7 @@ public:
     void nativeppSetMustBeDeleted(unsigned char mustBeDeleted, JNIEnv* env);
     bool nativeppMustBeDeleted(JNIEnv* env);
 
-    static JNIEnv* nativeppGetJNIEnv();
+    static JNIEnv* nativeppGetJNIEnv() { return NativeppJVM::getJNIEnv(); }
 
 private:
     NativeppObjectMgr* installDefaultMgr(JNIEnv* env);
