@@ -20,7 +20,9 @@ NativeppJObjectWrapper::NativeppJObjectWrapper(NativeppJObjectWrapper&& other) n
 
 void NativeppJObjectWrapper::setJObjectInternal(jobject obj, unsigned char isGlobal, unsigned char copy,
                                                 unsigned char deleteSource, JNIEnv* jniEnv) {
-    env = nullptr;
+    // A local reference belongs to its thread, whose environment releases it; a global one
+    // may be released on any thread, which then finds its own.
+    env = isGlobal ? nullptr : jniEnv;
     global = isGlobal;
     if (obj == nullptr) {
         jobj = nullptr;
@@ -40,7 +42,10 @@ void NativeppJObjectWrapper::setJObjectInternal(jobject obj, unsigned char isGlo
     if (deleteSource) {
         jniEnv->DeleteLocalRef(obj);
     }
-    NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
+    // New references fail only for want of memory, and then return null.
+    if (made == nullptr) {
+        NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
+    }
     jobj = made;
 }
 

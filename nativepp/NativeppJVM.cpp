@@ -42,19 +42,19 @@ JNIEnv* NativeppJVM::attachCurrentThread() {
 }
 
 JNIEnv* NativeppJVM::getJNIEnv(unsigned char mustExist) {
-    JavaVM* vm = getJavaVM(mustExist);
-    return vm != nullptr ? NativeppThreadAttachment::currentEnv(vm, jvmVersion) : nullptr;
-}
-
-JNIEnv* NativeppJVM::getJNIEnv() {
-    // Every proxy operation starts here: the short path has no call of its own.
-    if (jvm == nullptr) {
-        return getJNIEnv(true);
+    // Every proxy operation and every release of a reference starts here: the short path,
+    // an attached thread, makes no call of its own besides GetEnv.
+    JavaVM* vm = jvm;
+    if (vm == nullptr) {
+        getJavaVM(mustExist);  // raises when it must exist
+        return nullptr;
     }
     JNIEnv* env = nullptr;
-    jvm->GetEnv(reinterpret_cast<void**>(&env), jvmVersion);
-    return env != nullptr ? env : NativeppThreadAttachment::currentEnv(jvm, jvmVersion);
+    vm->GetEnv(reinterpret_cast<void**>(&env), jvmVersion);
+    return env != nullptr ? env : NativeppThreadAttachment::currentEnv(vm, jvmVersion);
 }
+
+JNIEnv* NativeppJVM::getJNIEnv() { return getJNIEnv(true); }
 
 JavaVM* NativeppJVM::load(const char* libraryPath, JavaVMInitArgs* args) {
     using CreateJavaVM = jint (*)(JavaVM**, void**, void*);
