@@ -95,6 +95,8 @@ public:
 
     virtual NativeppObject* newObjectInstance(const NativeppJObjectLocal& obj) = 0;
     virtual void throwAsNativeException(const NativeppJObjectLocal& obj) = 0;
+    // As above for a local reference that the proxy takes over (deleted once bound).
+    virtual void throwAsNativeExceptionAdopting(jobject obj) = 0;
 
 private:
     void init(int numFields, int numConstructors, int numMethods, const char* arrayElementClassName);

@@ -22,6 +22,7 @@ public:
 
     // Throws a reference proxy of T that holds its own global reference to obj.
     void throwAsNativeException(const NativeppJObjectLocal& obj) override { throw T(obj); }
+    void throwAsNativeExceptionAdopting(jobject obj) override { throw T(obj); }
 };
 
 }  // namespace nativepp

@@ -10,13 +10,26 @@ namespace nativepp {
 
 std::atomic<NativeppObjectClass*> NativeppThrowable::throwableClass{nullptr};
 
+namespace {
+
+// The nearest proxy class of a pending exception; pending is deleted when finding it fails.
+NativeppObjectClass* nearestClassOf(jthrowable pending, JNIEnv* env) {
+    NativeppJObjectLocal view(pending, env);
+    NativeppObjectClass* cls = NativeppObjectClass::getFirstKnownClassTree(view, env);
+    view.detach();
+    return cls;
+}
+
+}  // namespace
+
 void NativeppThrowable::throwPending(JNIEnv* env) {
     jthrowable pending = env->ExceptionOccurred();
     // Nothing else may be called through JNI while an exception is pending.
     env->ExceptionClear();
-    NativeppJObjectLocal holder(pending, env);
-    NativeppObjectClass* cls = NativeppObjectClass::getFirstKnownClassTree(holder, env);
-    cls->throwAsNativeException(holder);
+    NativeppObjectClass* cls = nearestClassOf(pending, env);
+    // Nothing to destroy here while the proxy is thrown: a frame with a cleanup stops the
+    // unwinder, which then starts again, and under emulation that costs about a throw.
+    cls->throwAsNativeExceptionAdopting(pending);
     throw NativeppException("INTERNAL ERROR, no exception thrown for a pending Java exception");
 }
 
