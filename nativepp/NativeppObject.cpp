@@ -139,10 +139,6 @@ void NativeppObject::nativeppSetObjectMgr(NativeppObjectMgr* mgr) {
     }
 }
 
-NativeppSharedJObjectGlobal NativeppObject::nativeppGetJObjectGlobal(JNIEnv* env) {
-    return nativeppGetObjectMgr(env)->getJObject(env);
-}
-
 jobject NativeppObject::nativeppGetJObjectLocal(JNIEnv* env) { return nativeppGetObjectMgr(env)->getJObjectLocal(env); }
 
 NativeppJObjectLocal NativeppObject::nativeppGetJObjectLocalWrapper(JNIEnv* env) {

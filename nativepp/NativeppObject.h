@@ -9,6 +9,7 @@
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
 #include "nativepp/NativeppJVM.h"
+#include "nativepp/NativeppObjectMgr.h"
 #include "nativepp/NativeppSharedJObjectGlobal.h"
 #include "nativepp/NativeppValue.h"
 
@@ -70,7 +71,7 @@ public:
     NativeppMonitor* nativeppGetMonitor();
 
     // What a JNI call on this proxy's object is passed: keep the share until the call returns.
-    NativeppSharedJObjectGlobal nativeppGetJObjectGlobal(JNIEnv* env);
+    NativeppSharedJObjectGlobal nativeppGetJObjectGlobal(JNIEnv* env) { return nativeppGetObjectMgr(env)->getJObject(env); }
     jobject nativeppGetJObjectLocal(JNIEnv* env);
     NativeppJObjectLocal nativeppGetJObjectLocalWrapper(JNIEnv* env);
 

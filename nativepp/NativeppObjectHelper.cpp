@@ -1,8 +1,8 @@
 #include "nativepp/NativeppObjectHelper.h"
 
+#include "nativepp/NativeppException.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppObject.h"
-#include "nativepp/NativeppObjectMgr.h"
 #include "nativepp/NativeppThrowable.h"
 
 namespace nativepp {
@@ -30,15 +30,9 @@ NativeppJObjectLocal NativeppObjectHelper::getJObjectLocalNotNull(NativeppObject
     return local;
 }
 
-NativeppSharedJObjectGlobal NativeppObjectHelper::getJObjectGlobalNotNull(NativeppObject* object, JNIEnv* env) {
-    if (object == nullptr) {
-        NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
-    }
-    NativeppSharedJObjectGlobal global = object->nativeppGetObjectMgr(env)->getJObject(env);
-    if (global.isNull()) {
-        NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
-    }
-    return global;
+void NativeppObjectHelper::throwNullPointer(JNIEnv* env) {
+    NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
+    throw NativeppException("INTERNAL ERROR, no NullPointerException thrown");
 }
 
 }  // namespace nativepp

@@ -5,11 +5,10 @@
 
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppObject.h"
 #include "nativepp/NativeppSharedJObjectGlobal.h"
 
 namespace nativepp {
-
-class NativeppObject;
 
 // Shortcuts to a proxy's Java reference with the calling thread's environment.
 // Owns: nothing; what it returns is owned by the caller (local holders, global shares).
@@ -26,7 +25,19 @@ public:
     // A share of the global reference of object, for a JNI call that must not be given null:
     // as getJObjectLocalNotNull, but without a JNI call of its own (the caller converts a
     // pending exception before its call).
-    static NativeppSharedJObjectGlobal getJObjectGlobalNotNull(NativeppObject* object, JNIEnv* env);
+    static NativeppSharedJObjectGlobal getJObjectGlobalNotNull(NativeppObject* object, JNIEnv* env) {
+        NativeppSharedJObjectGlobal global;
+        if (object != nullptr) {
+            global = object->nativeppGetJObjectGlobal(env);
+        }
+        if (global.isNull()) {
+            throwNullPointer(env);
+        }
+        return global;
+    }
+
+private:
+    [[noreturn]] static void throwNullPointer(JNIEnv* env);
 };
 
 }  // namespace nativepp
