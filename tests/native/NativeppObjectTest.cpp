@@ -291,8 +291,9 @@ TEST_F(NativeppObjects, AProxyReleasesItsReferencesOnAThreadTheVMDoesNotKnowYet)
     EXPECT_EQ(globalReferencesBefore, JNICallCounter::liveGlobalReferences());
 }
 
-// Readers pass the proxy's global reference straight into a JNI call while another thread
-// re-points the proxy: the reference must stay valid until the call has returned.
+// Readers pass the proxy's global reference straight into a JNI call, copy the proxy, or
+// call a Java method through it while another thread re-points the proxy: the reference
+// must stay valid until the call has returned, and a copy's shared one as long as the copy.
 TEST_F(NativeppObjects, CallsThroughTheGlobalReferenceSurviveRepointingOnAnotherThread) {
     nativepp::NativeppJObjectGlobal first(newObject(env, "java/lang/Object"), env);
     nativepp::NativeppJObjectGlobal second(newInteger(env, 7), env);
@@ -313,7 +314,13 @@ TEST_F(NativeppObjects, CallsThroughTheGlobalReferenceSurviveRepointingOnAnother
             return;
         }
         while (repointing) {
-            jclass cls = threadEnv->GetObjectClass(proxy.nativeppGetJObjectGlobal(threadEnv).getJObject());
+            if (i % 3 == 2) {
+                proxy.hashCode();
+                continue;
+            }
+            Object copy(proxy);
+            Object& read = i % 3 == 1 ? copy : proxy;
+            jclass cls = threadEnv->GetObjectClass(read.nativeppGetJObjectGlobal(threadEnv).getJObject());
             failedCalls += cls == nullptr ? 1 : 0;
             threadEnv->DeleteLocalRef(cls);
         }

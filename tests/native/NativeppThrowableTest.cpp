@@ -11,6 +11,7 @@
 #include "java/lang/Throwable.h"
 #include "nativepp/NativeppException.h"
 #include "nativepp/NativeppObjectClass.h"
+#include "nativepp/NativeppTObjectClass.h"
 #include "nativepp/NativeppThrowable.h"
 #include "tests/native/JNICallCounter.h"
 #include "tests/native/NativeppTestSupport.h"
@@ -162,4 +163,28 @@ TEST_F(NativeppThrowables, ANativeppExceptionCarriesItsMessageAndCode) {
     EXPECT_EQ(0, NativeppException(std::string("plain")).getCode());
     EXPECT_EQ(-3, NativeppException("coded", -3).getCode());
     EXPECT_STREQ("coded", NativeppException(std::string("coded"), -3).getMessage());
+}
+
+// The nearest proxy class of an exception is remembered per Java class, and found again once
+// a descriptor nearer to that class registers.
+TEST_F(NativeppThrowables, TheNearestProxyClassIsRememberedPerClassUntilANearerOneRegisters) {
+    const char* const moreRecent = "java/util/ConcurrentModificationException";
+    static NativeppObjectClass* nearer = nullptr;  // registered for the life of the process
+    const std::vector<std::pair<const char*, NativeppObjectClass*>> cases = {
+        {"java/lang/NumberFormatException", &java::lang::RuntimeException::nativeppClass},
+        {"java/lang/ClassNotFoundException", &java::lang::ClassNotFoundException::nativeppClass},
+        {moreRecent, nearer != nullptr ? nearer : &java::lang::RuntimeException::nativeppClass},
+    };
+    for (int round = 0; round < 3; ++round) {
+        for (const auto& c : cases) {
+            NativeppJObjectLocal thrown = newObject(env, c.first);
+            EXPECT_EQ(c.second, NativeppObjectClass::getFirstKnownClassTree(thrown, env)) << c.first << round;
+        }
+    }
+    if (nearer == nullptr) {
+        nearer = new nativepp::NativeppTObjectClass<java::lang::RuntimeException>(
+            moreRecent, "Ljava/util/ConcurrentModificationException;", 0, 0, 0);
+    }
+    NativeppJObjectLocal thrown = newObject(env, moreRecent);
+    EXPECT_EQ(nearer, NativeppObjectClass::getFirstKnownClassTree(thrown, env));
 }
