@@ -4,8 +4,7 @@ namespace nativepp {
 
 std::atomic<unsigned> NativeppKnownClassCache::generation{1};
 
-NativeppObjectClass* NativeppKnownClassCache::find(jclass cls, JNIEnv* env) {
-    const unsigned current = generation.load(std::memory_order_acquire);
+NativeppObjectClass* NativeppKnownClassCache::find(jclass cls, unsigned current, JNIEnv* env) {
     std::lock_guard<std::mutex> held(lock);
     for (const Entry& entry : entries) {
         // IsSameObject raises nothing; a cleared weak reference equals only null.
@@ -16,8 +15,7 @@ NativeppObjectClass* NativeppKnownClassCache::find(jclass cls, JNIEnv* env) {
     return nullptr;
 }
 
-void NativeppKnownClassCache::remember(jclass cls, NativeppObjectClass* found, JNIEnv* env) {
-    const unsigned current = generation.load(std::memory_order_acquire);
+void NativeppKnownClassCache::remember(jclass cls, NativeppObjectClass* found, unsigned current, JNIEnv* env) {
     jweak weak = env->NewWeakGlobalRef(cls);
     if (weak == nullptr) {
         env->ExceptionClear();  // out of memory: the class is simply not remembered

@@ -24,10 +24,13 @@ public:
     NativeppKnownClassCache(const NativeppKnownClassCache&) = delete;
     NativeppKnownClassCache& operator=(const NativeppKnownClassCache&) = delete;
 
-    // The descriptor remembered for cls, or null. Called with no Java exception pending.
-    NativeppObjectClass* find(jclass cls, JNIEnv* env);
+    // The registrations so far: read it before looking a class up, and remember what was
+    // found under it, so that a descriptor registered meanwhile makes the entry unused.
+    static unsigned currentGeneration() { return generation.load(std::memory_order_acquire); }
+    // The descriptor remembered for cls in generation, or null. No Java exception pending.
+    NativeppObjectClass* find(jclass cls, unsigned generation, JNIEnv* env);
     // Remembers found for cls, in place of the oldest entry.
-    void remember(jclass cls, NativeppObjectClass* found, JNIEnv* env);
+    void remember(jclass cls, NativeppObjectClass* found, unsigned generation, JNIEnv* env);
     // Every entry made so far goes out of use: called when a descriptor is registered.
     static void invalidate();
 

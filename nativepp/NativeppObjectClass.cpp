@@ -167,7 +167,8 @@ NativeppObjectClass* NativeppObjectClass::getFirstKnownClassTree(NativeppJObject
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     // GetObjectClass raises nothing for an object.
     NativeppJClassLocal cls(env->GetObjectClass(obj.getJObject()), env);
-    NativeppObjectClass* found = known->find(cls.getJClass(), env);
+    const unsigned generation = NativeppKnownClassCache::currentGeneration();
+    NativeppObjectClass* found = known->find(cls.getJClass(), generation, env);
     if (found != nullptr) {
         return found;
     }
@@ -175,7 +176,7 @@ NativeppObjectClass* NativeppObjectClass::getFirstKnownClassTree(NativeppJObject
     if (found == nullptr) {
         found = getFirstKnownSuperClassTree(cls, env);
     }
-    known->remember(cls.getJClass(), found, env);
+    known->remember(cls.getJClass(), found, generation, env);
     return found;
 }
 

@@ -65,15 +65,18 @@ void NativeppObjectMgr::setSharedMonoThread(const NativeppSharedJObjectGlobal& s
                                             unsigned char, JNIEnv* env) {
     // A proxy holds only instances of its class, so a share from a proxy of the same class
     // needs no check.
-    // Any failure of the check leaves the proxy empty, as a failed binding does.
-    try {
-        if (!share.isNull() && shareClass != getObjectClass() &&
-            !getObjectClass()->isInstanceOf(*share.getHolder(), env)) {
-            NativeppThrowable::nativeThrow("java/lang/ClassCastException", env);
+    if (!share.isNull() && shareClass != getObjectClass()) {
+        // An exception left pending goes first and leaves the proxy as it was; any failure of
+        // the check itself leaves it empty, as a failed binding does.
+        NativeppThrowable::nativeThrowIfJavaThrown(env);
+        try {
+            if (!getObjectClass()->isInstanceOf(*share.getHolder(), env)) {
+                NativeppThrowable::nativeThrow("java/lang/ClassCastException", env);
+            }
+        } catch (...) {
+            jobjGlobal.store(nullptr);
+            throw;
         }
-    } catch (...) {
-        jobjGlobal.store(nullptr);
-        throw;
     }
     jobjGlobal.store(share.getHolder());
 }

@@ -31,6 +31,7 @@ namespace {
 struct Subjects {
     Object& proxy;  // its monitor object exists
     Object& fresh;  // its monitor object does not exist yet
+    java::lang::String& string;
     NativeppJObjectLocal& obj;
     NativeppJObjectLocal& text;
     NativeppJObjectLocal& throwable;
@@ -45,6 +46,7 @@ const Entry kEntries[] = {
     {"read through a proxy", [](JNIEnv* e, Subjects& s) { s.proxy.nativeppGetJObjectLocalWrapper(e); }},
     {"read through a proxy whose monitor is new", [](JNIEnv* e, Subjects& s) { s.fresh.nativeppGetJObjectLocal(e); }},
     {"assign", [](JNIEnv* e, Subjects& s) { s.proxy.nativeppAssign(s.obj, e); }},
+    {"assign a proxy of another class", [](JNIEnv*, Subjects& s) { s.proxy = s.string; }},
     {"compare", [](JNIEnv*, Subjects& s) { s.proxy.nativeppEqualRef(&s.fresh); }},
     {"instanceof", [](JNIEnv* e, Subjects& s) { s.proxy.instanceof(Object::nativeppClass.getJClass(e)->getJClass(), e); }},
     {"bind an instance", [](JNIEnv*, Subjects& s) { Object instance(s.obj, _nativeppNewInstanceParamDiscriminator); }},
@@ -82,10 +84,11 @@ TEST_F(NativeppPendingException, IsThrownFirstByEveryOperationThatHoldsAndKeepsN
     NativeppJObjectLocal text = NativeppString::newJStringWrapper("text", env);
     NativeppJObjectLocal throwable = newObject(env, "java/lang/RuntimeException");
     Object proxy(obj);
+    java::lang::String string(text);
     proxy.nativeppGetMonitor()->getJavaMonitor(env);
     for (const Entry& entry : kEntries) {
         Object fresh(obj);
-        Subjects subjects{proxy, fresh, obj, text, throwable};
+        Subjects subjects{proxy, fresh, string, obj, text, throwable};
         JNICallCounter counter;
         NativeppJObjectLocal pending = raiseByFailedLookup();
         const std::string warnings = checkedJNIWarningsOf([&] {
