@@ -18,7 +18,7 @@ class NativeppObjectMgr;
 // New Java arrays, bulk copies between native buffers and Java primitive arrays, and the
 // base of an array proxy's element store, which materialises one element value per element
 // of the proxy's current Java array. The operations without a JNIEnv* use the calling
-// thread's. Threads: any attached thread; the element store only under its proxy's monitor.
+// thread's. Threads: any attached thread; the element store only under its proxy's lock.
 // Throws: the mapped NullPointerException for an array proxy that holds no array, the
 // virtual machine's index exception in native form for a region outside the array.
 class NATIVEPP_EXPORT NativeppArray {

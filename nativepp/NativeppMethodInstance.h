@@ -16,7 +16,7 @@ class NativeppObjectClass;
 // list is: boolean, byte, char and short as int, float as double, long as long long, an
 // object as its jobject. The call is virtual, so a Java override runs. A proxy that holds
 // no object raises the mapped NullPointerException; a Java exception raises its proxy.
-// Threads: any attached thread; the receiver's monitor is not held while Java runs.
+// Threads: any attached thread; the receiver's lock is not held while Java runs.
 class NATIVEPP_EXPORT NativeppMethodInstance {
 public:
     // The result's local reference belongs to the caller (an empty holder for null).

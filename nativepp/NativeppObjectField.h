@@ -14,8 +14,8 @@ class NativeppMonitor;
 // A member that stands for an object field of its owner through a proxy it owns. The
 // proxy is made on first use, not with the member: a class cannot hold a proxy of its own
 // type by value (java.util.Properties.defaults is a Properties).
-// Owns its proxy and its monitor. Threads: any attached thread; the first use is
-// serialised on its monitor. Throws: NativeppException for the static and array
+// Owns its proxy and its lock. Threads: any attached thread; the first use is
+// serialised on its lock. Throws: NativeppException for the static and array
 // bindings and for a use before the field was recorded.
 class NATIVEPP_EXPORT NativeppObjectField : public NativeppValue {
 public:
@@ -38,7 +38,7 @@ public:
     void initInternalField();
 
 protected:
-    // The held proxy, which make() creates on first use under this member's monitor, so
+    // The held proxy, which make() creates on first use under this member's lock, so
     // that threads racing on the first use share one; it is bound before it is handed out.
     NativeppObject* getFieldCreated(std::unique_ptr<NativeppObject> (*make)());
 

@@ -10,7 +10,7 @@ namespace nativepp {
 // element: the Java storage is the truth. Every use reads it anew, and assigning the
 // proxy stores into it.
 // Owns the cached global reference. Threads: any attached thread, serialised on the
-// proxy's monitor. Throws: what reading or storing the storage raises.
+// proxy's lock. Throws: what reading or storing the storage raises.
 class NATIVEPP_EXPORT NativeppObjectFieldMgr : public NativeppObjectReferenceMgr {
 public:
     // owner: the proxy whose Java object holds the field, or the array proxy of an element;

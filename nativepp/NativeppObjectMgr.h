@@ -32,14 +32,14 @@ public:
     NativeppObjectMgr& operator=(const NativeppObjectMgr&) = delete;
 
     virtual bool isReference() = 0;
-    // A share of the manager's own global reference, read without the monitor and without a
+    // A share of the manager's own global reference, read without the lock and without a
     // JNI call; empty when the proxy is.
     virtual NativeppSharedJObjectGlobal getJObject(JNIEnv* env);
-    // A new local reference owned by the caller, read under the proxy's monitor.
+    // A new local reference owned by the caller, read under the proxy's lock.
     virtual jobject getJObjectLocal(JNIEnv* env);
     virtual NativeppJObjectLocal getJObjectLocalWrapper(JNIEnv* env);
     virtual void setJObject(const NativeppJObjectWrapper& w, unsigned char propagate, JNIEnv* env);
-    // Binds w without the monitor: same object keeps the reference, wrong class raises and
+    // Binds w without the lock: same object keeps the reference, wrong class raises and
     // leaves the proxy empty.
     virtual void setJObjectMonoThread(const NativeppJObjectWrapper& w, unsigned char propagate, JNIEnv* env);
     // Binds the object of another proxy's share by sharing its holder: no new global

@@ -13,7 +13,7 @@ namespace nativepp {
 // each bound to its index, made by A's hooks (nativeppNewCompArrayAux,
 // nativeppInitArrayAuxElement, nativeppDeleteCompArray) when first indexed. An element
 // reference stays valid until an index finds the proxy re-pointed at another array.
-// Owns the elements. Threads: indexing is serialised on the array proxy's monitor.
+// Owns the elements. Threads: indexing is serialised on the array proxy's lock.
 // Throws: the mapped ArrayIndexOutOfBoundsException for an index outside the elements.
 template <typename A, typename E>
 class NativeppTArray : public NativeppArray {
