@@ -21,23 +21,27 @@ public:
     // fieldClass names the field's type (its signature is looked up), ownerClass declares it.
     static jfieldID getGenericFieldID(unsigned char isStatic, int index, const char* name, NativeppClass* fieldClass,
                                       NativeppObjectClass* ownerClass, JNIEnv* env);
-    // Inline for a cached ID: a call costs about what the rest does.
     static jfieldID getFieldID(int index, const char* name, NativeppClass* fieldClass,
                                NativeppObjectClass* ownerClass, JNIEnv* env) {
-        NativeppThrowable::nativeThrowIfJavaThrown(env);
-        jfieldID cached = ownerClass->getFieldID(index);
-        return cached != nullptr ? cached : getGenericFieldID(0, index, name, fieldClass, ownerClass, env);
+        return cachedOrLookedUp(0, index, name, fieldClass, ownerClass, env);
     }
     static jfieldID getStaticFieldID(int index, const char* name, NativeppClass* fieldClass,
                                      NativeppObjectClass* ownerClass, JNIEnv* env) {
-        NativeppThrowable::nativeThrowIfJavaThrown(env);
-        jfieldID cached = ownerClass->getFieldID(index);
-        return cached != nullptr ? cached : getGenericFieldID(1, index, name, fieldClass, ownerClass, env);
+        return cachedOrLookedUp(1, index, name, fieldClass, ownerClass, env);
     }
 
     // JNI stores any object into an object field: a value that is not null and not of the
     // field's type raises the mapped ClassCastException before the store.
     static void checkStorable(NativeppClass* fieldClass, const NativeppJObjectWrapper& value, JNIEnv* env);
+
+private:
+    // Inline for a cached ID: a call costs about what the rest does.
+    static jfieldID cachedOrLookedUp(unsigned char isStatic, int index, const char* name, NativeppClass* fieldClass,
+                                     NativeppObjectClass* ownerClass, JNIEnv* env) {
+        NativeppThrowable::nativeThrowIfJavaThrown(env);
+        jfieldID cached = ownerClass->getFieldID(index);
+        return cached != nullptr ? cached : getGenericFieldID(isStatic, index, name, fieldClass, ownerClass, env);
+    }
 };
 
 }  // namespace nativepp

@@ -17,18 +17,22 @@ class NATIVEPP_EXPORT NativeppMethod {
 public:
     static jmethodID getGenericMethodID(unsigned char isStatic, int index, const char* name, const char* signature,
                                         NativeppObjectClass* cls, JNIEnv* env);
-    // Inline for a cached ID: a call costs about what the rest does.
     static jmethodID getMethodID(int index, const char* name, const char* signature, NativeppObjectClass* cls,
                                  JNIEnv* env) {
-        NativeppThrowable::nativeThrowIfJavaThrown(env);
-        jmethodID cached = cls->getMethodID(index);
-        return cached != nullptr ? cached : getGenericMethodID(0, index, name, signature, cls, env);
+        return cachedOrLookedUp(0, index, name, signature, cls, env);
     }
     static jmethodID getStaticMethodID(int index, const char* name, const char* signature, NativeppObjectClass* cls,
                                        JNIEnv* env) {
+        return cachedOrLookedUp(1, index, name, signature, cls, env);
+    }
+
+private:
+    // Inline for a cached ID: a call costs about what the rest does.
+    static jmethodID cachedOrLookedUp(unsigned char isStatic, int index, const char* name, const char* signature,
+                                      NativeppObjectClass* cls, JNIEnv* env) {
         NativeppThrowable::nativeThrowIfJavaThrown(env);
         jmethodID cached = cls->getMethodID(index);
-        return cached != nullptr ? cached : getGenericMethodID(1, index, name, signature, cls, env);
+        return cached != nullptr ? cached : getGenericMethodID(isStatic, index, name, signature, cls, env);
     }
 };
 

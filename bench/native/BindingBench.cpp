@@ -46,6 +46,12 @@ const RawIds& rawIds(JNIEnv* env) {
     return ids;
 }
 
+// A proxy for a whole loop, bound to the caller's object.
+template <typename Proxy>
+Proxy proxyOf(JNIEnv* env, jobject obj) {
+    return Proxy(nativepp::NativeppJObjectLocal(env->NewLocalRef(obj), env));
+}
+
 // A scenario's C++ exception reaches its Java caller as a Java exception.
 template <typename Body>
 jlong guarded(JNIEnv* env, Body body) {
@@ -78,7 +84,7 @@ BINDING_NATIVE(rawLength, jstring text, jint n) {
 
 BINDING_NATIVE(proxyLength, jstring text, jint n) {
     return guarded(env, [&] {
-        java::lang::String proxy(nativepp::NativeppJObjectLocal(env->NewLocalRef(text), env));
+        auto proxy = proxyOf<java::lang::String>(env, text);
         jlong sum = 0;
         for (jint i = 0; i < n; ++i) sum += proxy.length();
         return sum;
@@ -100,7 +106,7 @@ BINDING_NATIVE(rawToStringLength, jstring text, jint n) {
 
 BINDING_NATIVE(proxyToStringLength, jstring text, jint n) {
     return guarded(env, [&] {
-        java::lang::String proxy(nativepp::NativeppJObjectLocal(env->NewLocalRef(text), env));
+        auto proxy = proxyOf<java::lang::String>(env, text);
         jlong sum = 0;
         for (jint i = 0; i < n; ++i) sum += proxy.toString().length();
         return sum;
@@ -119,7 +125,7 @@ BINDING_NATIVE(rawParseInt, jstring text, jint n) {
 
 BINDING_NATIVE(proxyParseInt, jstring text, jint n) {
     return guarded(env, [&] {
-        java::lang::String proxy(nativepp::NativeppJObjectLocal(env->NewLocalRef(text), env));
+        auto proxy = proxyOf<java::lang::String>(env, text);
         jlong sum = 0;
         for (jint i = 0; i < n; ++i) sum += java::lang::Integer::parseInt(proxy);
         return sum;
@@ -135,7 +141,7 @@ BINDING_NATIVE(rawCount, jobject stream, jint n) {
 
 BINDING_NATIVE(proxyCount, jobject stream, jint n) {
     return guarded(env, [&] {
-        java::io::ByteArrayInputStream proxy(nativepp::NativeppJObjectLocal(env->NewLocalRef(stream), env));
+        auto proxy = proxyOf<java::io::ByteArrayInputStream>(env, stream);
         jlong sum = 0;
         for (jint i = 0; i < n; ++i) sum += proxy.count.get();
         return sum;
@@ -170,7 +176,7 @@ BINDING_NATIVE(rawElement, jintArray ints, jint n) {
 
 BINDING_NATIVE(proxyElement, jintArray ints, jint n) {
     return guarded(env, [&] {
-        java::lang::IntJArray proxy(nativepp::NativeppJObjectLocal(env->NewLocalRef(ints), env));
+        auto proxy = proxyOf<java::lang::IntJArray>(env, ints);
         jlong sum = 0;
         for (jint i = 0; i < n; ++i) sum += proxy[i & (BULK_INTS - 1)].get();
         return sum;
@@ -188,7 +194,7 @@ BINDING_NATIVE(rawBulk, jintArray ints, jint n) {
 
 BINDING_NATIVE(proxyBulk, jintArray ints, jint n) {
     return guarded(env, [&] {
-        java::lang::IntJArray proxy(nativepp::NativeppJObjectLocal(env->NewLocalRef(ints), env));
+        auto proxy = proxyOf<java::lang::IntJArray>(env, ints);
         jint copy[BULK_INTS];
         for (jint i = 0; i < n; ++i) proxy.get(0, BULK_INTS, copy);
         return static_cast<jlong>(copy[7]);
@@ -212,7 +218,7 @@ BINDING_NATIVE(rawThrow, jstring text, jint n) {
 
 BINDING_NATIVE(proxyThrow, jstring text, jint n) {
     return guarded(env, [&] {
-        java::lang::String proxy(nativepp::NativeppJObjectLocal(env->NewLocalRef(text), env));
+        auto proxy = proxyOf<java::lang::String>(env, text);
         jlong caught = 0;
         for (jint i = 0; i < n; ++i) {
             try {
