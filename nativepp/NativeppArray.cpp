@@ -1,5 +1,7 @@
 #include "nativepp/NativeppArray.h"
 
+#include <string>
+
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppObject.h"
 #include "nativepp/NativeppObjectClass.h"
@@ -121,7 +123,10 @@ void NativeppArray::updateArray(JNIEnv* env) {
 
 void NativeppArray::checkIndex(int i, JNIEnv* env) {
     if (i < 0 || i >= length) {
-        NativeppThrowable::nativeThrow("java/lang/ArrayIndexOutOfBoundsException", env);
+        NativeppThrowable::nativeThrow("java/lang/ArrayIndexOutOfBoundsException",
+                                       "index " + std::to_string(i) + " out of bounds for length " +
+                                           std::to_string(length),
+                                       env);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "nativepp/NativeppClass.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "nativepp/NativeppException.h"
@@ -22,6 +23,11 @@ NativeppJClassGlobal* NativeppClass::lookUpJClass(JNIEnv* env) {
         return made.release();
     }
     return cached;
+}
+
+std::string NativeppClass::binaryName(std::string jniName) {
+    std::replace(jniName.begin(), jniName.end(), '/', '.');
+    return jniName;
 }
 
 NativeppJClassLocal NativeppClass::getJavaClass(const char* name, JNIEnv* env) {

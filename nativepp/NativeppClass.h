@@ -33,6 +33,10 @@ public:
         return cached != nullptr ? cached : lookUpJClass(env);
     }
 
+    // A JNI class name as Java's Class.getName() spells it: "java/lang/String" becomes
+    // "java.lang.String", "[Ljava/lang/String;" becomes "[Ljava.lang.String;".
+    static std::string binaryName(std::string jniName);
+
     // FindClass as a local holder; raises "Class not found:" + name with nothing pending.
     static NativeppJClassLocal getJavaClass(const char* name, JNIEnv* env);
 

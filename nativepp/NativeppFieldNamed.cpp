@@ -42,7 +42,7 @@ void NativeppFieldNamed::checkStorable(NativeppClass* fieldClass, const Nativepp
     const jboolean storable = env->IsInstanceOf(value.getJObject(), fieldClass->getJClass(env)->getJClass());
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     if (!storable) {
-        NativeppThrowable::nativeThrow("java/lang/ClassCastException", env);
+        NativeppThrowable::nativeThrowClassCast(value.getJObject(), fieldClass->getClassName(), env);
     }
 }
 

@@ -71,7 +71,7 @@ jobject NativeppJObjectWrapper::getJObjectLocalCopy(JNIEnv* jniEnv) {
 
 void NativeppJObjectWrapper::checkNotNull() {
     if (jobj == nullptr) {
-        NativeppThrowable::nativeThrow("java/lang/NullPointerException",
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", "the reference is null",
                                        env != nullptr ? env : NativeppJVM::getJNIEnv());
     }
 }

@@ -1,6 +1,7 @@
 #include "nativepp/NativeppObjectHelper.h"
 
-#include "nativepp/NativeppException.h"
+#include "nativepp/NativeppClass.h"
+#include "nativepp/NativeppObjectClass.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppObject.h"
 #include "nativepp/NativeppThrowable.h"
@@ -21,18 +22,23 @@ NativeppJObjectLocal NativeppObjectHelper::getJObjectLocalWrapper(NativeppObject
 
 NativeppJObjectLocal NativeppObjectHelper::getJObjectLocalNotNull(NativeppObject* object, JNIEnv* env) {
     if (object == nullptr) {
-        NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
+        throwNullPointer(object, env);
     }
     NativeppJObjectLocal local = object->nativeppGetJObjectLocalWrapper(env);
     if (local.isNull()) {
-        NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
+        throwNullPointer(object, env);
     }
     return local;
 }
 
-void NativeppObjectHelper::throwNullPointer(JNIEnv* env) {
-    NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
-    throw NativeppException("INTERNAL ERROR, no NullPointerException thrown");
+void NativeppObjectHelper::throwNullPointer(NativeppObject* object, JNIEnv* env) {
+    if (object == nullptr) {
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", "no proxy where an object is needed", env);
+    }
+    NativeppThrowable::nativeThrow("java/lang/NullPointerException",
+                                   "the " + NativeppClass::binaryName(object->nativeppGetClass()->getClassName()) +
+                                       " proxy holds no object",
+                                   env);
 }
 
 }  // namespace nativepp

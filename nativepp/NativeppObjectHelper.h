@@ -31,13 +31,14 @@ public:
             global = object->nativeppGetJObjectGlobal(env);
         }
         if (global.isNull()) {
-            throwNullPointer(env);
+            throwNullPointer(object, env);
         }
         return global;
     }
 
 private:
-    [[noreturn]] static void throwNullPointer(JNIEnv* env);
+    // The NullPointerException of a null pointer or of an empty proxy, named by its class.
+    [[noreturn]] static void throwNullPointer(NativeppObject* object, JNIEnv* env);
 };
 
 }  // namespace nativepp

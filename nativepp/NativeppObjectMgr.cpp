@@ -71,7 +71,7 @@ void NativeppObjectMgr::setSharedMonoThread(const NativeppSharedJObjectGlobal& s
         NativeppThrowable::nativeThrowIfJavaThrown(env);
         try {
             if (!getObjectClass()->isInstanceOf(*share.getHolder(), env)) {
-                NativeppThrowable::nativeThrow("java/lang/ClassCastException", env);
+                NativeppThrowable::nativeThrowClassCast(share.getJObject(), getObjectClass()->getClassName(), env);
             }
         } catch (...) {
             jobjGlobal.store(nullptr);
@@ -86,7 +86,7 @@ NativeppJObjectGlobalSlot::Holder NativeppObjectMgr::newGlobalOf(const NativeppJ
         return nullptr;
     }
     if (!getObjectClass()->isInstanceOf(w, env)) {
-        NativeppThrowable::nativeThrow("java/lang/ClassCastException", env);
+        NativeppThrowable::nativeThrowClassCast(w.getJObject(), getObjectClass()->getClassName(), env);
     }
     return std::make_shared<NativeppJObjectGlobal>(w, env);
 }

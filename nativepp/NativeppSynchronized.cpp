@@ -32,7 +32,8 @@ void NativeppSynchronized::enter(jobject object, JNIEnv* jniEnv) {
     NativeppThrowable::nativeThrowIfJavaThrown(jniEnv);
     // MonitorEnter(null) is undefined in JNI; Java's synchronized(null) throws this.
     if (object == nullptr) {
-        NativeppThrowable::nativeThrow("java/lang/NullPointerException", jniEnv);
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", "cannot synchronize on null",
+                                       jniEnv);
     }
     const jint result = jniEnv->MonitorEnter(object);
     if (result == 0 && !jniEnv->ExceptionCheck()) {

@@ -1,6 +1,8 @@
 #include "nativepp/NativeppThrowable.h"
 
+#include "nativepp/NativeppClass.h"
 #include "nativepp/NativeppException.h"
+#include "nativepp/NativeppJClassLocal.h"
 #include "nativepp/NativeppJObjectLocal.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppObject.h"
@@ -35,13 +37,49 @@ void NativeppThrowable::throwPending(JNIEnv* env) {
 
 void NativeppThrowable::nativeThrowIfJavaThrown() { nativeThrowIfJavaThrown(NativeppJVM::getJNIEnv()); }
 
-void NativeppThrowable::nativeThrow(const char* className, JNIEnv* env) {
+void NativeppThrowable::throwNew(const char* className, const char* message, JNIEnv* env) {
     nativeThrowIfJavaThrown(env);
-    NativeppObjectClass* cls = NativeppObjectClass::getFirstKnownClassTree(className, env);
-    cls->throwAsNativeException(env);
+    NativeppJClassLocal cls = NativeppClass::getJavaClass(className, env);
+    const char* signature = message != nullptr ? "(Ljava/lang/String;)V" : "()V";
+    jmethodID constructor = env->GetMethodID(cls.getJClass(), "<init>", signature);
+    if (constructor == nullptr) {
+        // The NoSuchMethodError must go: the binding layer leaves no Java exception pending.
+        env->ExceptionClear();
+        throw NativeppException(std::string("Method not found, name: <init>, signature:") + signature + " of " +
+                                className);
+    }
+    NativeppJObjectLocal text(message != nullptr ? env->NewStringUTF(message) : nullptr, env);
+    nativeThrowIfJavaThrown(env);
+    jobject made = message != nullptr ? env->NewObject(cls.getJClass(), constructor, text.getJObject())
+                                      : env->NewObject(cls.getJClass(), constructor);
+    // A constructor that fails throws its own exception instead, as Java's "throw new" does.
+    nativeThrowIfJavaThrown(env);
+    NativeppJObjectLocal thrown(made, env);
+    NativeppObjectClass* nearest = NativeppObjectClass::getFirstKnownClassTree(thrown, env);
+    nearest->throwAsNativeException(thrown);
+    throw NativeppException(std::string("INTERNAL ERROR, no exception thrown for: ") + className);
 }
 
-void NativeppThrowable::nativeThrow(const char* className) { nativeThrow(className, NativeppJVM::getJNIEnv()); }
+void NativeppThrowable::nativeThrow(const char* className, const std::string& message, JNIEnv* env) {
+    throwNew(className, message.c_str(), env);
+}
+
+void NativeppThrowable::nativeThrow(const char* className, const std::string& message) {
+    throwNew(className, message.c_str(), NativeppJVM::getJNIEnv());
+}
+
+void NativeppThrowable::nativeThrow(const char* className, JNIEnv* env) { throwNew(className, nullptr, env); }
+
+void NativeppThrowable::nativeThrow(const char* className) { throwNew(className, nullptr, NativeppJVM::getJNIEnv()); }
+
+void NativeppThrowable::nativeThrowClassCast(jobject value, const char* className, JNIEnv* env) {
+    nativeThrowIfJavaThrown(env);
+    NativeppJObjectLocal local(value, 0, env);
+    const std::string valueClass = NativeppObjectClass::getClassName(local, env);
+    nativeThrow("java/lang/ClassCastException",
+                "cannot cast " + NativeppClass::binaryName(valueClass) + " to " + NativeppClass::binaryName(className),
+                env);
+}
 
 jint NativeppThrowable::javaThrow(NativeppJObjectLocal& throwable, JNIEnv* env) {
     // Called on the way back to Java, often from a catch block at the JNI boundary: a native

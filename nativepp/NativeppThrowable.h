@@ -4,6 +4,7 @@
 #include <jni.h>
 
 #include <atomic>
+#include <string>
 
 #include "nativepp/NativeppExport.h"
 
@@ -33,10 +34,17 @@ public:
     }
     static void nativeThrowIfJavaThrown();
 
-    // Throws a new instance of className's nearest registered class as a proxy; a Java
-    // exception already pending is thrown instead.
+    // Throws a new Java object of className itself (JNI form, "java/lang/ClassCastException")
+    // as the proxy of its nearest registered class, so callers catch the usual proxy types
+    // while Java sees the named class; a Java exception already pending is thrown instead.
+    // message is in modified UTF-8, as JNI's names are; the forms without one leave the
+    // Java message null.
+    [[noreturn]] static void nativeThrow(const char* className, const std::string& message, JNIEnv* env);
+    [[noreturn]] static void nativeThrow(const char* className, const std::string& message);
     [[noreturn]] static void nativeThrow(const char* className, JNIEnv* env);
     [[noreturn]] static void nativeThrow(const char* className);
+    // The ClassCastException of value, not null, refused as a className (JNI form).
+    [[noreturn]] static void nativeThrowClassCast(jobject value, const char* className, JNIEnv* env);
 
     // Make the throwable pending in the virtual machine; an empty holder or proxy makes a
     // NullPointerException pending instead, as Java's own throw of null does. Never throws
@@ -53,6 +61,8 @@ public:
 private:
     // Clears the pending exception and throws it as its proxy.
     [[noreturn]] static void throwPending(JNIEnv* env);
+    // Makes the new throwable of className, with message unless it is null, and throws it.
+    [[noreturn]] static void throwNew(const char* className, const char* message, JNIEnv* env);
 
     static std::atomic<NativeppObjectClass*> throwableClass;
 };

@@ -89,7 +89,7 @@ TEST_F(NativeppFields, StoringAnObjectOfTheWrongClassRaisesAndLeavesTheFieldUnch
     setJavaText(kept.getJObject());
     *FieldHolder::staticText = String("kept");
     NativeppJObjectLocal integer = newInteger(env, 7);
-    const std::string mapped = "java/lang/RuntimeException";
+    const std::string mapped = "java/lang/ClassCastException";
     EXPECT_EQ(mapped, thrownJavaClassOf(env, [&] { holder->text.nativeppAssign(integer); }));
     EXPECT_EQ(mapped, thrownJavaClassOf(env, [&] {
                   NativeppFieldNamedInstance::setObjectField(8, "text", &String::nativeppClass,
@@ -107,8 +107,8 @@ TEST_F(NativeppFields, StoringAnObjectOfTheWrongClassRaisesAndLeavesTheFieldUnch
 
 TEST_F(NativeppFields, AFieldOfAnEmptyOwnerRaisesTheMappedNullPointerException) {
     FieldHolder empty;
-    EXPECT_EQ("java/lang/RuntimeException", thrownJavaClassOf(env, [&] { empty.text.nativeppGetJObjectGlobal(env); }));
-    EXPECT_EQ("java/lang/RuntimeException", thrownJavaClassOf(env, [&] { empty.text = String("x"); }));
+    EXPECT_EQ("java/lang/NullPointerException", thrownJavaClassOf(env, [&] { empty.text.nativeppGetJObjectGlobal(env); }));
+    EXPECT_EQ("java/lang/NullPointerException", thrownJavaClassOf(env, [&] { empty.text = String("x"); }));
 }
 
 TEST_F(NativeppFields, ClassDollarIsTheClassOfItsDescriptorAndCannotBeAssigned) {

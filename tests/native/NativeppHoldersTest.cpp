@@ -137,7 +137,7 @@ TEST_F(NativeppHolders, CheckNotNullOfAnEmptyHolderRaisesTheMappedNullPointerExc
         FAIL() << "no exception";
     } catch (java::lang::RuntimeException& e) {
         NativeppJObjectLocal thrown = e.nativeppGetJObjectLocalWrapper(env);
-        EXPECT_EQ("java/lang/RuntimeException", classNameOf(env, thrown.getJObject()));
+        EXPECT_EQ("java/lang/NullPointerException", classNameOf(env, thrown.getJObject()));
     }
     NativeppJObjectLocal full = newObject(env, "java/lang/Object");
     EXPECT_NO_THROW(full.checkNotNull());

@@ -97,9 +97,9 @@ TEST_F(NativeppMethods, AThrowingMethodRaisesTheNearestRegisteredProxyOfTheThrow
 
 TEST_F(NativeppMethods, ACallOnAnEmptyProxyRaisesTheMappedNullPointerException) {
     Echo empty;
-    EXPECT_EQ("java/lang/RuntimeException", thrownJavaClassOf(env, [&] { empty.echoInt(1); }));
-    EXPECT_EQ("java/lang/RuntimeException", thrownJavaClassOf(env, [&] { empty.name(); }));
-    EXPECT_EQ("java/lang/RuntimeException", thrownJavaClassOf(env, [&] { empty.remember(1); }));
+    EXPECT_EQ("java/lang/NullPointerException", thrownJavaClassOf(env, [&] { empty.echoInt(1); }));
+    EXPECT_EQ("java/lang/NullPointerException", thrownJavaClassOf(env, [&] { empty.name(); }));
+    EXPECT_EQ("java/lang/NullPointerException", thrownJavaClassOf(env, [&] { empty.remember(1); }));
 }
 
 TEST_F(NativeppMethods, AMissingMethodRaisesWithNothingPendingAndIsRetried) {

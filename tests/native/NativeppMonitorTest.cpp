@@ -131,8 +131,8 @@ TEST_F(NativeppMonitors, ExitingAMonitorNotHeldRaisesTheMappedIllegalMonitorStat
 TEST_F(NativeppMonitors, EnteringTheMonitorOfAnEmptyProxyRaisesTheMappedNullPointerException) {
     java::lang::Object empty;
     JNICallCounter counter;
-    EXPECT_EQ("java/lang/RuntimeException", mappedExceptionOf(env, [&] { synchronized block(empty); }));
-    EXPECT_EQ("java/lang/RuntimeException", mappedExceptionOf(env, [&] { NativeppSynchronized held(static_cast<jobject>(nullptr), env); }));
+    EXPECT_EQ("java/lang/NullPointerException", mappedExceptionOf(env, [&] { synchronized block(empty); }));
+    EXPECT_EQ("java/lang/NullPointerException", mappedExceptionOf(env, [&] { NativeppSynchronized held(static_cast<jobject>(nullptr), env); }));
     EXPECT_EQ(0, counter.calls("MonitorEnter(null)"));
 }
 

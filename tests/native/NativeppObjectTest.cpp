@@ -69,9 +69,9 @@ TEST_F(NativeppObjects, AnInstanceProxyOfNullIsRefused) {
 
 TEST_F(NativeppObjects, AnObjectOfAnotherClassIsRefusedAndLeavesTheProxyEmpty) {
     NativeppJObjectLocal integer = newInteger(env, 7);
-    EXPECT_EQ("java/lang/RuntimeException", mappedExceptionOf(env, [&] { String proxy(integer); }));
+    EXPECT_EQ("java/lang/ClassCastException", mappedExceptionOf(env, [&] { String proxy(integer); }));
     String proxy("text");
-    EXPECT_EQ("java/lang/RuntimeException", mappedExceptionOf(env, [&] { proxy.nativeppAssign(integer); }));
+    EXPECT_EQ("java/lang/ClassCastException", mappedExceptionOf(env, [&] { proxy.nativeppAssign(integer); }));
     EXPECT_EQ(nullptr, proxy.nativeppGetJObjectGlobal(env).getJObject());
 }
 
@@ -225,7 +225,7 @@ TEST_F(NativeppObjects, AHeapTemporaryIsConsumedAlsoWhenBindingItFails) {
         bool destroyed = false;
         {
             String target;
-            EXPECT_EQ("java/lang/RuntimeException",
+            EXPECT_EQ("java/lang/ClassCastException",
                       mappedExceptionOf(env, [&] { handOvers[i](target, new TrackedObject(integer, &destroyed)); }))
                 << "hand-over " << i;
             EXPECT_EQ(nullptr, target.nativeppGetJObjectGlobal(env).getJObject()) << "hand-over " << i;

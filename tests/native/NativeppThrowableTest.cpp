@@ -4,11 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "java/lang/Class.h"
 #include "java/lang/ClassNotFoundException.h"
 #include "java/lang/Exception.h"
+#include "java/lang/IntJArray.h"
+#include "java/lang/Integer.h"
 #include "java/lang/Object.h"
 #include "java/lang/RuntimeException.h"
+#include "java/lang/String.h"
 #include "java/lang/Throwable.h"
+#include "java/util/Properties.h"
 #include "nativepp/NativeppException.h"
 #include "nativepp/NativeppObjectClass.h"
 #include "nativepp/NativeppTObjectClass.h"
@@ -101,15 +106,44 @@ TEST_F(NativeppThrowables, NoPendingExceptionMeansNoOtherJNICall) {
     EXPECT_EQ(1u, counter.counts.size());
 }
 
-TEST_F(NativeppThrowables, RaisingByNameThrowsANewObjectOfTheNearestRegisteredClass) {
-    for (const char* name : {"java/lang/NullPointerException", "java/lang/ClassCastException"}) {
+// Java sees the named class and what happened; native code catches the usual proxy type.
+TEST_F(NativeppThrowables, ARaiseByNameMakesTheNamedClassWithItsMessage) {
+    struct RaiseCase {
+        const char* what;
+        std::function<void()> raise;
+        const char* javaClass;
+        const char* message;  // null: none
+    };
+    java::util::Properties emptyProperties;
+    java::lang::IntJArray three(3);
+    const std::vector<RaiseCase> cases = {
+        {"by name", [&] { NativeppThrowable::nativeThrow("java/lang/IllegalStateException", env); },
+         "java.lang.IllegalStateException", nullptr},
+        {"by name with a message",
+         [&] { NativeppThrowable::nativeThrow("java/lang/IllegalStateException", "what happened", env); },
+         "java.lang.IllegalStateException", "what happened"},
+        {"empty receiver", [&] { emptyProperties.getProperty(java::lang::String("key")); },
+         "java.lang.NullPointerException", "the java.util.Properties proxy holds no object"},
+        {"index out of range", [&] { static_cast<int>(three[7]); }, "java.lang.ArrayIndexOutOfBoundsException",
+         "index 7 out of bounds for length 3"},
+        {"refused cast$", [&] { java::lang::Integer::cast$(java::lang::String("text")); },
+         "java.lang.ClassCastException", "cannot cast java.lang.String to java.lang.Integer"},
+    };
+    for (const RaiseCase& c : cases) {
         try {
-            NativeppThrowable::nativeThrow(name, env);
+            c.raise();
+            ADD_FAILURE() << c.what << ": no exception";
         } catch (java::lang::RuntimeException& caught) {
-            EXPECT_EQ(&java::lang::RuntimeException::nativeppClass, caught.nativeppGetClass());
-            EXPECT_EQ("java/lang/RuntimeException", classNameOf(env, caught.nativeppGetJObjectGlobal(env).getJObject()));
+            EXPECT_FALSE(env->ExceptionCheck()) << c.what;
+            EXPECT_EQ(&java::lang::RuntimeException::nativeppClass, caught.nativeppGetClass()) << c.what;
+            EXPECT_EQ(c.javaClass, static_cast<std::string>(caught.getClass().getName())) << c.what;
+            java::lang::String message = caught.getMessage();
+            if (c.message == nullptr) {
+                EXPECT_TRUE(message.nativeppGetJObjectGlobal(env).isNull()) << c.what;
+            } else {
+                EXPECT_EQ(c.message, static_cast<std::string>(message)) << c.what;
+            }
         }
-        EXPECT_FALSE(env->ExceptionCheck());
     }
     EXPECT_THROW(NativeppThrowable::nativeThrow("java/lang/ClassNotFoundException"), java::lang::ClassNotFoundException);
 }
