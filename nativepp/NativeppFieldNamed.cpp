@@ -1,14 +1,54 @@
 #include "nativepp/NativeppFieldNamed.h"
 
+#include <atomic>
 #include <string>
 
 #include "nativepp/NativeppClass.h"
 #include "nativepp/NativeppException.h"
+#include "nativepp/NativeppJClassLocal.h"
+#include "nativepp/NativeppJObjectLocal.h"
 #include "nativepp/NativeppJObjectWrapper.h"
 #include "nativepp/NativeppObjectClass.h"
 #include "nativepp/NativeppThrowable.h"
 
 namespace nativepp {
+
+namespace {
+
+// java.lang.reflect.Modifier.FINAL
+const jint javaFinalModifier = 0x10;
+
+jmethodID getModifiersID(JNIEnv* env) {
+    static std::atomic<jmethodID> cached{nullptr};
+    jmethodID id = cached.load(std::memory_order_acquire);
+    if (id != nullptr) {
+        return id;
+    }
+    NativeppJClassLocal fieldClass = NativeppClass::getJavaClass("java/lang/reflect/Field", env);
+    id = env->GetMethodID(fieldClass.getJClass(), "getModifiers", "()I");
+    if (id == nullptr) {
+        env->ExceptionClear();
+        throw NativeppException("Method not found, name: getModifiers, signature:()I");
+    }
+    // Every thread finds the same ID.
+    cached.store(id, std::memory_order_release);
+    return id;
+}
+
+bool isFinal(unsigned char isStatic, jfieldID id, NativeppObjectClass* ownerClass, JNIEnv* env) {
+    jclass cls = ownerClass->getJClass(env)->getJClass();
+    jmethodID getModifiers = getModifiersID(env);
+    NativeppJObjectLocal field(env->ToReflectedField(cls, id, isStatic ? JNI_TRUE : JNI_FALSE), env);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    if (field.isNull()) {
+        throw NativeppException("INTERNAL ERROR, no reflected field for a field ID");
+    }
+    const jint modifiers = env->CallIntMethod(field.getJObject(), getModifiers);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return (modifiers & javaFinalModifier) != 0;
+}
+
+}  // namespace
 
 jfieldID NativeppFieldNamed::getGenericFieldID(unsigned char isStatic, int index, const char* name,
                                                NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
@@ -33,7 +73,23 @@ jfieldID NativeppFieldNamed::getGenericFieldID(unsigned char isStatic, int index
     });
 }
 
-
+void NativeppFieldNamed::checkWritable(unsigned char isStatic, int index, const char* name, jfieldID id,
+                                       NativeppObjectClass* ownerClass, JNIEnv* env) {
+    NativeppObjectClass::FieldWritability state = ownerClass->getFieldWritability(index);
+    if (state == NativeppObjectClass::fieldWritabilityUnknown) {
+        // No lock: reflection runs Java code, and racing threads learn the same answer.
+        state = isFinal(isStatic, id, ownerClass, env) ? NativeppObjectClass::fieldFinal
+                                                       : NativeppObjectClass::fieldWritable;
+        ownerClass->setFieldWritability(index, state);
+    }
+    if (state == NativeppObjectClass::fieldFinal) {
+        NativeppThrowable::nativeThrow(
+            "java/lang/IllegalAccessException",
+            std::string("cannot write the final field ") + NativeppClass::binaryName(ownerClass->getClassName()) + "." +
+                name,
+            env);
+    }
+}
 
 void NativeppFieldNamed::checkStorable(NativeppClass* fieldClass, const NativeppJObjectWrapper& value, JNIEnv* env) {
     if (value.isNull()) {

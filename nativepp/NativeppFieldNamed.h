@@ -15,7 +15,8 @@ class NativeppJObjectWrapper;
 // Field IDs, looked up through JNI once per declaring class and index and then read from
 // the class descriptor's field table.
 // Threads: any attached thread; the first lookup of an index runs under the descriptor's
-// lock. Throws: NativeppException "Field not found, name: " with nothing left pending.
+// lock. Throws: NativeppException "Field not found, name: " with nothing left pending; the
+// mapped IllegalAccessException when a final field is to be written.
 class NATIVEPP_EXPORT NativeppFieldNamed {
 public:
     // fieldClass names the field's type (its signature is looked up), ownerClass declares it.
@@ -30,11 +31,33 @@ public:
         return cachedOrLookedUp(1, index, name, fieldClass, ownerClass, env);
     }
 
+    // The ID of a field about to be written. JNI writes final fields too, for the whole
+    // virtual machine: a final field raises the mapped IllegalAccessException instead.
+    static jfieldID getWritableFieldID(int index, const char* name, NativeppClass* fieldClass,
+                                       NativeppObjectClass* ownerClass, JNIEnv* env) {
+        jfieldID id = getFieldID(index, name, fieldClass, ownerClass, env);
+        if (ownerClass->getFieldWritability(index) != NativeppObjectClass::fieldWritable) {
+            checkWritable(0, index, name, id, ownerClass, env);
+        }
+        return id;
+    }
+    static jfieldID getWritableStaticFieldID(int index, const char* name, NativeppClass* fieldClass,
+                                             NativeppObjectClass* ownerClass, JNIEnv* env) {
+        jfieldID id = getStaticFieldID(index, name, fieldClass, ownerClass, env);
+        if (ownerClass->getFieldWritability(index) != NativeppObjectClass::fieldWritable) {
+            checkWritable(1, index, name, id, ownerClass, env);
+        }
+        return id;
+    }
+
     // JNI stores any object into an object field: a value that is not null and not of the
     // field's type raises the mapped ClassCastException before the store.
     static void checkStorable(NativeppClass* fieldClass, const NativeppJObjectWrapper& value, JNIEnv* env);
 
 private:
+    // Learns the field's modifiers on first use, through reflection; raises for a final field.
+    static void checkWritable(unsigned char isStatic, int index, const char* name, jfieldID id,
+                              NativeppObjectClass* ownerClass, JNIEnv* env);
     // Inline for a cached ID: a call costs about what the rest does.
     static jfieldID cachedOrLookedUp(unsigned char isStatic, int index, const char* name, NativeppClass* fieldClass,
                                      NativeppObjectClass* ownerClass, JNIEnv* env) {

@@ -29,7 +29,7 @@ template <typename Native>
 void setField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
               NativeppObject* owner, Native value, JNIEnv* env, void (JNIEnv::*set)(jobject, jfieldID, Native)) {
     const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
-    jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
+    jfieldID id = NativeppFieldNamed::getWritableFieldID(index, name, fieldClass, ownerClass, env);
     (env->*set)(target.getJObject(), id, value);
 }
 
@@ -49,7 +49,7 @@ void NativeppFieldNamedInstance::setObjectField(int index, const char* name, Nat
                                                 NativeppObjectClass* ownerClass, NativeppObject* owner,
                                                 const NativeppJObjectWrapper& value, JNIEnv* env) {
     const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
-    jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
+    jfieldID id = NativeppFieldNamed::getWritableFieldID(index, name, fieldClass, ownerClass, env);
     NativeppFieldNamed::checkStorable(fieldClass, value, env);
     env->SetObjectField(target.getJObject(), id, value.getJObject());
     NativeppThrowable::nativeThrowIfJavaThrown(env);

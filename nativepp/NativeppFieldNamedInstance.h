@@ -21,6 +21,8 @@ class NATIVEPP_EXPORT NativeppFieldNamedInstance {
 public:
     static NativeppJObjectLocal getObjectField(int index, const char* name, NativeppClass* fieldClass,
                                                NativeppObjectClass* ownerClass, NativeppObject* owner, JNIEnv* env);
+    // A final field raises the mapped IllegalAccessException and keeps its value, as with
+    // every set operation below.
     // A value not of fieldClass raises the mapped ClassCastException and leaves the field unchanged.
     static void setObjectField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
                                NativeppObject* owner, const NativeppJObjectWrapper& value, JNIEnv* env);

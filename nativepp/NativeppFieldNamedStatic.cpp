@@ -27,7 +27,7 @@ Native getField(int index, const char* name, NativeppClass* fieldClass, Nativepp
 template <typename Native>
 void setField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass, Native value,
               JNIEnv* env, void (JNIEnv::*set)(jclass, jfieldID, Native)) {
-    jfieldID id = NativeppFieldNamed::getStaticFieldID(index, name, fieldClass, ownerClass, env);
+    jfieldID id = NativeppFieldNamed::getWritableStaticFieldID(index, name, fieldClass, ownerClass, env);
     (env->*set)(ownerClass->getJClass(env)->getJClass(), id, value);
 }
 
@@ -45,7 +45,7 @@ NativeppJObjectLocal NativeppFieldNamedStatic::getStaticObjectField(int index, c
 void NativeppFieldNamedStatic::setStaticObjectField(int index, const char* name, NativeppClass* fieldClass,
                                                     NativeppObjectClass* ownerClass,
                                                     const NativeppJObjectWrapper& value, JNIEnv* env) {
-    jfieldID id = NativeppFieldNamed::getStaticFieldID(index, name, fieldClass, ownerClass, env);
+    jfieldID id = NativeppFieldNamed::getWritableStaticFieldID(index, name, fieldClass, ownerClass, env);
     NativeppFieldNamed::checkStorable(fieldClass, value, env);
     env->SetStaticObjectField(ownerClass->getJClass(env)->getJClass(), id, value.getJObject());
     NativeppThrowable::nativeThrowIfJavaThrown(env);

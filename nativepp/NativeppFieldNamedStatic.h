@@ -19,6 +19,8 @@ class NATIVEPP_EXPORT NativeppFieldNamedStatic {
 public:
     static NativeppJObjectLocal getStaticObjectField(int index, const char* name, NativeppClass* fieldClass,
                                                      NativeppObjectClass* ownerClass, JNIEnv* env);
+    // A final field raises the mapped IllegalAccessException and keeps its value, as with
+    // every set operation below.
     // A value not of fieldClass raises the mapped ClassCastException and leaves the field unchanged.
     static void setStaticObjectField(int index, const char* name, NativeppClass* fieldClass,
                                      NativeppObjectClass* ownerClass, const NativeppJObjectWrapper& value, JNIEnv* env);

@@ -47,6 +47,7 @@ void NativeppObjectClass::init(int fields, int constructors, int methods, const 
     constructorIDs = nullptr;
     methodIDs = nullptr;
     fieldIDs = nullptr;
+    fieldWritability = nullptr;
     arrayElementClass = nullptr;
     if (elementClassName != nullptr) {
         arrayElementClassName = elementClassName;
@@ -58,6 +59,7 @@ NativeppObjectClass::~NativeppObjectClass() {
     delete[] constructorIDs.load();
     delete[] methodIDs.load();
     delete[] fieldIDs.load();
+    delete[] fieldWritability.load();
 }
 
 void NativeppObjectClass::registerClass(NativeppObjectClass* cls) {
@@ -246,5 +248,9 @@ jmethodID* NativeppObjectClass::getConstructorIDArray() { return table(construct
 jmethodID* NativeppObjectClass::getMethodIDArray() { return table(methodIDs, numMethods); }
 
 jfieldID* NativeppObjectClass::getFieldIDArray() { return table(fieldIDs, numFields); }
+
+void NativeppObjectClass::setFieldWritability(int i, FieldWritability state) {
+    __atomic_store_n(&table(fieldWritability, numFields)[i], static_cast<unsigned char>(state), __ATOMIC_RELEASE);
+}
 
 }  // namespace nativepp

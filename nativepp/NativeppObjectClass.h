@@ -82,6 +82,14 @@ public:
     jfieldID getFieldID(int i) { return cachedID(fieldIDs, i); }
     void setFieldID(int i, jfieldID id) { __atomic_store_n(&getFieldIDArray()[i], id, __ATOMIC_RELEASE); }
 
+    // Whether field i may be written, known once its ID is: the ID at i never changes.
+    enum FieldWritability : unsigned char { fieldWritabilityUnknown = 0, fieldWritable = 1, fieldFinal = 2 };
+    FieldWritability getFieldWritability(int i) {
+        unsigned char* states = fieldWritability.load(std::memory_order_acquire);
+        return static_cast<FieldWritability>(states != nullptr ? __atomic_load_n(&states[i], __ATOMIC_ACQUIRE) : 0);
+    }
+    void setFieldWritability(int i, FieldWritability state);
+
     // Entry i, filled by lookUp() when it is still zero. The first thread to find it zero
     // looks it up under the descriptor's lock and the others wait for its result, so that
     // threads racing on a first use make one JNI lookup. lookUp must not take this lock
@@ -132,6 +140,7 @@ private:
     std::atomic<jmethodID*> constructorIDs;
     std::atomic<jmethodID*> methodIDs;
     std::atomic<jfieldID*> fieldIDs;
+    std::atomic<unsigned char*> fieldWritability;
     NativeppSimpleLock lock;
 
     static std::atomic<jmethodID> midGetClass;

@@ -7,7 +7,7 @@ namespace members {
 
 nativepp::NativeppTObjectClass<FieldHolder> FieldHolder::nativeppClass("com/drovantel/tarvelo/members/FieldHolder",
                                                                        "Lcom/drovantel/tarvelo/members/FieldHolder;",
-                                                                       19, 1, 0);
+                                                                       21, 1, 0);
 
 NATIVEPP_PROXY_BINDING_DEFINITIONS(FieldHolder, nativepp::NativeppObject(), Object())
 
@@ -22,6 +22,8 @@ void FieldHolder::nativeppInitFields() {
     doubleField.nativeppInitFieldNamed(7, "doubleField", &nativeppClass, this);
     text.nativeppInitFieldNamed(8, "text", &nativeppClass, this);
     next.nativeppInitFieldNamed(9, "next", &nativeppClass, this);
+    finalInt.nativeppInitFieldNamed(19, "finalInt", &nativeppClass, this);
+    finalText.nativeppInitFieldNamed(20, "finalText", &nativeppClass, this);
 }
 
 FieldHolder::FieldHolder(nativepp::NativeppNewInstanceParamDiscriminator&) NATIVEPP_PROXY_JAVA_CONSTRUCTOR_BODY(0, "()V")

@@ -38,6 +38,8 @@ class FieldHolder : public virtual java::lang::Object {
     nativepp::NativeppDouble doubleField;
     java::lang::String text;
     nativepp::NativeppTObjectField<FieldHolder> next;
+    nativepp::NativeppInt finalInt;
+    java::lang::String finalText;
 
     static java::lang::Class* class$;
 

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "java/io/File.h"
 #include "java/lang/Class.h"
+#include "java/lang/Exception.h"
+#include "java/lang/Integer.h"
 #include "java/lang/String.h"
+#include "java/math/BigInteger.h"
 #include "nativepp/NativeppFieldNamedInstance.h"
 #include "nativepp/NativeppFieldNamedStatic.h"
 #include "nativepp/NativeppJVM.h"
@@ -103,6 +109,46 @@ TEST_F(NativeppFields, StoringAnObjectOfTheWrongClassRaisesAndLeavesTheFieldUnch
     EXPECT_TRUE(same(kept.getJObject(), javaText().getJObject()));
     EXPECT_EQ("kept", static_cast<std::string>(*FieldHolder::staticText));
     *FieldHolder::staticText = static_cast<String*>(nullptr);
+}
+
+// JNI writes final fields too, for the whole virtual machine; the binding layer refuses.
+TEST_F(NativeppFields, AFinalFieldIsRefusedWithTheMappedIllegalAccessExceptionAndKeepsItsValue) {
+    checkGlobalBalance = false;  // the static proxies keep the references they read
+    struct StoreCase {
+        const char* field;
+        std::function<std::string()> read;
+        std::function<void()> write;
+        bool isFinal;
+    };
+    const std::vector<StoreCase> cases = {
+        {"java.math.BigInteger.ONE", [] { return static_cast<std::string>(java::math::BigInteger::ONE->toString()); },
+         [] { *java::math::BigInteger::ONE = java::math::BigInteger(String("2")); }, true},
+        {"java.io.File.separator", [] { return static_cast<std::string>(*java::io::File::separator); },
+         [] { *java::io::File::separator = String("|"); }, true},
+        {"java.lang.Integer.MAX_VALUE", [] { return std::to_string(java::lang::Integer::MAX_VALUE->get()); },
+         [] { *java::lang::Integer::MAX_VALUE = 5; }, true},
+        {"com.drovantel.tarvelo.members.FieldHolder.finalInt", [&] { return std::to_string(holder->finalInt.get()); },
+         [&] { holder->finalInt = 8; }, true},
+        {"com.drovantel.tarvelo.members.FieldHolder.finalText",
+         [&] { return static_cast<std::string>(holder->finalText); }, [&] { holder->finalText = String("moved"); }, true},
+        {"com.drovantel.tarvelo.members.FieldHolder.intField", [&] { return std::to_string(holder->intField.get()); },
+         [&] { holder->intField = holder->intField + 1; }, false},
+    };
+    for (int round = 0; round < 2; ++round) {  // the second finds the field's modifiers known
+        for (const StoreCase& c : cases) {
+            const std::string before = c.read();
+            try {
+                c.write();
+                EXPECT_FALSE(c.isFinal) << c.field << ": written";
+            } catch (java::lang::Exception& refused) {
+                EXPECT_TRUE(c.isFinal) << c.field;
+                EXPECT_EQ("java.lang.IllegalAccessException", static_cast<std::string>(refused.getClass().getName()));
+                EXPECT_EQ(std::string("cannot write the final field ") + c.field,
+                          static_cast<std::string>(refused.getMessage()));
+            }
+            EXPECT_EQ(c.isFinal, before == c.read()) << c.field;
+        }
+    }
 }
 
 TEST_F(NativeppFields, AFieldOfAnEmptyOwnerRaisesTheMappedNullPointerException) {

@@ -13,6 +13,8 @@ public class FieldHolder {
     public String text;
     /** A field of the holder's own type, as java.util.Properties.defaults is. */
     public FieldHolder next;
+    public final int finalInt = 7;
+    public final String finalText = "fixed";
 
     public static boolean staticBoolean;
     public static byte staticByte;
