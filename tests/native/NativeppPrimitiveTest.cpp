@@ -101,9 +101,9 @@ TEST_F(NativeppPrimitiveValues, AnUnboundValueRaisesAndASecondBindingIsRefused) 
 
 TEST_F(NativeppPrimitiveValues, AFieldOfAnEmptyProxyRaisesTheMappedNullPointerException) {
     FieldHolder empty;
-    EXPECT_EQ("java/lang/RuntimeException", thrownJavaClassOf(env, [&] { empty.intField.get(); }));
-    EXPECT_EQ("java/lang/RuntimeException", thrownJavaClassOf(env, [&] { empty.doubleField = 1.5; }));
-    EXPECT_EQ("java/lang/RuntimeException", thrownJavaClassOf(env, [&] {
+    EXPECT_EQ("java/lang/NullPointerException", thrownJavaClassOf(env, [&] { empty.intField.get(); }));
+    EXPECT_EQ("java/lang/NullPointerException", thrownJavaClassOf(env, [&] { empty.doubleField = 1.5; }));
+    EXPECT_EQ("java/lang/NullPointerException", thrownJavaClassOf(env, [&] {
                   NativeppFieldNamedInstance::getIntField(4, "intField", &FieldHolder::nativeppClass, nullptr, env);
               }));
 }
