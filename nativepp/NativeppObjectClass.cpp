@@ -165,6 +165,9 @@ NativeppObjectClass* NativeppObjectClass::getFirstKnownClassTree(NativeppJObject
     // be gone already.
     static NativeppKnownClassCache* const known = new NativeppKnownClassCache();
     NativeppThrowable::nativeThrowIfJavaThrown(env);
+    if (obj.isNull()) {
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
+    }
     // GetObjectClass raises nothing for an object.
     NativeppJClassLocal cls(env->GetObjectClass(obj.getJObject()), env);
     const unsigned generation = NativeppKnownClassCache::currentGeneration();
@@ -182,6 +185,9 @@ NativeppObjectClass* NativeppObjectClass::getFirstKnownClassTree(NativeppJObject
 
 NativeppObjectClass* NativeppObjectClass::getFirstKnownSuperClassTree(NativeppJClassLocal& cls, JNIEnv* env) {
     NativeppThrowable::nativeThrowIfJavaThrown(env);
+    if (cls.isNull()) {
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", env);
+    }
     jobject start = env->NewLocalRef(cls.getJObject());
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     auto current = std::make_unique<NativeppJClassLocal>(static_cast<jclass>(start), env);

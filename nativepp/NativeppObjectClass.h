@@ -54,7 +54,8 @@ public:
     static jmethodID getMIDGetClass(JNIEnv* env);
     static jmethodID getMIDGetName(JNIEnv* env);
 
-    // The registered descriptor of the class or of its nearest registered superclass.
+    // The registered descriptor of the class or of its nearest registered superclass; the
+    // mapped NullPointerException for an empty holder.
     static NativeppObjectClass* getFirstKnownClassTree(const char* name, JNIEnv* env);
     static NativeppObjectClass* getFirstKnownClassTree(NativeppJObjectLocal& obj, JNIEnv* env);
     static NativeppObjectClass* getFirstKnownSuperClassTree(NativeppJClassLocal& cls, JNIEnv* env);

@@ -1,21 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
+#include "java/lang/Class.h"
 #include "java/lang/Object.h"
 #include "java/lang/RuntimeException.h"
 #include "java/lang/String.h"
 #include "java/lang/Throwable.h"
+#include "nativepp/NativeppArray.h"
 #include "nativepp/NativeppClass.h"
 #include "nativepp/NativeppConstructor.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppObjectClass.h"
 #include "nativepp/NativeppTObjectClass.h"
 #include "tests/native/JNICallCounter.h"
+#include "tests/native/MembersTestSupport.h"
 #include "tests/native/NativeppTestSupport.h"
 
 using nativepp::NativeppClass;
@@ -249,3 +254,23 @@ TEST_F(NativeppClasses, AMissingConstructorRaisesWithNoJavaExceptionLeftPending)
               }));
     EXPECT_FALSE(env->ExceptionCheck());
 }
+
+// JNI leaves these null references undefined (a FATAL ERROR or a crash). NullPointerException
+// has no proxy: its nearest registered ancestor stands in.
+TEST_F(NativeppClasses, AnEmptyReferenceWhereJNINeedsOneRaisesTheMappedNullPointerException) {
+    java::lang::Object object(newObject(env, "java/lang/Object"));
+    java::lang::Class noClass;
+    NativeppJObjectLocal noObject;
+    NativeppJClassLocal noJClass;
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"instanceof of an empty Class", [&] { object.instanceof(noClass); }},
+        {"nearest class of an empty holder", [&] { NativeppObjectClass::getFirstKnownClassTree(noObject, env); }},
+        {"nearest superclass of an empty class",
+         [&] { NativeppObjectClass::getFirstKnownSuperClassTree(noJClass, env); }},
+        {"length of a null array", [&] { nativepp::NativeppArray::getArrayLength(nullptr, env); }},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ("java/lang/RuntimeException", thrownJavaClassOf(env, c.second)) << c.first;
+    }
+}
+
