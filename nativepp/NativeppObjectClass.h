@@ -19,6 +19,8 @@ class NativeppObject;
 class NativeppObjectClass;
 
 // The class registry: class name to descriptor, filled by the descriptors' constructors.
+// findClass may run while descriptors register; the map itself is for reading when no
+// registration can run (at start, in tests).
 NATIVEPP_EXPORT std::map<std::string, NativeppObjectClass*>* nativeppGetMapClasses();
 
 // Descriptor of a proxied class: registered by name, with tables of cached member IDs.

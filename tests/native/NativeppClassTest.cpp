@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <set>
@@ -274,3 +275,32 @@ TEST_F(NativeppClasses, AnEmptyReferenceWhereJNINeedsOneRaisesTheMappedNullPoint
     }
 }
 
+// A library of proxies loaded later registers its descriptors while other threads look
+// classes up. The new descriptors stay registered, as every descriptor does.
+TEST_F(NativeppClasses, LookupsWhileDescriptorsRegisterFindEveryRegisteredClass) {
+    static int run = 0;
+    const std::string prefix = "com/drovantel/tarvelo/registered/R" + std::to_string(run++) + "C";
+    const char* const registered[] = {"java/lang/String", "java/lang/Integer", "java/lang/Throwable",
+                                      "java/util/Properties", "java/lang/RuntimeException", "[Ljava/lang/String;"};
+    std::atomic<bool> registering{true};
+    std::atomic<long> lookups{0};
+    std::atomic<long> misses{0};
+    runTogether(3, [&](int i) {
+        if (i == 0) {
+            for (int n = 0; n < 20000; ++n) {
+                const std::string name = prefix + std::to_string(n);
+                new NativeppTObjectClass<java::lang::Object>(name.c_str(), ("L" + name + ";").c_str(), 0, 0, 0);
+            }
+            registering = false;
+            return;
+        }
+        while (registering) {
+            for (const char* name : registered) {
+                misses += NativeppObjectClass::findClass(name) == nullptr ? 1 : 0;
+                ++lookups;
+            }
+        }
+    });
+    EXPECT_EQ(0, misses.load()) << "of " << lookups.load() << " lookups";
+    EXPECT_NE(nullptr, NativeppObjectClass::findClass((prefix + "19999").c_str()));
+}

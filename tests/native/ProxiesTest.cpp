@@ -89,7 +89,10 @@ TEST_F(Proxies, TheRegistryHoldsEveryProxyWithItsCounts) {
     }
     // Beyond the platform's, only the descriptors this test program declares itself.
     for (const auto& entry : others) {
-        EXPECT_TRUE(kTestProgramClasses.count(entry.first) == 1) << entry.first;
+        // or of the many that the registry race test registers
+        EXPECT_TRUE(kTestProgramClasses.count(entry.first) == 1 ||
+                    entry.first.rfind("com/drovantel/tarvelo/registered/", 0) == 0)
+            << entry.first;
     }
 }
 
