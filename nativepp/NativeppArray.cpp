@@ -89,6 +89,9 @@ NATIVEPP_ARRAY_KIND(Double, double, jdoubleArray)
 
 int NativeppArray::getArrayLength(jobject array, JNIEnv* env) {
     NativeppThrowable::nativeThrowIfJavaThrown(env);
+    if (array == nullptr) {
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", "the length of a null array", env);
+    }
     const jsize n = env->GetArrayLength(static_cast<jarray>(array));
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     return n;

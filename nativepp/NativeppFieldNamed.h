@@ -14,9 +14,9 @@ class NativeppJObjectWrapper;
 
 // Field IDs, looked up through JNI once per declaring class and index and then read from
 // the class descriptor's field table.
-// Threads: any attached thread; the first lookup of an index runs under the descriptor's
-// lock. Throws: NativeppException "Field not found, name: " with nothing left pending; the
-// mapped IllegalAccessException when a final field is to be written.
+// Threads: any attached thread; the first lookup of an index holds no lock (threads racing
+// on it may each look it up). Throws: NativeppException "Field not found, name: " with nothing left
+// pending; the mapped IllegalAccessException when a final field is to be written.
 class NATIVEPP_EXPORT NativeppFieldNamed {
 public:
     // fieldClass names the field's type (its signature is looked up), ownerClass declares it.

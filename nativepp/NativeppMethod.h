@@ -11,8 +11,8 @@ namespace nativepp {
 
 // Method IDs, looked up through JNI once per declaring class and index and then read from
 // the class descriptor's method table.
-// Threads: any attached thread; the first lookup of an index runs under the descriptor's
-// lock. Throws: NativeppException "Method not found, name: " with nothing left pending.
+// Threads: any attached thread; the first lookup of an index holds no lock (threads racing
+// on it may each look it up). Throws: NativeppException "Method not found, name: " with nothing left pending.
 class NATIVEPP_EXPORT NativeppMethod {
 public:
     static jmethodID getGenericMethodID(unsigned char isStatic, int index, const char* name, const char* signature,

@@ -1,5 +1,7 @@
 #include "nativepp/NativeppMonitor.h"
 
+#include <memory>
+
 #include "nativepp/NativeppThrowable.h"
 
 namespace nativepp {
@@ -22,11 +24,11 @@ NativeppJObjectGlobal* NativeppMonitor::getJavaMonitor(JNIEnv* env) {
     if (monitor != nullptr) {
         return monitor;
     }
-    NativeppSimpleLock::Guard guard(javaMonitorLock);
-    monitor = javaMonitor.load(std::memory_order_acquire);
-    if (monitor == nullptr) {
-        monitor = newJavaMonitor(env);
-        javaMonitor.store(monitor, std::memory_order_release);
+    // Made without a lock, as an allocation may run Java code: threads racing here each make
+    // one, the first to publish wins, and the others release theirs.
+    std::unique_ptr<NativeppJObjectGlobal> made(newJavaMonitor(env));
+    if (javaMonitor.compare_exchange_strong(monitor, made.get(), std::memory_order_acq_rel)) {
+        return made.release();
     }
     return monitor;
 }

@@ -9,7 +9,6 @@
 #include "nativepp/NativeppClass.h"
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectGlobal.h"
-#include "nativepp/NativeppSimpleLock.h"
 
 namespace nativepp {
 
@@ -18,9 +17,9 @@ namespace nativepp {
 // that needs a Java monitor of its own, getJavaMonitor() makes a plain java.lang.Object on
 // first use: a separate monitor, not the native lock.
 // Owns: the native lock and the global reference to that object. Threads: any thread for the
-// lock, an attached one for the Java object, whose first creation is guarded by a
-// NativeppSimpleLock, so racing threads share one object. Throws: lock() nothing; the Java
-// object's creation the mapped proxy of its Java exception.
+// lock, an attached one for the Java object: racing first uses may each make one, but only
+// the first published is kept. Throws: lock() nothing; the Java object's creation the
+// mapped proxy of its Java exception.
 class NATIVEPP_EXPORT NativeppMonitor {
 public:
     NativeppMonitor();
@@ -43,7 +42,6 @@ public:
 private:
     std::recursive_mutex nativeLock;
     std::atomic<NativeppJObjectGlobal*> javaMonitor;
-    NativeppSimpleLock javaMonitorLock;
 };
 
 }  // namespace nativepp

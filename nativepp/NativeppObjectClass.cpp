@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
+#include <shared_mutex>
 
 #include "nativepp/NativeppConstructor.h"
 #include "nativepp/NativeppException.h"
@@ -12,17 +14,21 @@ namespace nativepp {
 
 namespace {
 
-std::map<std::string, NativeppObjectClass*>* nativeppObjectClasses = nullptr;
+// Registrations are rare (static initialisers, a library of proxies loaded later) and
+// lookups frequent: lookups share the lock, a registration takes it alone. Never freed, as
+// descriptors may register or be looked up from other statics at exit.
+std::shared_mutex& registryLock() {
+    static std::shared_mutex* const lock = new std::shared_mutex();
+    return *lock;
+}
 
 }  // namespace
 
 // Created on first use, so that descriptors built by static initialisers in any order
 // can register; never freed, as descriptors may be destroyed after it at exit.
 std::map<std::string, NativeppObjectClass*>* nativeppGetMapClasses() {
-    if (nativeppObjectClasses == nullptr) {
-        nativeppObjectClasses = new std::map<std::string, NativeppObjectClass*>();
-    }
-    return nativeppObjectClasses;
+    static auto* const classes = new std::map<std::string, NativeppObjectClass*>();
+    return classes;
 }
 
 std::atomic<jmethodID> NativeppObjectClass::midGetClass{nullptr};
@@ -63,13 +69,17 @@ NativeppObjectClass::~NativeppObjectClass() {
 }
 
 void NativeppObjectClass::registerClass(NativeppObjectClass* cls) {
-    // insert keeps an existing entry: the first descriptor of a name stays registered.
-    nativeppGetMapClasses()->insert({cls->getClassName(), cls});
+    {
+        std::unique_lock<std::shared_mutex> writing(registryLock());
+        // insert keeps an existing entry: the first descriptor of a name stays registered.
+        nativeppGetMapClasses()->insert({cls->getClassName(), cls});
+    }
     NativeppKnownClassCache::invalidate();
 }
 
 NativeppObjectClass* NativeppObjectClass::findClass(const char* name) {
     auto* classes = nativeppGetMapClasses();
+    std::shared_lock<std::shared_mutex> reading(registryLock());
     auto found = classes->find(name);
     return found == classes->end() ? nullptr : found->second;
 }
@@ -167,6 +177,9 @@ NativeppObjectClass* NativeppObjectClass::getFirstKnownClassTree(NativeppJObject
     // be gone already.
     static NativeppKnownClassCache* const known = new NativeppKnownClassCache();
     NativeppThrowable::nativeThrowIfJavaThrown(env);
+    if (obj.isNull()) {
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", "the class of an empty reference", env);
+    }
     // GetObjectClass raises nothing for an object.
     NativeppJClassLocal cls(env->GetObjectClass(obj.getJObject()), env);
     const unsigned generation = NativeppKnownClassCache::currentGeneration();
@@ -184,6 +197,9 @@ NativeppObjectClass* NativeppObjectClass::getFirstKnownClassTree(NativeppJObject
 
 NativeppObjectClass* NativeppObjectClass::getFirstKnownSuperClassTree(NativeppJClassLocal& cls, JNIEnv* env) {
     NativeppThrowable::nativeThrowIfJavaThrown(env);
+    if (cls.isNull()) {
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", "the superclass of an empty class", env);
+    }
     jobject start = env->NewLocalRef(cls.getJObject());
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     auto current = std::make_unique<NativeppJClassLocal>(static_cast<jclass>(start), env);

@@ -19,13 +19,16 @@ class NativeppObject;
 class NativeppObjectClass;
 
 // The class registry: class name to descriptor, filled by the descriptors' constructors.
+// findClass may run while descriptors register; the map itself is for reading when no
+// registration can run (at start, in tests).
 NATIVEPP_EXPORT std::map<std::string, NativeppObjectClass*>* nativeppGetMapClasses();
 
 // Descriptor of a proxied class: registered by name, with tables of cached member IDs.
 // Owns: its class reference and ID tables, for the life of the process (descriptors are
-// statics). Threads: any attached thread; each table is filled once, under the
-// descriptor's lock. Throws: NativeppException "Class not found: " + name, "Method not
-// found, name: …" and internal errors; the mapped proxy of a Java exception from a lookup.
+// statics). Threads: any attached thread; each table is allocated once, under the
+// descriptor's lock, which is never held across a JNI call. Throws: NativeppException
+// "Class not found: " + name, "Method not found, name: …" and internal errors; the mapped
+// proxy of a Java exception from a lookup.
 class NATIVEPP_EXPORT NativeppObjectClass : public NativeppClass {
 public:
     NativeppObjectClass(const char* className, const char* signature, int numFields, int numConstructors,
@@ -53,7 +56,8 @@ public:
     static jmethodID getMIDGetClass(JNIEnv* env);
     static jmethodID getMIDGetName(JNIEnv* env);
 
-    // The registered descriptor of the class or of its nearest registered superclass.
+    // The registered descriptor of the class or of its nearest registered superclass; the
+    // mapped NullPointerException for an empty holder.
     static NativeppObjectClass* getFirstKnownClassTree(const char* name, JNIEnv* env);
     static NativeppObjectClass* getFirstKnownClassTree(NativeppJObjectLocal& obj, JNIEnv* env);
     static NativeppObjectClass* getFirstKnownSuperClassTree(NativeppJClassLocal& cls, JNIEnv* env);
@@ -90,10 +94,10 @@ public:
     }
     void setFieldWritability(int i, FieldWritability state);
 
-    // Entry i, filled by lookUp() when it is still zero. The first thread to find it zero
-    // looks it up under the descriptor's lock and the others wait for its result, so that
-    // threads racing on a first use make one JNI lookup. lookUp must not take this lock
-    // (no class lookup inside it: resolve getJClass before).
+    // Entry i, filled by lookUp() when it is still zero. No lock is held across lookUp: a
+    // JNI lookup may run or wait for the class's static initialiser, whose native code may
+    // look up other members of this class. Threads racing on a first use may each look it
+    // up; once published, an entry is never looked up again.
     template <typename LookUp>
     jmethodID lookUpConstructorID(int i, LookUp lookUp) { return lookUpOnce(getConstructorIDArray(), i, lookUp); }
     template <typename LookUp>
@@ -116,17 +120,13 @@ private:
         return table != nullptr ? __atomic_load_n(&table[i], __ATOMIC_ACQUIRE) : nullptr;
     }
     template <typename ID, typename LookUp>
-    ID lookUpOnce(ID* ids, int i, LookUp lookUp) {
+    static ID lookUpOnce(ID* ids, int i, LookUp lookUp) {
         ID id = __atomic_load_n(&ids[i], __ATOMIC_ACQUIRE);
         if (id != nullptr) {
             return id;
         }
-        NativeppSimpleLock::Guard guard(lock);
-        id = __atomic_load_n(&ids[i], __ATOMIC_ACQUIRE);
-        if (id == nullptr) {
-            id = lookUp();  // a failed lookup raises and leaves the entry zero
-            __atomic_store_n(&ids[i], id, __ATOMIC_RELEASE);
-        }
+        id = lookUp();  // a failed lookup raises and leaves the entry zero
+        __atomic_store_n(&ids[i], id, __ATOMIC_RELEASE);
         return id;
     }
     static jmethodID lookUpMethod(std::atomic<jmethodID>& cached, const char* className, const char* name,

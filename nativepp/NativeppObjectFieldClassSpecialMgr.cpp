@@ -19,4 +19,9 @@ void NativeppObjectFieldClassSpecialMgr::setJObjectField(const NativeppJObjectWr
     throw NativeppException("Especial static field class$ is not modifiable");
 }
 
+void NativeppObjectFieldClassSpecialMgr::resolve(JNIEnv* env) {
+    NativeppObjectFieldMgr::resolve(env);
+    specialClass->getJClass(env);
+}
+
 }  // namespace nativepp

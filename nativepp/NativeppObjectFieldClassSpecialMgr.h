@@ -17,6 +17,7 @@ public:
     // A new local reference to the class; the descriptor keeps its own global one.
     NativeppJObjectLocal getJObjectField(JNIEnv* env) override;
     void setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) override;
+    void resolve(JNIEnv* env) override;
 
 private:
     NativeppObjectClass* specialClass;

@@ -1,5 +1,6 @@
 #include "nativepp/NativeppObjectFieldMgr.h"
 
+#include "nativepp/NativeppObject.h"
 #include "nativepp/NativeppSynchronized.h"
 
 namespace nativepp {
@@ -10,6 +11,7 @@ NativeppObjectFieldMgr::NativeppObjectFieldMgr(int index, NativeppObject* object
 NativeppObjectFieldMgr::~NativeppObjectFieldMgr() {}
 
 NativeppSharedJObjectGlobal NativeppObjectFieldMgr::getJObject(JNIEnv* env) {
+    resolve(env);
     // Read and re-point under one hold of the proxy's monitor, so that a store through this
     // proxy on another thread cannot slip in between and leave it on the replaced object.
     NativeppSynchronized held(getMonitor(), env);
@@ -18,6 +20,18 @@ NativeppSharedJObjectGlobal NativeppObjectFieldMgr::getJObject(JNIEnv* env) {
     NativeppSharedJObjectGlobal global = NativeppObjectReferenceMgr::getJObject(env);
     held.exit();
     return global;
+}
+
+jobject NativeppObjectFieldMgr::getJObjectLocal(JNIEnv* env) {
+    resolve(env);
+    return NativeppObjectReferenceMgr::getJObjectLocal(env);
+}
+
+void NativeppObjectFieldMgr::resolve(JNIEnv* env) {
+    NativeppObjectReferenceMgr::resolve(env);
+    if (owner != nullptr) {
+        owner->nativeppGetObjectMgr(env)->resolve(env);
+    }
 }
 
 void NativeppObjectFieldMgr::setJObjectMonoThread(const NativeppJObjectWrapper& value, unsigned char propagate,

@@ -20,6 +20,9 @@ public:
 
     // Reads the storage and rebinds the cached reference to what it holds now.
     NativeppSharedJObjectGlobal getJObject(JNIEnv* env) override;
+    jobject getJObjectLocal(JNIEnv* env) override;
+    // Also what the owner's own binding needs: its reference is read under this proxy's lock.
+    void resolve(JNIEnv* env) override;
     // With propagate set, stores value into the Java storage first, then caches it.
     void setJObjectMonoThread(const NativeppJObjectWrapper& value, unsigned char propagate, JNIEnv* env) override;
     void setSharedMonoThread(const NativeppSharedJObjectGlobal& share, NativeppObjectClass* shareClass,

@@ -1,5 +1,6 @@
 #include "nativepp/NativeppObjectFieldNamedMgr.h"
 
+#include "nativepp/NativeppFieldNamed.h"
 #include "nativepp/NativeppFieldNamedInstance.h"
 #include "nativepp/NativeppFieldNamedStatic.h"
 #include "nativepp/NativeppObjectClass.h"
@@ -24,6 +25,14 @@ void NativeppObjectFieldNamedMgr::setJObjectField(const NativeppJObjectWrapper& 
         NativeppFieldNamedInstance::setObjectField(index, name, getObjectClass(), ownerClass, owner, value, env);
     } else {
         NativeppFieldNamedStatic::setStaticObjectField(index, name, getObjectClass(), ownerClass, value, env);
+    }
+}
+
+void NativeppObjectFieldNamedMgr::resolve(JNIEnv* env) {
+    NativeppObjectFieldMgr::resolve(env);
+    // The ID lookup initialises the declaring class; once published, no JNI call.
+    if (ownerClass->getFieldID(index) == nullptr) {
+        NativeppFieldNamed::getGenericFieldID(owner == nullptr, index, name, getObjectClass(), ownerClass, env);
     }
 }
 

@@ -19,6 +19,7 @@ public:
 
     NativeppJObjectLocal getJObjectField(JNIEnv* env) override;
     void setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) override;
+    void resolve(JNIEnv* env) override;
 
 private:
     const char* name;

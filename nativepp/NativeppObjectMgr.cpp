@@ -30,6 +30,7 @@ NativeppJObjectLocal NativeppObjectMgr::getJObjectLocalWrapper(JNIEnv* env) {
 }
 
 void NativeppObjectMgr::setJObject(const NativeppJObjectWrapper& w, unsigned char propagate, JNIEnv* env) {
+    resolve(env);
     NativeppSynchronized held(getMonitor(), env);
     setJObjectMonoThread(w, propagate, env);
     held.exit();
@@ -56,6 +57,7 @@ void NativeppObjectMgr::setJObjectMonoThread(const NativeppJObjectWrapper& w, un
 
 void NativeppObjectMgr::setShared(const NativeppSharedJObjectGlobal& share, NativeppObjectClass* shareClass,
                                   unsigned char propagate, JNIEnv* env) {
+    resolve(env);
     NativeppSynchronized held(getMonitor(), env);
     setSharedMonoThread(share, shareClass, propagate, env);
     held.exit();
@@ -90,6 +92,8 @@ NativeppJObjectGlobalSlot::Holder NativeppObjectMgr::newGlobalOf(const NativeppJ
     }
     return std::make_shared<NativeppJObjectGlobal>(w, env);
 }
+
+void NativeppObjectMgr::resolve(JNIEnv* env) { getObjectClass()->getJClass(env); }
 
 NativeppObjectClass* NativeppObjectMgr::getObjectClass() { return object->nativeppGetClass(); }
 

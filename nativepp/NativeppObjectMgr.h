@@ -50,6 +50,10 @@ public:
                                      unsigned char propagate, JNIEnv* env);
     virtual void setMustBeDeleted(unsigned char mustBeDeleted) = 0;
     virtual bool getMustBeDeleted() = 0;
+    // Looks up, before the proxy's lock is taken, what a binding may need that can run Java
+    // code on first use (classes, member IDs): no lock is held across such a lookup, whose
+    // static initialiser may come back to this proxy from another thread. Cheap once done.
+    virtual void resolve(JNIEnv* env);
 
     NativeppObjectClass* getObjectClass();
     NativeppMonitor* getMonitor();

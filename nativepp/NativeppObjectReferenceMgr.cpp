@@ -59,6 +59,10 @@ bool NativeppObjectReferenceMgr::refNotEqual(NativeppObject* other, JNIEnv* env)
 bool NativeppObjectReferenceMgr::refNotEqual(jobject obj, JNIEnv* env) { return !refEqual(obj, env); }
 
 bool NativeppObjectReferenceMgr::instanceof(jclass cls, JNIEnv* env) {
+    // As Class.isInstance on a null class; JNI leaves IsInstanceOf of a null class undefined.
+    if (cls == nullptr) {
+        NativeppThrowable::nativeThrow("java/lang/NullPointerException", "instanceof of an empty class", env);
+    }
     NativeppJObjectLocal local = getJObjectLocalWrapper(env);
     if (local.isNull()) {
         return false;

@@ -441,8 +441,9 @@ class SourceEmitter:
                     "    if (!%s) {" % view,
                     "        %s.reset(new %s());" % (view, t),
                     "    }",
-                    "    %s->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);" % view,
                     "    held.exit();",
+                    "    // Bound outside the lock: a binding's class lookup may run Java code.",
+                    "    %s->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);" % view,
                     "    return *%s;" % view,
                     "}")
         out.add("void %s::nativeppDeleteCompArray(%s* elements) { delete[] elements; }" % (n, e),

@@ -1,21 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
+#include "java/lang/Class.h"
 #include "java/lang/Object.h"
 #include "java/lang/RuntimeException.h"
 #include "java/lang/String.h"
 #include "java/lang/Throwable.h"
+#include "nativepp/NativeppArray.h"
 #include "nativepp/NativeppClass.h"
 #include "nativepp/NativeppConstructor.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppObjectClass.h"
 #include "nativepp/NativeppTObjectClass.h"
 #include "tests/native/JNICallCounter.h"
+#include "tests/native/MembersTestSupport.h"
 #include "tests/native/NativeppTestSupport.h"
 
 using nativepp::NativeppClass;
@@ -248,4 +254,53 @@ TEST_F(NativeppClasses, AMissingConstructorRaisesWithNoJavaExceptionLeftPending)
                   NativeppConstructor::callConstructor(env, -1, "(Z)V", &java::lang::Object::nativeppClass, 1);
               }));
     EXPECT_FALSE(env->ExceptionCheck());
+}
+
+// JNI leaves these null references undefined (a FATAL ERROR or a crash). NullPointerException
+// has no proxy: its nearest registered ancestor stands in.
+TEST_F(NativeppClasses, AnEmptyReferenceWhereJNINeedsOneRaisesTheMappedNullPointerException) {
+    java::lang::Object object(newObject(env, "java/lang/Object"));
+    java::lang::Class noClass;
+    NativeppJObjectLocal noObject;
+    NativeppJClassLocal noJClass;
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"instanceof of an empty Class", [&] { object.instanceof(noClass); }},
+        {"nearest class of an empty holder", [&] { NativeppObjectClass::getFirstKnownClassTree(noObject, env); }},
+        {"nearest superclass of an empty class",
+         [&] { NativeppObjectClass::getFirstKnownSuperClassTree(noJClass, env); }},
+        {"length of a null array", [&] { nativepp::NativeppArray::getArrayLength(nullptr, env); }},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ("java/lang/NullPointerException", thrownJavaClassOf(env, c.second)) << c.first;
+    }
+}
+
+// A library of proxies loaded later registers its descriptors while other threads look
+// classes up. The new descriptors stay registered, as every descriptor does.
+TEST_F(NativeppClasses, LookupsWhileDescriptorsRegisterFindEveryRegisteredClass) {
+    static int run = 0;
+    const std::string prefix = "com/drovantel/tarvelo/registered/R" + std::to_string(run++) + "C";
+    const char* const registered[] = {"java/lang/String", "java/lang/Integer", "java/lang/Throwable",
+                                      "java/util/Properties", "java/lang/RuntimeException", "[Ljava/lang/String;"};
+    std::atomic<bool> registering{true};
+    std::atomic<long> lookups{0};
+    std::atomic<long> misses{0};
+    runTogether(3, [&](int i) {
+        if (i == 0) {
+            for (int n = 0; n < 10000; ++n) {
+                const std::string name = prefix + std::to_string(n);
+                new NativeppTObjectClass<java::lang::Object>(name.c_str(), ("L" + name + ";").c_str(), 0, 0, 0);
+            }
+            registering = false;
+            return;
+        }
+        while (registering) {
+            for (const char* name : registered) {
+                misses += NativeppObjectClass::findClass(name) == nullptr ? 1 : 0;
+                ++lookups;
+            }
+        }
+    });
+    EXPECT_EQ(0, misses.load()) << "of " << lookups.load() << " lookups";
+    EXPECT_NE(nullptr, NativeppObjectClass::findClass((prefix + "19999").c_str()));
 }

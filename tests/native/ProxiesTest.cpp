@@ -38,7 +38,9 @@ protected:
 // The descriptors that the test program adds to the registry.
 const std::set<std::string> kTestProgramClasses = {
     "[Lcom/drovantel/Unknown;", "[Ljava/lang/Throwable;", "com/drovantel/tarvelo/members/Echo",
-    "com/drovantel/tarvelo/members/FieldHolder", "java/util/AbstractList",
+    "com/drovantel/tarvelo/members/FieldHolder", "com/drovantel/tarvelo/members/InitRace$ByMethod",
+    "com/drovantel/tarvelo/members/InitRace$ByStaticFieldRead",
+    "com/drovantel/tarvelo/members/InitRace$ByStaticFieldStore", "java/util/AbstractList",
     "java/util/ConcurrentModificationException"};
 
 // An instance proxy that reports its own destruction.
@@ -87,7 +89,10 @@ TEST_F(Proxies, TheRegistryHoldsEveryProxyWithItsCounts) {
     }
     // Beyond the platform's, only the descriptors this test program declares itself.
     for (const auto& entry : others) {
-        EXPECT_TRUE(kTestProgramClasses.count(entry.first) == 1) << entry.first;
+        // or of the many that the registry race test registers
+        EXPECT_TRUE(kTestProgramClasses.count(entry.first) == 1 ||
+                    entry.first.rfind("com/drovantel/tarvelo/registered/", 0) == 0)
+            << entry.first;
     }
 }
 

@@ -141,8 +141,9 @@ SerializableJArray::operator java::lang::ObjectJArray&() {
     if (!nativeppAsObjectJArray) {
         nativeppAsObjectJArray.reset(new java::lang::ObjectJArray());
     }
-    nativeppAsObjectJArray->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);
     held.exit();
+    // Bound outside the lock: a binding's class lookup may run Java code.
+    nativeppAsObjectJArray->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);
     return *nativeppAsObjectJArray;
 }
 void SerializableJArray::nativeppDeleteCompArray(java::io::Serializable* elements) { delete[] elements; }

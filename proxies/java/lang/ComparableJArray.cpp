@@ -142,8 +142,9 @@ ComparableJArray::operator java::lang::ObjectJArray&() {
     if (!nativeppAsObjectJArray) {
         nativeppAsObjectJArray.reset(new java::lang::ObjectJArray());
     }
-    nativeppAsObjectJArray->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);
     held.exit();
+    // Bound outside the lock: a binding's class lookup may run Java code.
+    nativeppAsObjectJArray->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);
     return *nativeppAsObjectJArray;
 }
 void ComparableJArray::nativeppDeleteCompArray(java::lang::Comparable* elements) { delete[] elements; }

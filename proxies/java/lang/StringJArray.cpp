@@ -145,8 +145,9 @@ StringJArray::operator java::lang::ObjectJArray&() {
     if (!nativeppAsObjectJArray) {
         nativeppAsObjectJArray.reset(new java::lang::ObjectJArray());
     }
-    nativeppAsObjectJArray->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);
     held.exit();
+    // Bound outside the lock: a binding's class lookup may run Java code.
+    nativeppAsObjectJArray->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);
     return *nativeppAsObjectJArray;
 }
 StringJArray::operator java::lang::CharSequenceJArray&() {
@@ -155,8 +156,9 @@ StringJArray::operator java::lang::CharSequenceJArray&() {
     if (!nativeppAsCharSequenceJArray) {
         nativeppAsCharSequenceJArray.reset(new java::lang::CharSequenceJArray());
     }
-    nativeppAsCharSequenceJArray->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);
     held.exit();
+    // Bound outside the lock: a binding's class lookup may run Java code.
+    nativeppAsCharSequenceJArray->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);
     return *nativeppAsCharSequenceJArray;
 }
 StringJArray::operator java::lang::ComparableJArray&() {
@@ -165,8 +167,9 @@ StringJArray::operator java::lang::ComparableJArray&() {
     if (!nativeppAsComparableJArray) {
         nativeppAsComparableJArray.reset(new java::lang::ComparableJArray());
     }
-    nativeppAsComparableJArray->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);
     held.exit();
+    // Bound outside the lock: a binding's class lookup may run Java code.
+    nativeppAsComparableJArray->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);
     return *nativeppAsComparableJArray;
 }
 StringJArray::operator java::io::SerializableJArray&() {
@@ -175,8 +178,9 @@ StringJArray::operator java::io::SerializableJArray&() {
     if (!nativeppAsSerializableJArray) {
         nativeppAsSerializableJArray.reset(new java::io::SerializableJArray());
     }
-    nativeppAsSerializableJArray->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);
     held.exit();
+    // Bound outside the lock: a binding's class lookup may run Java code.
+    nativeppAsSerializableJArray->nativeppAssign(nativeppGetJObjectLocalWrapper(env), env);
     return *nativeppAsSerializableJArray;
 }
 void StringJArray::nativeppDeleteCompArray(java::lang::String* elements) { delete[] elements; }
