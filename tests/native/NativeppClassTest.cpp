@@ -285,9 +285,10 @@ TEST_F(NativeppClasses, LookupsWhileDescriptorsRegisterFindEveryRegisteredClass)
     std::atomic<bool> registering{true};
     std::atomic<long> lookups{0};
     std::atomic<long> misses{0};
+    const int descriptors = 10000;
     runTogether(3, [&](int i) {
         if (i == 0) {
-            for (int n = 0; n < 10000; ++n) {
+            for (int n = 0; n < descriptors; ++n) {
                 const std::string name = prefix + std::to_string(n);
                 new NativeppTObjectClass<java::lang::Object>(name.c_str(), ("L" + name + ";").c_str(), 0, 0, 0);
             }
@@ -302,5 +303,5 @@ TEST_F(NativeppClasses, LookupsWhileDescriptorsRegisterFindEveryRegisteredClass)
         }
     });
     EXPECT_EQ(0, misses.load()) << "of " << lookups.load() << " lookups";
-    EXPECT_NE(nullptr, NativeppObjectClass::findClass((prefix + "19999").c_str()));
+    EXPECT_NE(nullptr, NativeppObjectClass::findClass((prefix + std::to_string(descriptors - 1)).c_str()));
 }
