@@ -92,37 +92,19 @@ int NativeppArray::getArrayLength(jobject array, JNIEnv* env) {
     return n;
 }
 
-void NativeppArray::updateArray(JNIEnv* env) {
-    const NativeppSharedJObjectGlobal now = getParent()->nativeppGetJObjectGlobal(env);
-    if (now.getHolder() == currentArray) {
-        return;
-    }
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    // IsSameObject raises nothing.
-    if (env->IsSameObject(getCurrentArray(), now.getJObject())) {
-        currentArray = now.getHolder();
-        return;
-    }
-    freeArray();
-    currentArray.reset();
-    if (now.isNull()) {
-        return;
-    }
-    currentArray = now.getHolder();
-    try {
-        createArrayIfNeeded(env);
-    } catch (...) {
-        // Nothing half made stays: the next access tries again.
-        freeArray();
-        currentArray.reset();
-        throw;
-    }
-}
-
-void NativeppArray::checkIndex(int i, JNIEnv* env) {
+void NativeppArray::checkIndex(int i, int length, JNIEnv* env) {
     if (i < 0 || i >= length) {
         NativeppThrowable::nativeThrow("java/lang/ArrayIndexOutOfBoundsException", env);
     }
+}
+
+int NativeppArray::lengthOf(const NativeppSharedJObjectGlobal& array, JNIEnv* env) {
+    return array.isNull() ? -1 : getArrayLength(array.getJObject(), env);
+}
+
+void NativeppArray::setLengthOf(const NativeppSharedJObjectGlobal& array, int n) {
+    lengthHolder = array.getHolder();
+    length = n;
 }
 
 NativeppObjectMgr* NativeppArray::getObjectMgr(JNIEnv* env) { return getParent()->nativeppGetObjectMgr(env); }

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
+#include "java/io/ByteArrayInputStream.h"
 #include "java/lang/IntJArray.h"
 #include "java/lang/ObjectJArray.h"
 #include "java/lang/String.h"
 #include "nativepp/NativeppArray.h"
+#include "nativepp/NativeppJVM.h"
 #include "tests/native/JNICallCounter.h"
 #include "tests/native/MembersTestSupport.h"
 #include "tests/native/PrimitiveKinds.h"
@@ -144,6 +147,57 @@ TEST_F(NativeppArrays, AnotherArrayUnderAReusedHandleIsRebuilt) {
         EXPECT_EQ(5, array[0].get()) << round;
         EXPECT_EQ(kMappedByName, thrownJavaClassOf(env, [&] { array[2]; })) << round;
     }
+}
+
+// Elements handed out before another thread's access found a new array stay usable.
+TEST_F(NativeppArrays, ElementsOfAFieldArrayReadWhileAnotherThreadReplacesIt) {
+    jclass streamClass = env->FindClass("java/io/ByteArrayInputStream");
+    jmethodID init = env->GetMethodID(streamClass, "<init>", "([B)V");
+    NativeppJObjectLocal bytes = NativeppArray::newByteArray(1, env);
+    java::io::ByteArrayInputStream in(NativeppJObjectLocal(env->NewObject(streamClass, init, bytes.getJObject()), env));
+    env->DeleteLocalRef(streamClass);
+    jfieldID buf = javaFieldID(env, "java/io/ByteArrayInputStream", "buf", "[B", false);
+    const jobject stream = in.nativeppGetJObjectGlobal(env).getJObject();
+    std::atomic<int> reading{2};
+    std::atomic<int> failedReads{0};
+    runTogether(3, [&](int i) {
+        JNIEnv* threadEnv = nativepp::NativeppJVM::getJNIEnv();
+        for (int round = 0; i == 0 && reading > 0; ++round) {
+            NativeppJObjectLocal next = NativeppArray::newByteArray(1 + round % 7, threadEnv);
+            threadEnv->SetObjectField(stream, buf, next.getJObject());
+        }
+        for (int round = 0; i > 0 && round < 3000; ++round) {
+            try {
+                failedReads += in.buf[0] == 0 ? 0 : 1;
+            } catch (...) {
+                ++failedReads;
+            }
+        }
+        reading -= i > 0 ? 1 : 0;
+    });
+    EXPECT_EQ(0, failedReads.load());
+}
+
+// The element store does not keep the array it was made for: re-pointing the proxy lets the
+// collector take it.
+TEST_F(NativeppArrays, RepointingReleasesTheArrayTheElementsWereMadeFor) {
+    jclass system = env->FindClass("java/lang/System");
+    jmethodID gc = env->GetStaticMethodID(system, "gc", "()V");
+    for (bool toNull : {false, true}) {
+        IntJArray array(NativeppArray::newIntArray(100000, env));
+        jweak old = env->NewWeakGlobalRef(array.nativeppGetJObjectGlobal(env).getJObject());
+        EXPECT_EQ(0, array[99999].get());
+        array.nativeppAssign(toNull ? NativeppJObjectLocal() : NativeppArray::newIntArray(1, env));
+        bool collected = false;
+        for (int round = 0; round < 50 && !collected; ++round) {
+            env->CallStaticVoidMethod(system, gc);
+            ASSERT_FALSE(env->ExceptionCheck());
+            collected = env->IsSameObject(old, nullptr);
+        }
+        EXPECT_TRUE(collected) << toNull;
+        env->DeleteWeakGlobalRef(old);
+    }
+    env->DeleteLocalRef(system);
 }
 
 TEST_F(NativeppArrays, ObjectElementsReadAndStoreTheJavaArray) {
