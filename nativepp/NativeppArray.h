@@ -20,8 +20,9 @@ class NativeppObjectMgr;
 // base of an array proxy's element store, which keeps the length of the proxy's current Java
 // array. The operations without a JNIEnv* use the calling thread's. Threads: any attached
 // thread; the element store only under its proxy's lock.
-// Throws: the mapped NullPointerException for an array proxy that holds no array, the
-// virtual machine's index exception in native form for a region outside the array.
+// Throws: the mapped NullPointerException for an array proxy that holds no array, the mapped
+// ArrayStoreException for a region copy on an object that is not an array of the copy's
+// type, the virtual machine's index exception in native form for a region outside the array.
 class NATIVEPP_EXPORT NativeppArray {
 public:
     NativeppArray();

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstring>
+#include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "java/io/ByteArrayInputStream.h"
@@ -44,7 +48,14 @@ protected:
 };
 
 template <typename Kind>
-class NativeppArrayKinds : public NativeppTest {};
+class NativeppArrayKinds : public NativeppTest {
+protected:
+    // The type check of an untyped proxy keeps the class of each kind's arrays.
+    void SetUp() override {
+        NativeppTest::SetUp();
+        checkGlobalBalance = false;
+    }
+};
 
 TYPED_TEST_SUITE(NativeppArrayKinds, Kinds);
 
@@ -66,6 +77,46 @@ TYPED_TEST(NativeppArrayKinds, RegionsCopyEveryValueBothWays) {
     EXPECT_EQ("java/lang/ArrayIndexOutOfBoundsException",
               thrownJavaClassOf(this->env, [&] { Kind::getRegion(&array, n, 2, back.data(), this->env); }));
     EXPECT_EQ(kMappedByName, thrownJavaClassOf(this->env, [&] { Kind::setRegion(nullptr, 0, 1, back.data(), this->env); }));
+}
+
+// A byte[] (a boolean[] for byte regions), an object array and a plain object, each followed
+// on the heap by an int[] that a region copy of the wrong element size would overwrite.
+TYPED_TEST(NativeppArrayKinds, ARegionOfAnotherTypeIsRefusedAndTouchesNothing) {
+    using Kind = TypeParam;
+    using Native = typename Kind::Native;
+    JNIEnv* env = this->env;
+    const bool byteKind = std::is_same<Kind, primitivekinds::ByteKind>::value;
+    const std::function<NativeppJObjectLocal()> makers[] = {
+        [&] { return byteKind ? NativeppArray::newBooleanArray(4, env) : NativeppArray::newByteArray(4, env); },
+        [&] { return NativeppArray::newObjectArray(4, &ObjectJArray::nativeppClass, env); },
+        [&] { return newInteger(env, 7); }};
+    for (int row = 0; row < 3; ++row) {
+        Object wrong(makers[row]());
+        const int pattern[4] = {1, 2, 3, 4};
+        IntJArray neighbour(4, pattern);
+        std::vector<Native> buffer(Kind::samples());
+        buffer.resize(4);
+        const std::vector<Native> before = buffer;
+        EXPECT_EQ(kMappedByName, thrownJavaClassOf(env, [&] { Kind::getRegion(&wrong, 0, 4, buffer.data(), env); }));
+        EXPECT_EQ(kMappedByName, thrownJavaClassOf(env, [&] { Kind::setRegion(&wrong, 0, 4, buffer.data(), env); }));
+        EXPECT_EQ(0, std::memcmp(before.data(), buffer.data(), sizeof(Native) * 4)) << row;
+        int after[4] = {};
+        EXPECT_EQ(4, neighbour.length.get()) << row;
+        neighbour.get(after);
+        EXPECT_TRUE(std::equal(after, after + 4, pattern)) << row;
+        if (row < 2) {
+            EXPECT_EQ(4, env->GetArrayLength(static_cast<jarray>(wrong.nativeppGetJObjectGlobal(env).getJObject())));
+        }
+    }
+}
+
+TEST_F(NativeppArrays, ATypedProxyCopiesWithoutATypeCheck) {
+    IntJArray array(intArray({7, 8, 9}));
+    int buffer[3];
+    JNICallCounter counter;
+    array.get(buffer);
+    array[1] = 5;
+    EXPECT_EQ(0, counter.calls("IsInstanceOf"));
 }
 
 TEST_F(NativeppArrays, ARegionCopyFromIndexOneFillsTheBuffer) {
