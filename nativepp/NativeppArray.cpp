@@ -1,7 +1,9 @@
 #include "nativepp/NativeppArray.h"
 
+#include <cstring>
 #include <string>
 
+#include "nativepp/NativeppClass.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppObject.h"
 #include "nativepp/NativeppObjectClass.h"
@@ -20,11 +22,53 @@ NativeppJObjectLocal newArray(int n, JNIEnv* env, JArray (JNIEnv::*make)(jsize))
     return made;
 }
 
+// One per primitive kind: the class of its arrays, for the element type check.
+NativeppClass booleanArrayClass("[Z", "[Z");
+NativeppClass byteArrayClass("[B", "[B");
+NativeppClass charArrayClass("[C", "[C");
+NativeppClass shortArrayClass("[S", "[S");
+NativeppClass intArrayClass("[I", "[I");
+NativeppClass longArrayClass("[J", "[J");
+NativeppClass floatArrayClass("[F", "[F");
+NativeppClass doubleArrayClass("[D", "[D");
+
+const char* elementName(char code) {
+    switch (code) {
+        case 'Z': return "boolean";
+        case 'B': return "byte";
+        case 'C': return "char";
+        case 'S': return "short";
+        case 'I': return "int";
+        case 'J': return "long";
+        case 'F': return "float";
+        default: return "double";
+    }
+}
+
+// A region call trusts its array's element type: on another array it reads or writes past
+// the elements, into the next object. A proxy of the array class itself holds nothing else
+// (every binding checks the class), so only other proxies cost the check.
+void checkElementType(NativeppObject* array, jobject target, NativeppClass& arrayClass, JNIEnv* env) {
+    if (std::strcmp(array->nativeppGetClass()->getSignature(), arrayClass.getSignature()) == 0) {
+        return;
+    }
+    const jclass expected = arrayClass.getJClass(env)->getJClass();
+    const jboolean fits = env->IsInstanceOf(target, expected);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    if (!fits) {
+        NativeppThrowable::nativeThrow("java/lang/ArrayStoreException",
+                                       std::string("the array is not a ") + elementName(arrayClass.getSignature()[1]) +
+                                           "[]",
+                                       env);
+    }
+}
+
 template <typename Native, typename JArray>
 Native* getRegion(NativeppObject* array, int start, int count, Native* buffer, JNIEnv* env,
-                  void (JNIEnv::*get)(JArray, jsize, jsize, Native*)) {
+                  NativeppClass& arrayClass, void (JNIEnv::*get)(JArray, jsize, jsize, Native*)) {
     const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(array, env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
+    checkElementType(array, target.getJObject(), arrayClass, env);
     (env->*get)(static_cast<JArray>(target.getJObject()), start, count, buffer);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     return buffer;
@@ -32,9 +76,10 @@ Native* getRegion(NativeppObject* array, int start, int count, Native* buffer, J
 
 template <typename Native, typename JArray>
 void setRegion(NativeppObject* array, int start, int count, const Native* buffer, JNIEnv* env,
-               void (JNIEnv::*set)(JArray, jsize, jsize, const Native*)) {
+               NativeppClass& arrayClass, void (JNIEnv::*set)(JArray, jsize, jsize, const Native*)) {
     const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(array, env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
+    checkElementType(array, target.getJObject(), arrayClass, env);
     (env->*set)(static_cast<JArray>(target.getJObject()), start, count, buffer);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
 }
@@ -57,7 +102,7 @@ NativeppJObjectLocal NativeppArray::newObjectArray(int n, NativeppObjectClass* a
     return newObjectArray(n, arrayClass, NativeppJVM::getJNIEnv());
 }
 
-#define NATIVEPP_ARRAY_KIND(KIND, NATIVE, JARRAY)                                                   \
+#define NATIVEPP_ARRAY_KIND(KIND, NATIVE, JARRAY, ARRAY_CLASS)                                      \
     NativeppJObjectLocal NativeppArray::new##KIND##Array(int n, JNIEnv* env) {                      \
         return newArray(n, env, &JNIEnv::New##KIND##Array);                                         \
     }                                                                                               \
@@ -65,27 +110,28 @@ NativeppJObjectLocal NativeppArray::newObjectArray(int n, NativeppObjectClass* a
         return new##KIND##Array(n, NativeppJVM::getJNIEnv());                                       \
     }                                                                                               \
     NATIVE* NativeppArray::get##KIND##Array(NativeppObject* array, int start, int count, NATIVE* buffer, JNIEnv* env) { \
-        return getRegion<NATIVE, JARRAY>(array, start, count, buffer, env, &JNIEnv::Get##KIND##ArrayRegion); \
+        return getRegion<NATIVE, JARRAY>(array, start, count, buffer, env, ARRAY_CLASS,             \
+                                         &JNIEnv::Get##KIND##ArrayRegion);                          \
     }                                                                                               \
     NATIVE* NativeppArray::get##KIND##Array(NativeppObject* array, int start, int count, NATIVE* buffer) { \
         return get##KIND##Array(array, start, count, buffer, NativeppJVM::getJNIEnv());             \
     }                                                                                               \
     void NativeppArray::set##KIND##Array(NativeppObject* array, int start, int count, const NATIVE* buffer, \
                                          JNIEnv* env) {                                             \
-        setRegion<NATIVE, JARRAY>(array, start, count, buffer, env, &JNIEnv::Set##KIND##ArrayRegion); \
+        setRegion<NATIVE, JARRAY>(array, start, count, buffer, env, ARRAY_CLASS, &JNIEnv::Set##KIND##ArrayRegion); \
     }                                                                                               \
     void NativeppArray::set##KIND##Array(NativeppObject* array, int start, int count, const NATIVE* buffer) { \
         set##KIND##Array(array, start, count, buffer, NativeppJVM::getJNIEnv());                    \
     }
 
-NATIVEPP_ARRAY_KIND(Boolean, unsigned char, jbooleanArray)
-NATIVEPP_ARRAY_KIND(Byte, signed char, jbyteArray)
-NATIVEPP_ARRAY_KIND(Char, unsigned short, jcharArray)
-NATIVEPP_ARRAY_KIND(Short, short, jshortArray)
-NATIVEPP_ARRAY_KIND(Int, int, jintArray)
-NATIVEPP_ARRAY_KIND(Long, long long, jlongArray)
-NATIVEPP_ARRAY_KIND(Float, float, jfloatArray)
-NATIVEPP_ARRAY_KIND(Double, double, jdoubleArray)
+NATIVEPP_ARRAY_KIND(Boolean, unsigned char, jbooleanArray, booleanArrayClass)
+NATIVEPP_ARRAY_KIND(Byte, signed char, jbyteArray, byteArrayClass)
+NATIVEPP_ARRAY_KIND(Char, unsigned short, jcharArray, charArrayClass)
+NATIVEPP_ARRAY_KIND(Short, short, jshortArray, shortArrayClass)
+NATIVEPP_ARRAY_KIND(Int, int, jintArray, intArrayClass)
+NATIVEPP_ARRAY_KIND(Long, long long, jlongArray, longArrayClass)
+NATIVEPP_ARRAY_KIND(Float, float, jfloatArray, floatArrayClass)
+NATIVEPP_ARRAY_KIND(Double, double, jdoubleArray, doubleArrayClass)
 
 int NativeppArray::getArrayLength(jobject array, JNIEnv* env) {
     NativeppThrowable::nativeThrowIfJavaThrown(env);
@@ -97,40 +143,22 @@ int NativeppArray::getArrayLength(jobject array, JNIEnv* env) {
     return n;
 }
 
-void NativeppArray::updateArray(JNIEnv* env) {
-    const NativeppSharedJObjectGlobal now = getParent()->nativeppGetJObjectGlobal(env);
-    if (now.getHolder() == currentArray) {
-        return;
-    }
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    // IsSameObject raises nothing.
-    if (env->IsSameObject(getCurrentArray(), now.getJObject())) {
-        currentArray = now.getHolder();
-        return;
-    }
-    freeArray();
-    currentArray.reset();
-    if (now.isNull()) {
-        return;
-    }
-    currentArray = now.getHolder();
-    try {
-        createArrayIfNeeded(env);
-    } catch (...) {
-        // Nothing half made stays: the next access tries again.
-        freeArray();
-        currentArray.reset();
-        throw;
-    }
-}
-
-void NativeppArray::checkIndex(int i, JNIEnv* env) {
+void NativeppArray::checkIndex(int i, int length, JNIEnv* env) {
     if (i < 0 || i >= length) {
         NativeppThrowable::nativeThrow("java/lang/ArrayIndexOutOfBoundsException",
                                        "index " + std::to_string(i) + " out of bounds for length " +
                                            std::to_string(length),
                                        env);
     }
+}
+
+int NativeppArray::lengthOf(const NativeppSharedJObjectGlobal& array, JNIEnv* env) {
+    return array.isNull() ? -1 : getArrayLength(array.getJObject(), env);
+}
+
+void NativeppArray::setLengthOf(const NativeppSharedJObjectGlobal& array, int n) {
+    lengthHolder = array.getHolder();
+    length = n;
 }
 
 NativeppObjectMgr* NativeppArray::getObjectMgr(JNIEnv* env) { return getParent()->nativeppGetObjectMgr(env); }

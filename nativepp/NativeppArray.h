@@ -8,6 +8,7 @@
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectGlobal.h"
 #include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppSharedJObjectGlobal.h"
 
 namespace nativepp {
 
@@ -16,11 +17,12 @@ class NativeppObjectClass;
 class NativeppObjectMgr;
 
 // New Java arrays, bulk copies between native buffers and Java primitive arrays, and the
-// base of an array proxy's element store, which materialises one element value per element
-// of the proxy's current Java array. The operations without a JNIEnv* use the calling
-// thread's. Threads: any attached thread; the element store only under its proxy's lock.
-// Throws: the mapped NullPointerException for an array proxy that holds no array, the
-// virtual machine's index exception in native form for a region outside the array.
+// base of an array proxy's element store, which keeps the length of the proxy's current Java
+// array. The operations without a JNIEnv* use the calling thread's. Threads: any attached
+// thread; the element store only under its proxy's lock.
+// Throws: the mapped NullPointerException for an array proxy that holds no array, the mapped
+// ArrayStoreException for a region copy on an object that is not an array of the copy's
+// type, the virtual machine's index exception in native form for a region outside the array.
 class NATIVEPP_EXPORT NativeppArray {
 public:
     NativeppArray();
@@ -56,30 +58,27 @@ public:
     // The length of a Java array.
     static int getArrayLength(jobject array, JNIEnv* env);
 
-    // Materialises the elements again when the proxy now holds another Java array than the
-    // one they were made for. While the proxy keeps the holder they were made for, nothing
-    // is compared; another holder is compared with IsSameObject (a released handle value may
-    // come back for another array).
-    virtual void updateArray(JNIEnv* env);
-    virtual void createArrayIfNeeded(JNIEnv* env) = 0;
-    virtual void freeArray() = 0;
     virtual NativeppObject* getParent() = 0;
 
-    // An index outside the materialised elements raises the mapped
-    // ArrayIndexOutOfBoundsException; with none materialised every index is outside.
-    void checkIndex(int i, JNIEnv* env);
+    // An index outside 0 .. length-1 raises the mapped ArrayIndexOutOfBoundsException.
+    static void checkIndex(int i, int length, JNIEnv* env);
     NativeppObjectMgr* getObjectMgr(JNIEnv* env);
 
 protected:
-    // The Java array the elements were made for; null when none are.
-    jobject getCurrentArray() const { return currentArray != nullptr ? currentArray->getJObject() : nullptr; }
+    // The length of array's Java array; -1 for none.
+    static int lengthOf(const NativeppSharedJObjectGlobal& array, JNIEnv* env);
+    // Under the proxy's lock: whether length is that of array's holder, and setting it so.
+    bool isLengthOf(const NativeppSharedJObjectGlobal& array) const {
+        return !lengthHolder.owner_before(array.getHolder()) && !array.getHolder().owner_before(lengthHolder);
+    }
+    void setLengthOf(const NativeppSharedJObjectGlobal& array, int n);
 
     int length;
 
 private:
-    // A share of the holder the elements were made for: while it lives, its address and its
-    // reference stay the array's.
-    std::shared_ptr<const NativeppJObjectGlobal> currentArray;
+    // The holder length was read for, watched without keeping it or its array alive: once
+    // the proxy lets it go it is collectable, and it still differs from every later holder.
+    std::weak_ptr<const NativeppJObjectGlobal> lengthHolder;
 };
 
 }  // namespace nativepp

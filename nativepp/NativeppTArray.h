@@ -1,70 +1,95 @@
 #ifndef NATIVEPP_NATIVEPPTARRAY_H
 #define NATIVEPP_NATIVEPPTARRAY_H
 
+#include <algorithm>
+#include <climits>
 #include <mutex>
+#include <vector>
 
 #include "nativepp/NativeppArray.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppMonitor.h"
+#include "nativepp/NativeppObject.h"
 
 namespace nativepp {
 
-// The element store of the array proxy A: one E per element of A's current Java array,
-// each bound to its index, made by A's hooks (nativeppNewCompArrayAux,
-// nativeppInitArrayAuxElement, nativeppDeleteCompArray) when first indexed. An element
-// reference stays valid until an index finds the proxy re-pointed at another array.
-// Owns the elements. Threads: indexing is serialised on the array proxy's lock.
-// Throws: the mapped ArrayIndexOutOfBoundsException for an index outside the elements.
+// The element store of the array proxy A: element values E made by A's hooks
+// (nativeppNewCompArrayAux, nativeppInitArrayAuxElement, nativeppDeleteCompArray), element i
+// bound to index i of whatever Java array the proxy holds when it is used, not to one array.
+// So a store serves every array the proxy is pointed at: it grows when an index finds a
+// longer array, and is never rebuilt for another one. An element reference stays valid for
+// the life of the array proxy, whatever other threads index or re-point meanwhile; a store
+// outgrown is kept until then. The store holds no reference to a Java array.
+// Owns the elements. Threads: any attached thread; the store changes under the array
+// proxy's lock, which is never held across a JNI call.
+// Throws: the mapped ArrayIndexOutOfBoundsException for an index outside the proxy's array
+// (every index of an empty proxy).
 template <typename A, typename E>
 class NativeppTArray : public NativeppArray {
 public:
-    NativeppTArray() : elements(nullptr), parent(nullptr) {}
-    ~NativeppTArray() override { freeArray(); }
+    NativeppTArray() : elements(nullptr), capacity(0), parent(nullptr) {}
+    ~NativeppTArray() override {
+        if (elements == nullptr) {
+            return;
+        }
+        for (E* store : outgrown) {
+            parent->nativeppDeleteCompArray(store);
+        }
+        parent->nativeppDeleteCompArray(elements);
+    }
 
     // The array proxy that contains this store; set by its field set-up.
     void setParent(A* arrayProxy) { parent = arrayProxy; }
 
-    // Element i, under the array proxy's lock so that no other thread rebuilds the elements
-    // meanwhile. While the proxy holds the same array, this makes no JNI call.
+    // Element i of the proxy's current array. While the proxy holds the array the length was
+    // read for, this makes no JNI call.
     E& getElement(int i, JNIEnv* env) {
+        const NativeppSharedJObjectGlobal array = parent->nativeppGetJObjectGlobal(env);
+        {
+            std::lock_guard<NativeppMonitor> held(*parent->nativeppGetMonitor());
+            if (isLengthOf(array) && i >= 0 && i < length) {
+                return elements[i];
+            }
+        }
+        const int n = lengthOf(array, env);
+        checkIndex(i, n, env);
         std::lock_guard<NativeppMonitor> held(*parent->nativeppGetMonitor());
-        updateArray(env);
-        checkIndex(i, env);
+        reserve(n);
+        setLengthOf(array, n);
         return elements[i];
     }
     E& getElement(int i) { return getElement(i, NativeppJVM::getJNIEnv()); }
 
-    void createArrayIfNeeded(JNIEnv* env) override {
-        jobject current = getCurrentArray();
-        if (current == nullptr) {
+    NativeppObject* getParent() override { return parent; }
+
+private:
+    // At least n elements; a larger store at least doubles, so that all outgrown stores
+    // together hold fewer elements than the current one.
+    void reserve(int n) {
+        if (n <= capacity) {
             return;
         }
-        const int n = getArrayLength(current, env);
-        E* made = parent->nativeppNewCompArrayAux(n);
+        const int grown = static_cast<int>(std::min<long long>(std::max<long long>(n, 2LL * capacity), INT_MAX));
+        outgrown.reserve(outgrown.size() + 1);
+        E* made = parent->nativeppNewCompArrayAux(grown);
         try {
-            for (int i = 0; i < n; ++i) {
+            for (int i = 0; i < grown; ++i) {
                 parent->nativeppInitArrayAuxElement(i, made);
             }
         } catch (...) {
             parent->nativeppDeleteCompArray(made);
             throw;
         }
-        elements = made;
-        length = n;
-    }
-
-    void freeArray() override {
         if (elements != nullptr) {
-            parent->nativeppDeleteCompArray(elements);
-            elements = nullptr;
-            length = -1;
+            outgrown.push_back(elements);
         }
+        elements = made;
+        capacity = grown;
     }
 
-    NativeppObject* getParent() override { return parent; }
-
-private:
     E* elements;
+    int capacity;
+    std::vector<E*> outgrown;
     A* parent;
 };
 

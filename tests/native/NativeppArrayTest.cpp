@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
+#include "java/io/ByteArrayInputStream.h"
 #include "java/lang/IntJArray.h"
 #include "java/lang/ObjectJArray.h"
 #include "java/lang/String.h"
 #include "nativepp/NativeppArray.h"
+#include "nativepp/NativeppJVM.h"
 #include "tests/native/JNICallCounter.h"
 #include "tests/native/MembersTestSupport.h"
 #include "tests/native/PrimitiveKinds.h"
@@ -41,7 +48,14 @@ protected:
 };
 
 template <typename Kind>
-class NativeppArrayKinds : public NativeppTest {};
+class NativeppArrayKinds : public NativeppTest {
+protected:
+    // The type check of an untyped proxy keeps the class of each kind's arrays.
+    void SetUp() override {
+        NativeppTest::SetUp();
+        checkGlobalBalance = false;
+    }
+};
 
 TYPED_TEST_SUITE(NativeppArrayKinds, Kinds);
 
@@ -63,6 +77,46 @@ TYPED_TEST(NativeppArrayKinds, RegionsCopyEveryValueBothWays) {
     EXPECT_EQ("java/lang/ArrayIndexOutOfBoundsException",
               thrownJavaClassOf(this->env, [&] { Kind::getRegion(&array, n, 2, back.data(), this->env); }));
     EXPECT_EQ(kNullRaised, thrownJavaClassOf(this->env, [&] { Kind::setRegion(nullptr, 0, 1, back.data(), this->env); }));
+}
+
+// A byte[] (a boolean[] for byte regions), an object array and a plain object, each followed
+// on the heap by an int[] that a region copy of the wrong element size would overwrite.
+TYPED_TEST(NativeppArrayKinds, ARegionOfAnotherTypeIsRefusedAndTouchesNothing) {
+    using Kind = TypeParam;
+    using Native = typename Kind::Native;
+    JNIEnv* env = this->env;
+    const bool byteKind = std::is_same<Kind, primitivekinds::ByteKind>::value;
+    const std::function<NativeppJObjectLocal()> makers[] = {
+        [&] { return byteKind ? NativeppArray::newBooleanArray(4, env) : NativeppArray::newByteArray(4, env); },
+        [&] { return NativeppArray::newObjectArray(4, &ObjectJArray::nativeppClass, env); },
+        [&] { return newInteger(env, 7); }};
+    for (int row = 0; row < 3; ++row) {
+        Object wrong(makers[row]());
+        const int pattern[4] = {1, 2, 3, 4};
+        IntJArray neighbour(4, pattern);
+        std::vector<Native> buffer(Kind::samples());
+        buffer.resize(4);
+        const std::vector<Native> before = buffer;
+        EXPECT_EQ("java/lang/ArrayStoreException", thrownJavaClassOf(env, [&] { Kind::getRegion(&wrong, 0, 4, buffer.data(), env); }));
+        EXPECT_EQ("java/lang/ArrayStoreException", thrownJavaClassOf(env, [&] { Kind::setRegion(&wrong, 0, 4, buffer.data(), env); }));
+        EXPECT_EQ(0, std::memcmp(before.data(), buffer.data(), sizeof(Native) * 4)) << row;
+        int after[4] = {};
+        EXPECT_EQ(4, neighbour.length.get()) << row;
+        neighbour.get(after);
+        EXPECT_TRUE(std::equal(after, after + 4, pattern)) << row;
+        if (row < 2) {
+            EXPECT_EQ(4, env->GetArrayLength(static_cast<jarray>(wrong.nativeppGetJObjectGlobal(env).getJObject())));
+        }
+    }
+}
+
+TEST_F(NativeppArrays, ATypedProxyCopiesWithoutATypeCheck) {
+    IntJArray array(intArray({7, 8, 9}));
+    int buffer[3];
+    JNICallCounter counter;
+    array.get(buffer);
+    array[1] = 5;
+    EXPECT_EQ(0, counter.calls("IsInstanceOf"));
 }
 
 TEST_F(NativeppArrays, ARegionCopyFromIndexOneFillsTheBuffer) {
@@ -144,6 +198,57 @@ TEST_F(NativeppArrays, AnotherArrayUnderAReusedHandleIsRebuilt) {
         EXPECT_EQ(5, array[0].get()) << round;
         EXPECT_EQ(kIndexRaised, thrownJavaClassOf(env, [&] { array[2]; })) << round;
     }
+}
+
+// Elements handed out before another thread's access found a new array stay usable.
+TEST_F(NativeppArrays, ElementsOfAFieldArrayReadWhileAnotherThreadReplacesIt) {
+    jclass streamClass = env->FindClass("java/io/ByteArrayInputStream");
+    jmethodID init = env->GetMethodID(streamClass, "<init>", "([B)V");
+    NativeppJObjectLocal bytes = NativeppArray::newByteArray(1, env);
+    java::io::ByteArrayInputStream in(NativeppJObjectLocal(env->NewObject(streamClass, init, bytes.getJObject()), env));
+    env->DeleteLocalRef(streamClass);
+    jfieldID buf = javaFieldID(env, "java/io/ByteArrayInputStream", "buf", "[B", false);
+    const jobject stream = in.nativeppGetJObjectGlobal(env).getJObject();
+    std::atomic<int> reading{2};
+    std::atomic<int> failedReads{0};
+    runTogether(3, [&](int i) {
+        JNIEnv* threadEnv = nativepp::NativeppJVM::getJNIEnv();
+        for (int round = 0; i == 0 && reading > 0; ++round) {
+            NativeppJObjectLocal next = NativeppArray::newByteArray(1 + round % 7, threadEnv);
+            threadEnv->SetObjectField(stream, buf, next.getJObject());
+        }
+        for (int round = 0; i > 0 && round < 3000; ++round) {
+            try {
+                failedReads += in.buf[0] == 0 ? 0 : 1;
+            } catch (...) {
+                ++failedReads;
+            }
+        }
+        reading -= i > 0 ? 1 : 0;
+    });
+    EXPECT_EQ(0, failedReads.load());
+}
+
+// The element store does not keep the array it was made for: re-pointing the proxy lets the
+// collector take it.
+TEST_F(NativeppArrays, RepointingReleasesTheArrayTheElementsWereMadeFor) {
+    jclass system = env->FindClass("java/lang/System");
+    jmethodID gc = env->GetStaticMethodID(system, "gc", "()V");
+    for (bool toNull : {false, true}) {
+        IntJArray array(NativeppArray::newIntArray(100000, env));
+        jweak old = env->NewWeakGlobalRef(array.nativeppGetJObjectGlobal(env).getJObject());
+        EXPECT_EQ(0, array[99999].get());
+        array.nativeppAssign(toNull ? NativeppJObjectLocal() : NativeppArray::newIntArray(1, env));
+        bool collected = false;
+        for (int round = 0; round < 50 && !collected; ++round) {
+            env->CallStaticVoidMethod(system, gc);
+            ASSERT_FALSE(env->ExceptionCheck());
+            collected = env->IsSameObject(old, nullptr);
+        }
+        EXPECT_TRUE(collected) << toNull;
+        env->DeleteWeakGlobalRef(old);
+    }
+    env->DeleteLocalRef(system);
 }
 
 TEST_F(NativeppArrays, ObjectElementsReadAndStoreTheJavaArray) {
