@@ -22,4 +22,16 @@ NativeppJObjectLocal::NativeppJObjectLocal(NativeppJObjectLocal&& other) noexcep
 
 NativeppJObjectLocal::~NativeppJObjectLocal() {}
 
+NativeppJObjectLocal NativeppJObjectLocal::adoptIfLocal(jobject obj, JNIEnv* env) {
+    if (obj == nullptr) {
+        return NativeppJObjectLocal();
+    }
+    // DeleteLocalRef on a global reference would be a JNI error, and would leave its owner's
+    // reference to be deleted twice.
+    if (env->GetObjectRefType(obj) == JNILocalRefType) {
+        return NativeppJObjectLocal(obj, env);
+    }
+    return NativeppJObjectLocal(obj, 0, env);
+}
+
 }  // namespace nativepp

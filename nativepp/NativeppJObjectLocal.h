@@ -20,6 +20,9 @@ public:
     NativeppJObjectLocal(const NativeppJObjectLocal& other);
     // Lets holders be returned by value; other is left empty.
     NativeppJObjectLocal(NativeppJObjectLocal&& other) noexcept;
+    // A holder of obj that takes obj over only when it is a local reference; a global or weak
+    // reference stays with its owner and the holder gets a local reference of its own.
+    static NativeppJObjectLocal adoptIfLocal(jobject obj, JNIEnv* env);
     ~NativeppJObjectLocal() override;
 };
 

@@ -63,7 +63,7 @@ Mgr* NativeppObject::install(Mgr* mgr) {
 
 void NativeppObject::nativeppInitObject(jobject obj) {
     JNIEnv* env = nativeppGetJNIEnv();
-    NativeppJObjectLocal adopted(obj, env);
+    NativeppJObjectLocal adopted = NativeppJObjectLocal::adoptIfLocal(obj, env);
     nativeppInitObject(adopted, env);
 }
 
@@ -77,7 +77,7 @@ void NativeppObject::nativeppInitObjectReference() { install(new NativeppObjectL
 
 void NativeppObject::nativeppInitObjectReference(jobject obj) {
     JNIEnv* env = nativeppGetJNIEnv();
-    NativeppJObjectLocal adopted(obj, env);
+    NativeppJObjectLocal adopted = NativeppJObjectLocal::adoptIfLocal(obj, env);
     nativeppInitObjectReference(adopted, env);
 }
 
@@ -103,7 +103,7 @@ void NativeppObject::nativeppInitObjectReference(const NativeppObject& other) {
 
 void NativeppObject::nativeppAssign(jobject obj) {
     JNIEnv* env = nativeppGetJNIEnv();
-    NativeppJObjectLocal adopted(obj, env);
+    NativeppJObjectLocal adopted = NativeppJObjectLocal::adoptIfLocal(obj, env);
     nativeppAssign(adopted, env);
 }
 

@@ -33,7 +33,9 @@ public:
     void nativeppInitFieldNamed(int index, const char* name, NativeppObjectClass* cls, NativeppObject* owner) override;
     void nativeppInitArrayElement(int index, NativeppObject* array) override;
 
-    // Instance mode: the proxy keeps the Java object it was created for.
+    // Instance mode: the proxy keeps the Java object it was created for. The jobject forms
+    // here and below take a local reference over (it is deleted before they return); a
+    // global or weak reference stays with its owner.
     virtual void nativeppInitObject(jobject obj);
     virtual void nativeppInitObject(const NativeppJObjectLocal& obj);
     virtual void nativeppInitObject(const NativeppJObjectLocal& obj, JNIEnv* env);
@@ -75,6 +77,7 @@ public:
     jobject nativeppGetJObjectLocal(JNIEnv* env);
     NativeppJObjectLocal nativeppGetJObjectLocalWrapper(JNIEnv* env);
 
+    // Comparisons take nothing over: other and obj stay with the caller.
     bool nativeppEqualRef(NativeppObject* other);
     bool nativeppEqualRef(jobject obj);
     bool nativeppNotEqualRef(NativeppObject* other);

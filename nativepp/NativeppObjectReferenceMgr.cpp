@@ -39,10 +39,7 @@ void NativeppObjectReferenceMgr::setObjectReferenced(const NativeppObject& other
 }
 
 bool NativeppObjectReferenceMgr::refEqual(const NativeppJObjectLocal& obj, JNIEnv* env) {
-    NativeppJObjectLocal mine = getJObjectLocalWrapper(env);
-    const jboolean same = env->IsSameObject(mine.getJObject(), obj.getJObject());
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    return same == JNI_TRUE;
+    return refEqual(obj.getJObject(), env);
 }
 
 bool NativeppObjectReferenceMgr::refEqual(NativeppObject* other, JNIEnv* env) {
@@ -52,7 +49,12 @@ bool NativeppObjectReferenceMgr::refEqual(NativeppObject* other, JNIEnv* env) {
     return refEqual(other->nativeppGetObjectMgr(env)->getJObjectLocalWrapper(env), env);
 }
 
-bool NativeppObjectReferenceMgr::refEqual(jobject obj, JNIEnv* env) { return refEqual(NativeppJObjectLocal(obj, env), env); }
+bool NativeppObjectReferenceMgr::refEqual(jobject obj, JNIEnv* env) {
+    NativeppJObjectLocal mine = getJObjectLocalWrapper(env);
+    const jboolean same = env->IsSameObject(mine.getJObject(), obj);
+    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return same == JNI_TRUE;
+}
 
 bool NativeppObjectReferenceMgr::refNotEqual(NativeppObject* other, JNIEnv* env) { return !refEqual(other, env); }
 

@@ -26,7 +26,7 @@ public:
 
     bool refEqual(const NativeppJObjectLocal& obj, JNIEnv* env);
     bool refEqual(NativeppObject* other, JNIEnv* env);
-    // Adopts obj: the caller's local reference is deleted afterwards.
+    // Only looks at obj: it stays with the caller, whatever kind of reference it is.
     bool refEqual(jobject obj, JNIEnv* env);
     bool refNotEqual(NativeppObject* other, JNIEnv* env);
     bool refNotEqual(jobject obj, JNIEnv* env);

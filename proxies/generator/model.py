@@ -3,6 +3,7 @@
 Built from the catalogue (catalogue.py); the emitters (emit.py) only print what this holds.
 """
 
+import collections
 import itertools
 
 from catalogue import BINDING_PART, CatalogueError
@@ -51,6 +52,10 @@ STRING_OPERANDS = [("java::lang::String", "string"), ("java::lang::String*", "st
                    ("std::wstring", "text"), ("unsigned char", "Z"), ("signed char", "I"),
                    ("unsigned short", "C"), ("short", "I"), ("int", "I"), ("long long", "J"),
                    ("float", "F"), ("double", "D")]
+
+
+# Java char and boolean: the test that admits a C++ argument to such a parameter's own form.
+CHARACTER_ARGUMENTS = {"C": "nativepp::NativeppIfJavaChar", "Z": "nativepp::NativeppIfJavaBoolean"}
 
 
 def cpp_identifier(java_name):
@@ -169,12 +174,23 @@ class ConstructorOverload:
 
 
 class MethodOverload:
-    def __init__(self, method, cpp_name, params, result):
+    def __init__(self, method, cpp_name, params, result, contested=False):
         self.method, self.name, self.params, self.result = method, cpp_name, params, result
+        # Other Java overloads of the same name take as many arguments.
+        self.contested = contested
 
     @property
     def static(self):
         return self.method.static
+
+    @property
+    def character_params(self):
+        """The char and boolean parameters that need a form of their own: C++ promotes a
+        char, char16_t or bool argument to int, which picks the int overload where there is
+        one. A method without rivals takes them by conversion as it is."""
+        if not self.contested:
+            return []
+        return [p for p in self.params if p.type.descriptor in CHARACTER_ARGUMENTS]
 
 
 class ArrayShape:
@@ -243,6 +259,10 @@ class Proxy:
         return order
 
     @property
+    def has_character_forms(self):
+        return self.is_string or any(m.character_params for m in self.methods)
+
+    @property
     def jni_reference_types(self):
         if self.array is not None:
             return ["jarray", self.array.reference_type]
@@ -263,6 +283,15 @@ class Proxy:
         for ancestor in self.ancestors:
             names |= {m.name for m in ancestor.java.methods}
         return names
+
+    def shadowed_by_copy(self, params):
+        """Whether the copy constructor or T(T*) would take the call of a Java constructor
+        with these parameters: a single proxy of this class or of a supertype, which an
+        argument of this class converts to less directly than to the copy."""
+        if len(params) != 1 or not params[0].type.is_object:
+            return False
+        proxy = params[0].type.proxy
+        return proxy is self or proxy in self.ancestors
 
     def pattern_constructor_keys(self):
         """The parameter lists of the constructors every proxy has, against which a Java
@@ -365,13 +394,15 @@ class Model:
         for constructor in proxy.java.constructors:
             types = [self.cpp_type(t, where) for t in constructor.params]
             for params in overload_params(types):
-                clash = signature_key(params) in clashes
+                clash = signature_key(params) in clashes or proxy.shadowed_by_copy(params)
                 proxy.constructors.append(ConstructorOverload(constructor, params, clash))
+        arities = collections.Counter((m.name, len(m.params)) for m in proxy.java.methods)
         for method in proxy.java.methods:
             types = [self.cpp_type(t, where) for t in method.params]
             result = self.cpp_type(method.result, where)
+            contested = arities[(method.name, len(method.params))] > 1
             for params in overload_params(types):
-                proxy.methods.append(MethodOverload(method, cpp_identifier(method.name), params, result))
+                proxy.methods.append(MethodOverload(method, cpp_identifier(method.name), params, result, contested))
         self.check_unique_overloads(proxy)
 
     @staticmethod

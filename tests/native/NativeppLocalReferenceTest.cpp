@@ -104,7 +104,9 @@ const Operation kOperations[] = {
      }},
     {"comparison and type test", [](JNIEnv* e, Subjects& s) {
          s.proxy.nativeppEqualRef(&s.other);
-         s.proxy.nativeppEqualRef(e->NewLocalRef(s.obj.getJObject()));
+         jobject shown = e->NewLocalRef(s.obj.getJObject());
+         s.proxy.nativeppEqualRef(shown);  // only looked at: it stays the caller's to delete
+         e->DeleteLocalRef(shown);
          s.proxy.instanceof(s.objectClass, e);
      }},
     {"holders", [](JNIEnv* e, Subjects& s) {

@@ -39,6 +39,8 @@ public:
     nativepp::NativeppInt count;
 
     ByteArrayInputStream();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     ByteArrayInputStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteArrayInputStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteArrayInputStream(jobject& obj);
@@ -46,8 +48,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     ByteArrayInputStream(const ByteArrayInputStream& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    ByteArrayInputStream(ByteArrayInputStream* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit ByteArrayInputStream(ByteArrayInputStream* other);
     // A proxy of static field number index, called name, of the class owner.
     ByteArrayInputStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~ByteArrayInputStream() override;
@@ -57,7 +60,9 @@ public:
 
     ByteArrayInputStream& operator=(jobject& obj);
     ByteArrayInputStream& operator=(const ByteArrayInputStream& other);
+    // Takes other over as ByteArrayInputStream(ByteArrayInputStream*) does.
     ByteArrayInputStream& operator=(ByteArrayInputStream* other);
+    // Comparisons take nothing over.
     bool operator==(ByteArrayInputStream& other);
     bool operator==(ByteArrayInputStream* other);
     bool operator==(jobject& obj);

@@ -37,6 +37,8 @@ public:
     nativepp::NativeppInt count;
 
     ByteArrayOutputStream();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     ByteArrayOutputStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteArrayOutputStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteArrayOutputStream(jobject& obj);
@@ -44,8 +46,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     ByteArrayOutputStream(const ByteArrayOutputStream& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    ByteArrayOutputStream(ByteArrayOutputStream* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit ByteArrayOutputStream(ByteArrayOutputStream* other);
     // A proxy of static field number index, called name, of the class owner.
     ByteArrayOutputStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~ByteArrayOutputStream() override;
@@ -55,7 +58,9 @@ public:
 
     ByteArrayOutputStream& operator=(jobject& obj);
     ByteArrayOutputStream& operator=(const ByteArrayOutputStream& other);
+    // Takes other over as ByteArrayOutputStream(ByteArrayOutputStream*) does.
     ByteArrayOutputStream& operator=(ByteArrayOutputStream* other);
+    // Comparisons take nothing over.
     bool operator==(ByteArrayOutputStream& other);
     bool operator==(ByteArrayOutputStream* other);
     bool operator==(jobject& obj);

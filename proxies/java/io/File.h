@@ -39,6 +39,8 @@ public:
     static java::lang::String* pathSeparator;
 
     File();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     File(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     File(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     File(jobject& obj);
@@ -46,8 +48,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     File(const File& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    File(File* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit File(File* other);
     // A proxy of static field number index, called name, of the class owner.
     File(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~File() override;
@@ -57,7 +60,9 @@ public:
 
     File& operator=(jobject& obj);
     File& operator=(const File& other);
+    // Takes other over as File(File*) does.
     File& operator=(File* other);
+    // Comparisons take nothing over.
     bool operator==(File& other);
     bool operator==(File* other);
     bool operator==(jobject& obj);

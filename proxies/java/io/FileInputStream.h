@@ -32,6 +32,8 @@ public:
     static java::lang::Class* class$;
 
     FileInputStream();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     FileInputStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     FileInputStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     FileInputStream(jobject& obj);
@@ -39,8 +41,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     FileInputStream(const FileInputStream& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    FileInputStream(FileInputStream* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit FileInputStream(FileInputStream* other);
     // A proxy of static field number index, called name, of the class owner.
     FileInputStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~FileInputStream() override;
@@ -50,7 +53,9 @@ public:
 
     FileInputStream& operator=(jobject& obj);
     FileInputStream& operator=(const FileInputStream& other);
+    // Takes other over as FileInputStream(FileInputStream*) does.
     FileInputStream& operator=(FileInputStream* other);
+    // Comparisons take nothing over.
     bool operator==(FileInputStream& other);
     bool operator==(FileInputStream* other);
     bool operator==(jobject& obj);

@@ -95,13 +95,13 @@ java::io::FilterOutputStream FilterOutputStream::cast$(java::lang::Object* objec
     return java::io::FilterOutputStream(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-FilterOutputStream::FilterOutputStream(java::io::OutputStream arg0) {
+FilterOutputStream::FilterOutputStream(java::io::OutputStream arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/io/OutputStream;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-FilterOutputStream::FilterOutputStream(java::io::OutputStream* arg0) {
+FilterOutputStream::FilterOutputStream(java::io::OutputStream* arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::io::OutputStream value0(arg0 != nullptr ? *arg0 : java::io::OutputStream());

@@ -34,6 +34,8 @@ public:
     java::io::OutputStream out;
 
     FilterOutputStream();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     FilterOutputStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     FilterOutputStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     FilterOutputStream(jobject& obj);
@@ -41,8 +43,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     FilterOutputStream(const FilterOutputStream& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    FilterOutputStream(FilterOutputStream* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit FilterOutputStream(FilterOutputStream* other);
     // A proxy of static field number index, called name, of the class owner.
     FilterOutputStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~FilterOutputStream() override;
@@ -52,7 +55,9 @@ public:
 
     FilterOutputStream& operator=(jobject& obj);
     FilterOutputStream& operator=(const FilterOutputStream& other);
+    // Takes other over as FilterOutputStream(FilterOutputStream*) does.
     FilterOutputStream& operator=(FilterOutputStream* other);
+    // Comparisons take nothing over.
     bool operator==(FilterOutputStream& other);
     bool operator==(FilterOutputStream* other);
     bool operator==(jobject& obj);
@@ -64,8 +69,8 @@ public:
     static java::io::FilterOutputStream cast$(java::lang::Object* object);
 
     // Java constructors, binding the new object as an instance.
-    explicit FilterOutputStream(java::io::OutputStream arg0);
-    explicit FilterOutputStream(java::io::OutputStream* arg0);
+    FilterOutputStream(java::io::OutputStream arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    FilterOutputStream(java::io::OutputStream* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.

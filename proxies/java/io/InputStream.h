@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     InputStream();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     InputStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     InputStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     InputStream(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     InputStream(const InputStream& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    InputStream(InputStream* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit InputStream(InputStream* other);
     // A proxy of static field number index, called name, of the class owner.
     InputStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~InputStream() override;
@@ -49,7 +52,9 @@ public:
 
     InputStream& operator=(jobject& obj);
     InputStream& operator=(const InputStream& other);
+    // Takes other over as InputStream(InputStream*) does.
     InputStream& operator=(InputStream* other);
+    // Comparisons take nothing over.
     bool operator==(InputStream& other);
     bool operator==(InputStream* other);
     bool operator==(jobject& obj);

@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     OutputStream();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     OutputStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     OutputStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     OutputStream(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     OutputStream(const OutputStream& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    OutputStream(OutputStream* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit OutputStream(OutputStream* other);
     // A proxy of static field number index, called name, of the class owner.
     OutputStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~OutputStream() override;
@@ -49,7 +52,9 @@ public:
 
     OutputStream& operator=(jobject& obj);
     OutputStream& operator=(const OutputStream& other);
+    // Takes other over as OutputStream(OutputStream*) does.
     OutputStream& operator=(OutputStream* other);
+    // Comparisons take nothing over.
     bool operator==(OutputStream& other);
     bool operator==(OutputStream* other);
     bool operator==(jobject& obj);

@@ -96,13 +96,13 @@ java::io::PrintStream PrintStream::cast$(java::lang::Object* object) {
     return java::io::PrintStream(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-PrintStream::PrintStream(java::io::OutputStream arg0) {
+PrintStream::PrintStream(java::io::OutputStream arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/io/OutputStream;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-PrintStream::PrintStream(java::io::OutputStream* arg0) {
+PrintStream::PrintStream(java::io::OutputStream* arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::io::OutputStream value0(arg0 != nullptr ? *arg0 : java::io::OutputStream());

@@ -15,6 +15,7 @@
 #include "java/io/FilterOutputStream.h"
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppJavaCharacter.h"
 #include "nativepp/NativeppNewInstanceParamDiscriminator.h"
 #include "nativepp/NativeppObjectClass.h"
 #include "nativepp/NativeppTObjectClass.h"
@@ -32,6 +33,8 @@ public:
     static java::lang::Class* class$;
 
     PrintStream();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     PrintStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     PrintStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     PrintStream(jobject& obj);
@@ -39,8 +42,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     PrintStream(const PrintStream& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    PrintStream(PrintStream* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit PrintStream(PrintStream* other);
     // A proxy of static field number index, called name, of the class owner.
     PrintStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~PrintStream() override;
@@ -50,7 +54,9 @@ public:
 
     PrintStream& operator=(jobject& obj);
     PrintStream& operator=(const PrintStream& other);
+    // Takes other over as PrintStream(PrintStream*) does.
     PrintStream& operator=(PrintStream* other);
+    // Comparisons take nothing over.
     bool operator==(PrintStream& other);
     bool operator==(PrintStream* other);
     bool operator==(jobject& obj);
@@ -62,8 +68,8 @@ public:
     static java::io::PrintStream cast$(java::lang::Object* object);
 
     // Java constructors, binding the new object as an instance.
-    explicit PrintStream(java::io::OutputStream arg0);
-    explicit PrintStream(java::io::OutputStream* arg0);
+    PrintStream(java::io::OutputStream arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    PrintStream(java::io::OutputStream* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     PrintStream(java::io::OutputStream arg0, unsigned char arg1);
     PrintStream(java::io::OutputStream* arg0, unsigned char arg1);
 
@@ -97,6 +103,16 @@ public:
     void close();
     unsigned char checkError();
     void setError();
+    // A C++ char or char16_t argument reaches the Java char form and a bool the boolean
+    // form, as in Java; C++ alone would promote them to int.
+    template <typename P0, nativepp::NativeppIfJavaBoolean<P0> = 0>
+    void println(P0 arg0) { println(static_cast<unsigned char>(arg0)); }
+    template <typename P0, nativepp::NativeppIfJavaChar<P0> = 0>
+    void println(P0 arg0) { println(static_cast<unsigned short>(arg0)); }
+    template <typename P0, nativepp::NativeppIfJavaBoolean<P0> = 0>
+    void print(P0 arg0) { print(static_cast<unsigned char>(arg0)); }
+    template <typename P0, nativepp::NativeppIfJavaChar<P0> = 0>
+    void print(P0 arg0) { print(static_cast<unsigned short>(arg0)); }
 };
 
 }  // namespace io

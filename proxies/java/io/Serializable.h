@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     Serializable();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Serializable(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Serializable(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Serializable(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Serializable(const Serializable& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Serializable(Serializable* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Serializable(Serializable* other);
     // A proxy of static field number index, called name, of the class owner.
     Serializable(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Serializable() override;
@@ -49,7 +52,9 @@ public:
 
     Serializable& operator=(jobject& obj);
     Serializable& operator=(const Serializable& other);
+    // Takes other over as Serializable(Serializable*) does.
     Serializable& operator=(Serializable* other);
+    // Comparisons take nothing over.
     bool operator==(Serializable& other);
     bool operator==(Serializable* other);
     bool operator==(jobject& obj);

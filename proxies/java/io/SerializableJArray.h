@@ -41,6 +41,8 @@ public:
     nativepp::NativeppArrayLengthField length;
 
     SerializableJArray();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     SerializableJArray(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     SerializableJArray(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     SerializableJArray(jobject& obj);
@@ -48,8 +50,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     SerializableJArray(const SerializableJArray& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    SerializableJArray(SerializableJArray* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit SerializableJArray(SerializableJArray* other);
     // A proxy of static field number index, called name, of the class owner.
     SerializableJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
     SerializableJArray(jarray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
@@ -65,7 +68,9 @@ public:
     SerializableJArray& operator=(jarray& obj);
     SerializableJArray& operator=(jobjectArray& obj);
     SerializableJArray& operator=(const SerializableJArray& other);
+    // Takes other over as SerializableJArray(SerializableJArray*) does.
     SerializableJArray& operator=(SerializableJArray* other);
+    // Comparisons take nothing over.
     bool operator==(SerializableJArray& other);
     bool operator==(SerializableJArray* other);
     bool operator==(jobject& obj);

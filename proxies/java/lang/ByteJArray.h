@@ -40,6 +40,8 @@ public:
     nativepp::NativeppArrayLengthField length;
 
     ByteJArray();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     ByteJArray(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteJArray(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteJArray(jobject& obj);
@@ -47,8 +49,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     ByteJArray(const ByteJArray& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    ByteJArray(ByteJArray* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit ByteJArray(ByteJArray* other);
     // A proxy of static field number index, called name, of the class owner.
     ByteJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ByteJArray(jarray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
@@ -64,7 +67,9 @@ public:
     ByteJArray& operator=(jarray& obj);
     ByteJArray& operator=(jbyteArray& obj);
     ByteJArray& operator=(const ByteJArray& other);
+    // Takes other over as ByteJArray(ByteJArray*) does.
     ByteJArray& operator=(ByteJArray* other);
+    // Comparisons take nothing over.
     bool operator==(ByteJArray& other);
     bool operator==(ByteJArray* other);
     bool operator==(jobject& obj);

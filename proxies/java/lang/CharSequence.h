@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     CharSequence();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     CharSequence(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     CharSequence(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     CharSequence(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     CharSequence(const CharSequence& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    CharSequence(CharSequence* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit CharSequence(CharSequence* other);
     // A proxy of static field number index, called name, of the class owner.
     CharSequence(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~CharSequence() override;
@@ -49,7 +52,9 @@ public:
 
     CharSequence& operator=(jobject& obj);
     CharSequence& operator=(const CharSequence& other);
+    // Takes other over as CharSequence(CharSequence*) does.
     CharSequence& operator=(CharSequence* other);
+    // Comparisons take nothing over.
     bool operator==(CharSequence& other);
     bool operator==(CharSequence* other);
     bool operator==(jobject& obj);

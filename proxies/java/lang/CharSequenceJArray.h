@@ -41,6 +41,8 @@ public:
     nativepp::NativeppArrayLengthField length;
 
     CharSequenceJArray();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     CharSequenceJArray(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     CharSequenceJArray(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     CharSequenceJArray(jobject& obj);
@@ -48,8 +50,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     CharSequenceJArray(const CharSequenceJArray& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    CharSequenceJArray(CharSequenceJArray* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit CharSequenceJArray(CharSequenceJArray* other);
     // A proxy of static field number index, called name, of the class owner.
     CharSequenceJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
     CharSequenceJArray(jarray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
@@ -65,7 +68,9 @@ public:
     CharSequenceJArray& operator=(jarray& obj);
     CharSequenceJArray& operator=(jobjectArray& obj);
     CharSequenceJArray& operator=(const CharSequenceJArray& other);
+    // Takes other over as CharSequenceJArray(CharSequenceJArray*) does.
     CharSequenceJArray& operator=(CharSequenceJArray* other);
+    // Comparisons take nothing over.
     bool operator==(CharSequenceJArray& other);
     bool operator==(CharSequenceJArray* other);
     bool operator==(jobject& obj);

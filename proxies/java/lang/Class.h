@@ -33,6 +33,8 @@ public:
     static java::lang::Class* class$;
 
     Class();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Class(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Class(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Class(jobject& obj);
@@ -40,8 +42,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Class(const Class& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Class(Class* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Class(Class* other);
     // A proxy of static field number index, called name, of the class owner.
     Class(int index, const char* name, nativepp::NativeppObjectClass* owner);
     Class(jclass& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
@@ -54,7 +57,9 @@ public:
     Class& operator=(jobject& obj);
     Class& operator=(jclass& obj);
     Class& operator=(const Class& other);
+    // Takes other over as Class(Class*) does.
     Class& operator=(Class* other);
+    // Comparisons take nothing over.
     bool operator==(Class& other);
     bool operator==(Class* other);
     bool operator==(jobject& obj);

@@ -32,6 +32,8 @@ public:
     static java::lang::Class* class$;
 
     ClassLoader();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     ClassLoader(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ClassLoader(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ClassLoader(jobject& obj);
@@ -39,8 +41,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     ClassLoader(const ClassLoader& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    ClassLoader(ClassLoader* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit ClassLoader(ClassLoader* other);
     // A proxy of static field number index, called name, of the class owner.
     ClassLoader(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~ClassLoader() override;
@@ -50,7 +53,9 @@ public:
 
     ClassLoader& operator=(jobject& obj);
     ClassLoader& operator=(const ClassLoader& other);
+    // Takes other over as ClassLoader(ClassLoader*) does.
     ClassLoader& operator=(ClassLoader* other);
+    // Comparisons take nothing over.
     bool operator==(ClassLoader& other);
     bool operator==(ClassLoader* other);
     bool operator==(jobject& obj);

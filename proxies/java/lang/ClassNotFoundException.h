@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     ClassNotFoundException();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     ClassNotFoundException(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ClassNotFoundException(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ClassNotFoundException(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     ClassNotFoundException(const ClassNotFoundException& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    ClassNotFoundException(ClassNotFoundException* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit ClassNotFoundException(ClassNotFoundException* other);
     // A proxy of static field number index, called name, of the class owner.
     ClassNotFoundException(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~ClassNotFoundException() override;
@@ -49,7 +52,9 @@ public:
 
     ClassNotFoundException& operator=(jobject& obj);
     ClassNotFoundException& operator=(const ClassNotFoundException& other);
+    // Takes other over as ClassNotFoundException(ClassNotFoundException*) does.
     ClassNotFoundException& operator=(ClassNotFoundException* other);
+    // Comparisons take nothing over.
     bool operator==(ClassNotFoundException& other);
     bool operator==(ClassNotFoundException* other);
     bool operator==(jobject& obj);

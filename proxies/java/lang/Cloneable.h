@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     Cloneable();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Cloneable(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Cloneable(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Cloneable(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Cloneable(const Cloneable& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Cloneable(Cloneable* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Cloneable(Cloneable* other);
     // A proxy of static field number index, called name, of the class owner.
     Cloneable(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Cloneable() override;
@@ -49,7 +52,9 @@ public:
 
     Cloneable& operator=(jobject& obj);
     Cloneable& operator=(const Cloneable& other);
+    // Takes other over as Cloneable(Cloneable*) does.
     Cloneable& operator=(Cloneable* other);
+    // Comparisons take nothing over.
     bool operator==(Cloneable& other);
     bool operator==(Cloneable* other);
     bool operator==(jobject& obj);

@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     Comparable();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Comparable(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Comparable(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Comparable(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Comparable(const Comparable& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Comparable(Comparable* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Comparable(Comparable* other);
     // A proxy of static field number index, called name, of the class owner.
     Comparable(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Comparable() override;
@@ -49,7 +52,9 @@ public:
 
     Comparable& operator=(jobject& obj);
     Comparable& operator=(const Comparable& other);
+    // Takes other over as Comparable(Comparable*) does.
     Comparable& operator=(Comparable* other);
+    // Comparisons take nothing over.
     bool operator==(Comparable& other);
     bool operator==(Comparable* other);
     bool operator==(jobject& obj);

@@ -41,6 +41,8 @@ public:
     nativepp::NativeppArrayLengthField length;
 
     ComparableJArray();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     ComparableJArray(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ComparableJArray(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ComparableJArray(jobject& obj);
@@ -48,8 +50,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     ComparableJArray(const ComparableJArray& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    ComparableJArray(ComparableJArray* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit ComparableJArray(ComparableJArray* other);
     // A proxy of static field number index, called name, of the class owner.
     ComparableJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ComparableJArray(jarray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
@@ -65,7 +68,9 @@ public:
     ComparableJArray& operator=(jarray& obj);
     ComparableJArray& operator=(jobjectArray& obj);
     ComparableJArray& operator=(const ComparableJArray& other);
+    // Takes other over as ComparableJArray(ComparableJArray*) does.
     ComparableJArray& operator=(ComparableJArray* other);
+    // Comparisons take nothing over.
     bool operator==(ComparableJArray& other);
     bool operator==(ComparableJArray* other);
     bool operator==(jobject& obj);

@@ -105,13 +105,13 @@ Exception::Exception(java::lang::String* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Exception::Exception(java::lang::Throwable arg0) {
+Exception::Exception(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Exception::Exception(java::lang::Throwable* arg0) {
+Exception::Exception(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Throwable value0(arg0 != nullptr ? *arg0 : java::lang::Throwable());

@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     Exception();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Exception(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Exception(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Exception(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Exception(const Exception& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Exception(Exception* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Exception(Exception* other);
     // A proxy of static field number index, called name, of the class owner.
     Exception(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Exception() override;
@@ -49,7 +52,9 @@ public:
 
     Exception& operator=(jobject& obj);
     Exception& operator=(const Exception& other);
+    // Takes other over as Exception(Exception*) does.
     Exception& operator=(Exception* other);
+    // Comparisons take nothing over.
     bool operator==(Exception& other);
     bool operator==(Exception* other);
     bool operator==(jobject& obj);
@@ -63,8 +68,8 @@ public:
     // Java constructors, binding the new object as an instance.
     explicit Exception(java::lang::String arg0);
     explicit Exception(java::lang::String* arg0);
-    explicit Exception(java::lang::Throwable arg0);
-    explicit Exception(java::lang::Throwable* arg0);
+    Exception(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    Exception(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Exception(java::lang::String arg0, java::lang::Throwable arg1);
     Exception(java::lang::String arg0, java::lang::Throwable* arg1);
     Exception(java::lang::String* arg0, java::lang::Throwable arg1);

@@ -40,6 +40,8 @@ public:
     nativepp::NativeppArrayLengthField length;
 
     IntJArray();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     IntJArray(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     IntJArray(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     IntJArray(jobject& obj);
@@ -47,8 +49,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     IntJArray(const IntJArray& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    IntJArray(IntJArray* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit IntJArray(IntJArray* other);
     // A proxy of static field number index, called name, of the class owner.
     IntJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
     IntJArray(jarray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
@@ -64,7 +67,9 @@ public:
     IntJArray& operator=(jarray& obj);
     IntJArray& operator=(jintArray& obj);
     IntJArray& operator=(const IntJArray& other);
+    // Takes other over as IntJArray(IntJArray*) does.
     IntJArray& operator=(IntJArray* other);
+    // Comparisons take nothing over.
     bool operator==(IntJArray& other);
     bool operator==(IntJArray* other);
     bool operator==(jobject& obj);

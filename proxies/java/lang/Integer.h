@@ -36,6 +36,8 @@ public:
     static java::lang::Class* TYPE;
 
     Integer();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Integer(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Integer(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Integer(jobject& obj);
@@ -43,8 +45,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Integer(const Integer& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Integer(Integer* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Integer(Integer* other);
     // A proxy of static field number index, called name, of the class owner.
     Integer(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Integer() override;
@@ -54,7 +57,9 @@ public:
 
     Integer& operator=(jobject& obj);
     Integer& operator=(const Integer& other);
+    // Takes other over as Integer(Integer*) does.
     Integer& operator=(Integer* other);
+    // Comparisons take nothing over.
     bool operator==(Integer& other);
     bool operator==(Integer* other);
     bool operator==(jobject& obj);

@@ -33,6 +33,8 @@ public:
     static java::lang::Class* class$;
 
     Number();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Number(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Number(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Number(jobject& obj);
@@ -40,8 +42,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Number(const Number& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Number(Number* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Number(Number* other);
     // A proxy of static field number index, called name, of the class owner.
     Number(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Number() override;
@@ -51,7 +54,9 @@ public:
 
     Number& operator=(jobject& obj);
     Number& operator=(const Number& other);
+    // Takes other over as Number(Number*) does.
     Number& operator=(Number* other);
+    // Comparisons take nothing over.
     bool operator==(Number& other);
     bool operator==(Number* other);
     bool operator==(jobject& obj);

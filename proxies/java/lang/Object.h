@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     Object();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Object(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Object(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Object(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Object(const Object& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Object(Object* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Object(Object* other);
     // A proxy of static field number index, called name, of the class owner.
     Object(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Object() override;
@@ -49,7 +52,9 @@ public:
 
     Object& operator=(jobject& obj);
     Object& operator=(const Object& other);
+    // Takes other over as Object(Object*) does.
     Object& operator=(Object* other);
+    // Comparisons take nothing over.
     bool operator==(Object& other);
     bool operator==(Object* other);
     bool operator==(jobject& obj);

@@ -39,6 +39,8 @@ public:
     nativepp::NativeppArrayLengthField length;
 
     ObjectJArray();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     ObjectJArray(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ObjectJArray(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ObjectJArray(jobject& obj);
@@ -46,8 +48,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     ObjectJArray(const ObjectJArray& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    ObjectJArray(ObjectJArray* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit ObjectJArray(ObjectJArray* other);
     // A proxy of static field number index, called name, of the class owner.
     ObjectJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ObjectJArray(jarray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
@@ -63,7 +66,9 @@ public:
     ObjectJArray& operator=(jarray& obj);
     ObjectJArray& operator=(jobjectArray& obj);
     ObjectJArray& operator=(const ObjectJArray& other);
+    // Takes other over as ObjectJArray(ObjectJArray*) does.
     ObjectJArray& operator=(ObjectJArray* other);
+    // Comparisons take nothing over.
     bool operator==(ObjectJArray& other);
     bool operator==(ObjectJArray* other);
     bool operator==(jobject& obj);

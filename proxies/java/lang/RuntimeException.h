@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     RuntimeException();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     RuntimeException(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     RuntimeException(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     RuntimeException(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     RuntimeException(const RuntimeException& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    RuntimeException(RuntimeException* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit RuntimeException(RuntimeException* other);
     // A proxy of static field number index, called name, of the class owner.
     RuntimeException(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~RuntimeException() override;
@@ -49,7 +52,9 @@ public:
 
     RuntimeException& operator=(jobject& obj);
     RuntimeException& operator=(const RuntimeException& other);
+    // Takes other over as RuntimeException(RuntimeException*) does.
     RuntimeException& operator=(RuntimeException* other);
+    // Comparisons take nothing over.
     bool operator==(RuntimeException& other);
     bool operator==(RuntimeException* other);
     bool operator==(jobject& obj);
@@ -63,8 +68,8 @@ public:
     // Java constructors, binding the new object as an instance.
     explicit RuntimeException(java::lang::String arg0);
     explicit RuntimeException(java::lang::String* arg0);
-    explicit RuntimeException(java::lang::Throwable arg0);
-    explicit RuntimeException(java::lang::Throwable* arg0);
+    RuntimeException(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    RuntimeException(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     RuntimeException(java::lang::String arg0, java::lang::Throwable arg1);
     RuntimeException(java::lang::String arg0, java::lang::Throwable* arg1);
     RuntimeException(java::lang::String* arg0, java::lang::Throwable arg1);

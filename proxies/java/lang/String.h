@@ -20,6 +20,7 @@
 #include "java/lang/Object.h"
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppJavaCharacter.h"
 #include "nativepp/NativeppNewInstanceParamDiscriminator.h"
 #include "nativepp/NativeppObjectClass.h"
 #include "nativepp/NativeppTObjectClass.h"
@@ -37,6 +38,8 @@ public:
     static java::lang::Class* class$;
 
     String();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     String(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     String(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     String(jobject& obj);
@@ -44,8 +47,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     String(const String& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    String(String* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit String(String* other);
     // A proxy of static field number index, called name, of the class owner.
     String(int index, const char* name, nativepp::NativeppObjectClass* owner);
     String(jstring& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
@@ -58,7 +62,9 @@ public:
     String& operator=(jobject& obj);
     String& operator=(jstring& obj);
     String& operator=(const String& other);
+    // Takes other over as String(String*) does.
     String& operator=(String* other);
+    // Comparisons take nothing over.
     bool operator==(String& other);
     bool operator==(String* other);
     bool operator==(jobject& obj);
@@ -118,6 +124,15 @@ public:
     java::lang::String& operator+=(long long operand);
     java::lang::String& operator+=(float operand);
     java::lang::String& operator+=(double operand);
+    // A C++ char, char16_t or bool is appended as Java appends a char or a boolean.
+    template <typename P, nativepp::NativeppIfJavaChar<P> = 0>
+    java::lang::String operator+(P operand) { return *this + static_cast<unsigned short>(operand); }
+    template <typename P, nativepp::NativeppIfJavaChar<P> = 0>
+    java::lang::String& operator+=(P operand) { return *this += static_cast<unsigned short>(operand); }
+    template <typename P, nativepp::NativeppIfJavaBoolean<P> = 0>
+    java::lang::String operator+(P operand) { return *this + static_cast<unsigned char>(operand); }
+    template <typename P, nativepp::NativeppIfJavaBoolean<P> = 0>
+    java::lang::String& operator+=(P operand) { return *this += static_cast<unsigned char>(operand); }
 
     // Java constructors, binding the new object as an instance.
     explicit String(nativepp::NativeppNewInstanceParamDiscriminator& pd);
@@ -209,6 +224,12 @@ public:
     static java::lang::String valueOf(float arg0);
     static java::lang::String valueOf(int arg0);
     static java::lang::String valueOf(long long arg0);
+    // A C++ char or char16_t argument reaches the Java char form and a bool the boolean
+    // form, as in Java; C++ alone would promote them to int.
+    template <typename P0, nativepp::NativeppIfJavaBoolean<P0> = 0>
+    static java::lang::String valueOf(P0 arg0) { return valueOf(static_cast<unsigned char>(arg0)); }
+    template <typename P0, nativepp::NativeppIfJavaChar<P0> = 0>
+    static java::lang::String valueOf(P0 arg0) { return valueOf(static_cast<unsigned short>(arg0)); }
 };
 
 }  // namespace lang

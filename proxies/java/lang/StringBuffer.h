@@ -17,6 +17,7 @@
 #include "java/lang/Object.h"
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppJavaCharacter.h"
 #include "nativepp/NativeppNewInstanceParamDiscriminator.h"
 #include "nativepp/NativeppObjectClass.h"
 #include "nativepp/NativeppTObjectClass.h"
@@ -34,6 +35,8 @@ public:
     static java::lang::Class* class$;
 
     StringBuffer();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     StringBuffer(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     StringBuffer(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     StringBuffer(jobject& obj);
@@ -41,8 +44,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     StringBuffer(const StringBuffer& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    StringBuffer(StringBuffer* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit StringBuffer(StringBuffer* other);
     // A proxy of static field number index, called name, of the class owner.
     StringBuffer(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~StringBuffer() override;
@@ -52,7 +56,9 @@ public:
 
     StringBuffer& operator=(jobject& obj);
     StringBuffer& operator=(const StringBuffer& other);
+    // Takes other over as StringBuffer(StringBuffer*) does.
     StringBuffer& operator=(StringBuffer* other);
+    // Comparisons take nothing over.
     bool operator==(StringBuffer& other);
     bool operator==(StringBuffer* other);
     bool operator==(jobject& obj);
@@ -116,6 +122,16 @@ public:
     java::lang::StringBuffer reverse();
     void setCharAt(int arg0, unsigned short arg1);
     void setLength(int arg0);
+    // A C++ char or char16_t argument reaches the Java char form and a bool the boolean
+    // form, as in Java; C++ alone would promote them to int.
+    template <typename P0, nativepp::NativeppIfJavaBoolean<P0> = 0>
+    java::lang::StringBuffer append(P0 arg0) { return append(static_cast<unsigned char>(arg0)); }
+    template <typename P0, nativepp::NativeppIfJavaChar<P0> = 0>
+    java::lang::StringBuffer append(P0 arg0) { return append(static_cast<unsigned short>(arg0)); }
+    template <typename P1, nativepp::NativeppIfJavaBoolean<P1> = 0>
+    java::lang::StringBuffer insert(int arg0, P1 arg1) { return insert(arg0, static_cast<unsigned char>(arg1)); }
+    template <typename P1, nativepp::NativeppIfJavaChar<P1> = 0>
+    java::lang::StringBuffer insert(int arg0, P1 arg1) { return insert(arg0, static_cast<unsigned short>(arg1)); }
 };
 
 }  // namespace lang

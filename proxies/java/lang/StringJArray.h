@@ -41,6 +41,8 @@ public:
     nativepp::NativeppArrayLengthField length;
 
     StringJArray();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     StringJArray(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     StringJArray(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     StringJArray(jobject& obj);
@@ -48,8 +50,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     StringJArray(const StringJArray& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    StringJArray(StringJArray* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit StringJArray(StringJArray* other);
     // A proxy of static field number index, called name, of the class owner.
     StringJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
     StringJArray(jarray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
@@ -65,7 +68,9 @@ public:
     StringJArray& operator=(jarray& obj);
     StringJArray& operator=(jobjectArray& obj);
     StringJArray& operator=(const StringJArray& other);
+    // Takes other over as StringJArray(StringJArray*) does.
     StringJArray& operator=(StringJArray* other);
+    // Comparisons take nothing over.
     bool operator==(StringJArray& other);
     bool operator==(StringJArray* other);
     bool operator==(jobject& obj);

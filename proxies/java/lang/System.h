@@ -36,6 +36,8 @@ public:
     static java::io::PrintStream* err;
 
     System();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     System(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     System(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     System(jobject& obj);
@@ -43,8 +45,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     System(const System& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    System(System* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit System(System* other);
     // A proxy of static field number index, called name, of the class owner.
     System(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~System() override;
@@ -54,7 +57,9 @@ public:
 
     System& operator=(jobject& obj);
     System& operator=(const System& other);
+    // Takes other over as System(System*) does.
     System& operator=(System* other);
+    // Comparisons take nothing over.
     bool operator==(System& other);
     bool operator==(System* other);
     bool operator==(jobject& obj);

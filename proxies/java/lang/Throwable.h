@@ -33,6 +33,8 @@ public:
     static java::lang::Class* class$;
 
     Throwable();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Throwable(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Throwable(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Throwable(jobject& obj);
@@ -40,8 +42,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Throwable(const Throwable& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Throwable(Throwable* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Throwable(Throwable* other);
     // A proxy of static field number index, called name, of the class owner.
     Throwable(int index, const char* name, nativepp::NativeppObjectClass* owner);
     Throwable(jthrowable& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
@@ -54,7 +57,9 @@ public:
     Throwable& operator=(jobject& obj);
     Throwable& operator=(jthrowable& obj);
     Throwable& operator=(const Throwable& other);
+    // Takes other over as Throwable(Throwable*) does.
     Throwable& operator=(Throwable* other);
+    // Comparisons take nothing over.
     bool operator==(Throwable& other);
     bool operator==(Throwable* other);
     bool operator==(jobject& obj);

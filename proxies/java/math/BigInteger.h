@@ -34,6 +34,8 @@ public:
     static java::math::BigInteger* ONE;
 
     BigInteger();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     BigInteger(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     BigInteger(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     BigInteger(jobject& obj);
@@ -41,8 +43,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     BigInteger(const BigInteger& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    BigInteger(BigInteger* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit BigInteger(BigInteger* other);
     // A proxy of static field number index, called name, of the class owner.
     BigInteger(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~BigInteger() override;
@@ -52,7 +55,9 @@ public:
 
     BigInteger& operator=(jobject& obj);
     BigInteger& operator=(const BigInteger& other);
+    // Takes other over as BigInteger(BigInteger*) does.
     BigInteger& operator=(BigInteger* other);
+    // Comparisons take nothing over.
     bool operator==(BigInteger& other);
     bool operator==(BigInteger* other);
     bool operator==(jobject& obj);

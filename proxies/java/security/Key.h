@@ -35,6 +35,8 @@ public:
     static nativepp::NativeppLong* serialVersionUID;
 
     Key();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Key(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Key(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Key(jobject& obj);
@@ -42,8 +44,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Key(const Key& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Key(Key* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Key(Key* other);
     // A proxy of static field number index, called name, of the class owner.
     Key(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Key() override;
@@ -53,7 +56,9 @@ public:
 
     Key& operator=(jobject& obj);
     Key& operator=(const Key& other);
+    // Takes other over as Key(Key*) does.
     Key& operator=(Key* other);
+    // Comparisons take nothing over.
     bool operator==(Key& other);
     bool operator==(Key* other);
     bool operator==(jobject& obj);

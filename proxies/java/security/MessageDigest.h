@@ -32,6 +32,8 @@ public:
     static java::lang::Class* class$;
 
     MessageDigest();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     MessageDigest(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     MessageDigest(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     MessageDigest(jobject& obj);
@@ -39,8 +41,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     MessageDigest(const MessageDigest& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    MessageDigest(MessageDigest* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit MessageDigest(MessageDigest* other);
     // A proxy of static field number index, called name, of the class owner.
     MessageDigest(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~MessageDigest() override;
@@ -50,7 +53,9 @@ public:
 
     MessageDigest& operator=(jobject& obj);
     MessageDigest& operator=(const MessageDigest& other);
+    // Takes other over as MessageDigest(MessageDigest*) does.
     MessageDigest& operator=(MessageDigest* other);
+    // Comparisons take nothing over.
     bool operator==(MessageDigest& other);
     bool operator==(MessageDigest* other);
     bool operator==(jobject& obj);

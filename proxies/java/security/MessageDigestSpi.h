@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     MessageDigestSpi();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     MessageDigestSpi(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     MessageDigestSpi(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     MessageDigestSpi(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     MessageDigestSpi(const MessageDigestSpi& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    MessageDigestSpi(MessageDigestSpi* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit MessageDigestSpi(MessageDigestSpi* other);
     // A proxy of static field number index, called name, of the class owner.
     MessageDigestSpi(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~MessageDigestSpi() override;
@@ -49,7 +52,9 @@ public:
 
     MessageDigestSpi& operator=(jobject& obj);
     MessageDigestSpi& operator=(const MessageDigestSpi& other);
+    // Takes other over as MessageDigestSpi(MessageDigestSpi*) does.
     MessageDigestSpi& operator=(MessageDigestSpi* other);
+    // Comparisons take nothing over.
     bool operator==(MessageDigestSpi& other);
     bool operator==(MessageDigestSpi* other);
     bool operator==(jobject& obj);

@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     Principal();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Principal(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Principal(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Principal(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Principal(const Principal& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Principal(Principal* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Principal(Principal* other);
     // A proxy of static field number index, called name, of the class owner.
     Principal(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Principal() override;
@@ -49,7 +52,9 @@ public:
 
     Principal& operator=(jobject& obj);
     Principal& operator=(const Principal& other);
+    // Takes other over as Principal(Principal*) does.
     Principal& operator=(Principal* other);
+    // Comparisons take nothing over.
     bool operator==(Principal& other);
     bool operator==(Principal* other);
     bool operator==(jobject& obj);

@@ -33,6 +33,8 @@ public:
     static java::lang::Class* class$;
 
     Provider();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Provider(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Provider(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Provider(jobject& obj);
@@ -40,8 +42,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Provider(const Provider& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Provider(Provider* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Provider(Provider* other);
     // A proxy of static field number index, called name, of the class owner.
     Provider(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Provider() override;
@@ -51,7 +54,9 @@ public:
 
     Provider& operator=(jobject& obj);
     Provider& operator=(const Provider& other);
+    // Takes other over as Provider(Provider*) does.
     Provider& operator=(Provider* other);
+    // Comparisons take nothing over.
     bool operator==(Provider& other);
     bool operator==(Provider* other);
     bool operator==(jobject& obj);

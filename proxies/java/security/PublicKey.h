@@ -35,6 +35,8 @@ public:
     static nativepp::NativeppLong* serialVersionUID;
 
     PublicKey();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     PublicKey(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     PublicKey(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     PublicKey(jobject& obj);
@@ -42,8 +44,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     PublicKey(const PublicKey& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    PublicKey(PublicKey* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit PublicKey(PublicKey* other);
     // A proxy of static field number index, called name, of the class owner.
     PublicKey(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~PublicKey() override;
@@ -53,7 +56,9 @@ public:
 
     PublicKey& operator=(jobject& obj);
     PublicKey& operator=(const PublicKey& other);
+    // Takes other over as PublicKey(PublicKey*) does.
     PublicKey& operator=(PublicKey* other);
+    // Comparisons take nothing over.
     bool operator==(PublicKey& other);
     bool operator==(PublicKey* other);
     bool operator==(jobject& obj);

@@ -32,6 +32,8 @@ public:
     static java::lang::Class* class$;
 
     Security();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Security(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Security(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Security(jobject& obj);
@@ -39,8 +41,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Security(const Security& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Security(Security* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Security(Security* other);
     // A proxy of static field number index, called name, of the class owner.
     Security(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Security() override;
@@ -50,7 +53,9 @@ public:
 
     Security& operator=(jobject& obj);
     Security& operator=(const Security& other);
+    // Takes other over as Security(Security*) does.
     Security& operator=(Security* other);
+    // Comparisons take nothing over.
     bool operator==(Security& other);
     bool operator==(Security* other);
     bool operator==(jobject& obj);

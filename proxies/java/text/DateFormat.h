@@ -57,6 +57,8 @@ public:
     static nativepp::NativeppInt* DEFAULT;
 
     DateFormat();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     DateFormat(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     DateFormat(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     DateFormat(jobject& obj);
@@ -64,8 +66,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     DateFormat(const DateFormat& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    DateFormat(DateFormat* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit DateFormat(DateFormat* other);
     // A proxy of static field number index, called name, of the class owner.
     DateFormat(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~DateFormat() override;
@@ -75,7 +78,9 @@ public:
 
     DateFormat& operator=(jobject& obj);
     DateFormat& operator=(const DateFormat& other);
+    // Takes other over as DateFormat(DateFormat*) does.
     DateFormat& operator=(DateFormat* other);
+    // Comparisons take nothing over.
     bool operator==(DateFormat& other);
     bool operator==(DateFormat* other);
     bool operator==(jobject& obj);

@@ -34,6 +34,8 @@ public:
     static java::lang::Class* class$;
 
     Format();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Format(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Format(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Format(jobject& obj);
@@ -41,8 +43,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Format(const Format& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Format(Format* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Format(Format* other);
     // A proxy of static field number index, called name, of the class owner.
     Format(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Format() override;
@@ -52,7 +55,9 @@ public:
 
     Format& operator=(jobject& obj);
     Format& operator=(const Format& other);
+    // Takes other over as Format(Format*) does.
     Format& operator=(Format* other);
+    // Comparisons take nothing over.
     bool operator==(Format& other);
     bool operator==(Format* other);
     bool operator==(jobject& obj);

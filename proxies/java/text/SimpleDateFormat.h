@@ -33,6 +33,8 @@ public:
     static java::lang::Class* class$;
 
     SimpleDateFormat();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     SimpleDateFormat(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     SimpleDateFormat(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     SimpleDateFormat(jobject& obj);
@@ -40,8 +42,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     SimpleDateFormat(const SimpleDateFormat& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    SimpleDateFormat(SimpleDateFormat* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit SimpleDateFormat(SimpleDateFormat* other);
     // A proxy of static field number index, called name, of the class owner.
     SimpleDateFormat(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~SimpleDateFormat() override;
@@ -51,7 +54,9 @@ public:
 
     SimpleDateFormat& operator=(jobject& obj);
     SimpleDateFormat& operator=(const SimpleDateFormat& other);
+    // Takes other over as SimpleDateFormat(SimpleDateFormat*) does.
     SimpleDateFormat& operator=(SimpleDateFormat* other);
+    // Comparisons take nothing over.
     bool operator==(SimpleDateFormat& other);
     bool operator==(SimpleDateFormat* other);
     bool operator==(jobject& obj);

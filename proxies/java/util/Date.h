@@ -35,6 +35,8 @@ public:
     static java::lang::Class* class$;
 
     Date();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Date(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Date(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Date(jobject& obj);
@@ -42,8 +44,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Date(const Date& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Date(Date* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Date(Date* other);
     // A proxy of static field number index, called name, of the class owner.
     Date(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Date() override;
@@ -53,7 +56,9 @@ public:
 
     Date& operator=(jobject& obj);
     Date& operator=(const Date& other);
+    // Takes other over as Date(Date*) does.
     Date& operator=(Date* other);
+    // Comparisons take nothing over.
     bool operator==(Date& other);
     bool operator==(Date* other);
     bool operator==(jobject& obj);

@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     Dictionary();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Dictionary(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Dictionary(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Dictionary(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Dictionary(const Dictionary& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Dictionary(Dictionary* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Dictionary(Dictionary* other);
     // A proxy of static field number index, called name, of the class owner.
     Dictionary(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Dictionary() override;
@@ -49,7 +52,9 @@ public:
 
     Dictionary& operator=(jobject& obj);
     Dictionary& operator=(const Dictionary& other);
+    // Takes other over as Dictionary(Dictionary*) does.
     Dictionary& operator=(Dictionary* other);
+    // Comparisons take nothing over.
     bool operator==(Dictionary& other);
     bool operator==(Dictionary* other);
     bool operator==(jobject& obj);

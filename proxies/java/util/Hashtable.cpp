@@ -115,13 +115,13 @@ Hashtable::Hashtable(int arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(I)V", &nativeppClass, arg0), env);
 }
 
-Hashtable::Hashtable(java::util::Map arg0) {
+Hashtable::Hashtable(java::util::Map arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 3, "(Ljava/util/Map;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Hashtable::Hashtable(java::util::Map* arg0) {
+Hashtable::Hashtable(java::util::Map* arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::util::Map value0(arg0 != nullptr ? *arg0 : java::util::Map());

@@ -36,6 +36,8 @@ public:
     static java::lang::Class* class$;
 
     Hashtable();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Hashtable(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Hashtable(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Hashtable(jobject& obj);
@@ -43,8 +45,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Hashtable(const Hashtable& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Hashtable(Hashtable* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Hashtable(Hashtable* other);
     // A proxy of static field number index, called name, of the class owner.
     Hashtable(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Hashtable() override;
@@ -54,7 +57,9 @@ public:
 
     Hashtable& operator=(jobject& obj);
     Hashtable& operator=(const Hashtable& other);
+    // Takes other over as Hashtable(Hashtable*) does.
     Hashtable& operator=(Hashtable* other);
+    // Comparisons take nothing over.
     bool operator==(Hashtable& other);
     bool operator==(Hashtable* other);
     bool operator==(jobject& obj);
@@ -69,8 +74,8 @@ public:
     Hashtable(int arg0, float arg1);
     explicit Hashtable(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     explicit Hashtable(int arg0);
-    explicit Hashtable(java::util::Map arg0);
-    explicit Hashtable(java::util::Map* arg0);
+    Hashtable(java::util::Map arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    Hashtable(java::util::Map* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.

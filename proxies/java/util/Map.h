@@ -31,6 +31,8 @@ public:
     static java::lang::Class* class$;
 
     Map();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Map(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Map(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Map(jobject& obj);
@@ -38,8 +40,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Map(const Map& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Map(Map* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Map(Map* other);
     // A proxy of static field number index, called name, of the class owner.
     Map(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Map() override;
@@ -49,7 +52,9 @@ public:
 
     Map& operator=(jobject& obj);
     Map& operator=(const Map& other);
+    // Takes other over as Map(Map*) does.
     Map& operator=(Map* other);
+    // Comparisons take nothing over.
     bool operator==(Map& other);
     bool operator==(Map* other);
     bool operator==(jobject& obj);

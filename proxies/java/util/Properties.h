@@ -36,6 +36,8 @@ public:
     nativepp::NativeppTObjectField<java::util::Properties> defaults;
 
     Properties();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Properties(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Properties(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Properties(jobject& obj);
@@ -43,8 +45,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Properties(const Properties& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Properties(Properties* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Properties(Properties* other);
     // A proxy of static field number index, called name, of the class owner.
     Properties(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Properties() override;
@@ -54,7 +57,9 @@ public:
 
     Properties& operator=(jobject& obj);
     Properties& operator=(const Properties& other);
+    // Takes other over as Properties(Properties*) does.
     Properties& operator=(Properties* other);
+    // Comparisons take nothing over.
     bool operator==(Properties& other);
     bool operator==(Properties* other);
     bool operator==(jobject& obj);

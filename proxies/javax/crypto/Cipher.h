@@ -41,6 +41,8 @@ public:
     static nativepp::NativeppInt* SECRET_KEY;
 
     Cipher();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Cipher(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Cipher(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Cipher(jobject& obj);
@@ -48,8 +50,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Cipher(const Cipher& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Cipher(Cipher* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Cipher(Cipher* other);
     // A proxy of static field number index, called name, of the class owner.
     Cipher(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Cipher() override;
@@ -59,7 +62,9 @@ public:
 
     Cipher& operator=(jobject& obj);
     Cipher& operator=(const Cipher& other);
+    // Takes other over as Cipher(Cipher*) does.
     Cipher& operator=(Cipher* other);
+    // Comparisons take nothing over.
     bool operator==(Cipher& other);
     bool operator==(Cipher* other);
     bool operator==(jobject& obj);

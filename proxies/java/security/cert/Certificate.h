@@ -35,6 +35,8 @@ public:
     static java::lang::Class* class$;
 
     Certificate();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     Certificate(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Certificate(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Certificate(jobject& obj);
@@ -42,8 +44,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     Certificate(const Certificate& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    Certificate(Certificate* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit Certificate(Certificate* other);
     // A proxy of static field number index, called name, of the class owner.
     Certificate(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~Certificate() override;
@@ -53,7 +56,9 @@ public:
 
     Certificate& operator=(jobject& obj);
     Certificate& operator=(const Certificate& other);
+    // Takes other over as Certificate(Certificate*) does.
     Certificate& operator=(Certificate* other);
+    // Comparisons take nothing over.
     bool operator==(Certificate& other);
     bool operator==(Certificate* other);
     bool operator==(jobject& obj);

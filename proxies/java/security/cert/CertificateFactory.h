@@ -35,6 +35,8 @@ public:
     static java::lang::Class* class$;
 
     CertificateFactory();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     CertificateFactory(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     CertificateFactory(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     CertificateFactory(jobject& obj);
@@ -42,8 +44,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     CertificateFactory(const CertificateFactory& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    CertificateFactory(CertificateFactory* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit CertificateFactory(CertificateFactory* other);
     // A proxy of static field number index, called name, of the class owner.
     CertificateFactory(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~CertificateFactory() override;
@@ -53,7 +56,9 @@ public:
 
     CertificateFactory& operator=(jobject& obj);
     CertificateFactory& operator=(const CertificateFactory& other);
+    // Takes other over as CertificateFactory(CertificateFactory*) does.
     CertificateFactory& operator=(CertificateFactory* other);
+    // Comparisons take nothing over.
     bool operator==(CertificateFactory& other);
     bool operator==(CertificateFactory* other);
     bool operator==(jobject& obj);

@@ -37,6 +37,8 @@ public:
     static java::lang::Class* class$;
 
     X509Certificate();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     X509Certificate(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     X509Certificate(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     X509Certificate(jobject& obj);
@@ -44,8 +46,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     X509Certificate(const X509Certificate& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    X509Certificate(X509Certificate* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit X509Certificate(X509Certificate* other);
     // A proxy of static field number index, called name, of the class owner.
     X509Certificate(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~X509Certificate() override;
@@ -55,7 +58,9 @@ public:
 
     X509Certificate& operator=(jobject& obj);
     X509Certificate& operator=(const X509Certificate& other);
+    // Takes other over as X509Certificate(X509Certificate*) does.
     X509Certificate& operator=(X509Certificate* other);
+    // Comparisons take nothing over.
     bool operator==(X509Certificate& other);
     bool operator==(X509Certificate* other);
     bool operator==(jobject& obj);

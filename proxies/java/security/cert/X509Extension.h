@@ -32,6 +32,8 @@ public:
     static java::lang::Class* class$;
 
     X509Extension();
+    // The jobject forms take a local reference over (it is deleted before they
+    // return); a global or weak reference stays with its owner.
     X509Extension(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     X509Extension(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     X509Extension(jobject& obj);
@@ -39,8 +41,9 @@ public:
     // A second reference to other's Java object; other stays with its owner.
     X509Extension(const X509Extension& other);
     // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted; null gives an empty reference.
-    X509Extension(X509Extension* other);
+    // marked temporary) is deleted, so other must come from new or be null (an
+    // empty reference). Explicit: &local must not become a by-value argument.
+    explicit X509Extension(X509Extension* other);
     // A proxy of static field number index, called name, of the class owner.
     X509Extension(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ~X509Extension() override;
@@ -50,7 +53,9 @@ public:
 
     X509Extension& operator=(jobject& obj);
     X509Extension& operator=(const X509Extension& other);
+    // Takes other over as X509Extension(X509Extension*) does.
     X509Extension& operator=(X509Extension* other);
+    // Comparisons take nothing over.
     bool operator==(X509Extension& other);
     bool operator==(X509Extension* other);
     bool operator==(jobject& obj);
