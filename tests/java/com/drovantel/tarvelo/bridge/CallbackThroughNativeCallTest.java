@@ -158,6 +158,20 @@ class CallbackThroughNativeCallTest {
     }
 
     @Test
+    void aCCallerDeclaredByTheInstalledHeaderOnlyReachesJavaAndTheStub() {
+        handle = callbacks.register(INT);
+        callbacks.answer = -7;
+        try (ArgumentBlock args = new ArgumentBlock().putAddress(handle).putAddress(BLOCK)) {
+            assertEquals(-7, MethodNative.callInt(CallFixtures.address("callIntThroughHeader"), CDECL, args.address(),
+                    args.size()));
+        }
+        try (ArgumentBlock args = new ArgumentBlock().putAddress(CallFixtures.address("fixtureConstantLong"))) {
+            assertEquals(0x0000000100000002L, MethodNative.callLong(CallFixtures.address("dispatchLongThroughHeader"),
+                    CDECL, args.address(), args.size()));
+        }
+    }
+
+    @Test
     void libcQsortSortsWithAJavaComparator() {
         int[] values = {42, -7, 1_000_000, 0, 13, Integer.MIN_VALUE, 13, 99, Integer.MAX_VALUE, -1};
         long array = BufferNative.malloc(4L * values.length, true);
