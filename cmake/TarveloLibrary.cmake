@@ -1,7 +1,7 @@
 # libtarvelo.so: bridge, binding layer and proxies. The objects are built once, as an object
 # library, so that the tests can link the internals that the shared library hides.
 file(GLOB BRIDGE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bridge/*.cpp
-    ${PROJECT_SOURCE_DIR}/bridge/${TARVELO_ARCH}/*.S)
+    ${PROJECT_SOURCE_DIR}/bridge/${TARVELO_ARCH}/*.cpp ${PROJECT_SOURCE_DIR}/bridge/${TARVELO_ARCH}/*.S)
 file(GLOB NATIVEPP_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/nativepp/*.cpp)
 file(GLOB_RECURSE PROXY_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/proxies/*.cpp)
 
