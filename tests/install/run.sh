@@ -72,9 +72,12 @@ jar=$prefix/share/java/tarvelo.jar
 step "build the consumer with the library as a subdirectory, without qemu-i386"
 source "$here/../path-without-qemu.sh"
 path_without_qemu "$work/bin"
+# A whole library build: through ccache where there is one.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 # shellcheck disable=SC2086
 PATH=$work/bin cmake -S "$here/consumer" -B "$work/subdirectory" -DTARVELO_SOURCE_DIR="$repo" \
-    $toolchain_option >/dev/null
+    $toolchain_option "${launcher[@]}" >/dev/null
 PATH=$work/bin cmake --build "$work/subdirectory" -j "$(nproc)" >/dev/null
 [ ! -e "$work/subdirectory/tarvelo/tests" ] || { echo "tests were configured for a subproject"; exit 1; }
 echo "built $(find "$work/subdirectory" -name consumer -type f)"
