@@ -11,11 +11,12 @@ done
 jffi_library_dir=/usr/lib/i386-linux-gnu/jni
 setup_options=(--bench)
 ensure_setup "$jna_jar" "${jnr_jars[@]}" "$jffi_library_dir/libjffi-1.2.so"
-echo "run.sh: building into $build" >&2
-build_all >/dev/null
-cmake --build "$build" --target tarvelo-bench >/dev/null || fail "building the benchmarks failed"
+echo "run.sh: building into $build/i386" >&2
+build_target i386 >/dev/null
+out=$build/i386
+cmake --build "$out" --target tarvelo-bench >/dev/null || fail "building the benchmarks failed"
 jnr_path=$(IFS=:; echo "${jnr_jars[*]}")
-exec qemu-i386 "$java_i386" -Djava.library.path="$build" -Djffi.boot.library.path="$jffi_library_dir" \
-    -Dtarvelo.bench.library="$build/bench/libtarvelobench.so" \
-    -cp "$build/bench/tarvelo-bench.jar:$build/tarvelo.jar:$jna_jar:$jnr_path" \
+exec qemu-i386 "$java_i386" -Djava.library.path="$out" -Djffi.boot.library.path="$jffi_library_dir" \
+    -Dtarvelo.bench.library="$out/bench/libtarvelobench.so" \
+    -cp "$out/bench/tarvelo-bench.jar:$out/tarvelo.jar:$jna_jar:$jnr_path" \
     com.drovantel.tarvelo.bench.Bench "$@"

@@ -1,20 +1,22 @@
-// Natives of the Java class JNIEnv: global references that the Java side holds as numbers.
+// Natives of the Java class JNIEnv: global references that the Java side holds as 32-bit
+// handles (GlobalRefHandles says what a handle is on each target).
 #include <jni.h>
 
-#include <cstdint>
+#include "GlobalRefHandles.h"
+#include "bridge/NativeBarrier.h"
 
 extern "C" {
 
-// The handle is the global reference itself, one 32-bit value; null for a null object.
+// Null for a null object.
 JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_core_impl_jni_JNIEnv_NewGlobalRef(JNIEnv* env, jclass,
                                                                                     jobject obj) {
-    return static_cast<jint>(reinterpret_cast<intptr_t>(env->NewGlobalRef(obj)));
+    return nativeBarrier(env, [&] { return GlobalRefHandles::newHandle(env, obj); });
 }
 
 // Deleting the null handle does nothing.
 JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_core_impl_jni_JNIEnv_DeleteGlobalRef(JNIEnv* env, jclass,
                                                                                       jint handle) {
-    env->DeleteGlobalRef(reinterpret_cast<jobject>(static_cast<intptr_t>(handle)));
+    GlobalRefHandles::deleteHandle(env, handle);
 }
 
 }  // extern "C"

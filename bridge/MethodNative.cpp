@@ -13,21 +13,37 @@
 
 namespace {
 
-// The stub pushes whole words, and the block goes onto the calling thread's stack, which must
-// keep room for the called function.
-constexpr int kLargestBlockSize = 64 * 1024;
-
 // The tests of the call path are combined without short-circuits, so that a call that goes
 // ahead takes one branch for all of them: under emulation every branch ends a translated block.
-bool isBlockSize(int size) {
-    return (static_cast<unsigned>(size) <= static_cast<unsigned>(kLargestBlockSize)) & ((size & 3) == 0);
+#if defined(__x86_64__)
+// A register image and whole stack slots; the slots go onto the calling thread's stack, which
+// must keep room for the called function. All 64 bits of the size count.
+using BlockSize = jlong;
+
+bool isBlockSize(jlong size) {
+    const auto stackBytes = static_cast<unsigned long long>(size) - TARVELO_REGISTER_IMAGE_SIZE;
+    return (size == 0) |
+           ((stackBytes <= TARVELO_LARGEST_STACK_AREA) & (stackBytes % TARVELO_STACK_SLOT_SIZE == 0));
 }
+
+constexpr const char* kBlockSizeRule =
+    "Argument block size must be 0, or 112 plus a multiple of 8 up to 112 + 65536";
+#else
+// The stub pushes whole words, and the block goes onto the calling thread's stack, which must
+// keep room for the called function.
+using BlockSize = int;
+
+bool isBlockSize(int size) {
+    return (static_cast<unsigned>(size) <= static_cast<unsigned>(TARVELO_LARGEST_STACK_AREA)) & ((size & 3) == 0);
+}
+
+constexpr const char* kBlockSizeRule = "Argument block size must be a multiple of 4 from 0 to 65536";
+#endif
 
 // Out of line, so that the call path itself needs no address of a message.
 [[gnu::noinline, gnu::cold]] void refuseCall(JNIEnv* env, bool badBlockSize) {
     if (env != nullptr) {
-        ThrowNativeException(env, badBlockSize ? "Argument block size must be a multiple of 4 from 0 to 65536"
-                                               : "Error accessing native memory");
+        ThrowNativeException(env, badBlockSize ? kBlockSizeRule : "Error accessing native memory");
     }
 }
 
@@ -38,16 +54,16 @@ inline void dispatchCall(JNIEnv* env, jlong address, int returnType, jvalue* res
                          int callingConvention, jlong argsSize) {
     void* function = fromJavaAddress(address);
     const void* block = fromJavaAddress(argsAddress);
-    const int blockSize = static_cast<int>(lowByteCount(argsSize));
-    // Any other size would shift or drop argument words without a sign; calling 0, or
-    // pushing words from a null block, would crash the virtual machine.
+    const auto blockSize = static_cast<BlockSize>(lowByteCount(argsSize));
+    // Any other size would shift or drop arguments without a sign; calling 0, or reading
+    // arguments from a null block, would crash the virtual machine.
     const bool badBlockSize = !isBlockSize(blockSize);
     if (__builtin_expect(badBlockSize | (function == nullptr) | ((block == nullptr) & (blockSize != 0)), 0)) {
         refuseCall(env, badBlockSize);
         return;
     }
     try {
-        asm_dispatch_in_library(function, blockSize, block, returnType, result, callingConvention);
+        asm_dispatch_in_library(function, static_cast<int>(blockSize), block, returnType, result, callingConvention);
     } catch (abi::__forced_unwind&) {
         throw;  // thread cancellation must keep unwinding, or the C library aborts
     } catch (...) {

@@ -6,8 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 
-// A native address travelling through Java as a long: going out the 32-bit pointer is
-// sign-extended, coming in only the low 32 bits count.
+// A native address travelling through Java as a long, at the pointer's width: on i386 the
+// 32-bit pointer goes out sign-extended and coming in only the low 32 bits count; on x86-64
+// all 64 bits travel both ways.
 inline jlong toJavaAddress(const void* address) {
     return static_cast<jlong>(reinterpret_cast<intptr_t>(address));
 }
@@ -17,8 +18,9 @@ inline T* fromJavaAddress(jlong address) {
     return reinterpret_cast<T*>(static_cast<uintptr_t>(address));
 }
 
-// `address` plus `offset` units of `unitSize` bytes. Done in uintptr_t, so on a 32-bit build
-// only the low words count and the sum wraps at 2^32, whatever the high words hold.
+// `address` plus `offset` units of `unitSize` bytes. Done in uintptr_t: on i386 only the low
+// words count and the sum wraps at 2^32, whatever the high words hold; on x86-64 it is a
+// 64-bit sum.
 template <typename T = void>
 inline T* effectiveAddress(jlong address, jlong offset, std::size_t unitSize = 1) {
     const auto delta = static_cast<uintptr_t>(offset) * static_cast<uintptr_t>(unitSize);

@@ -1,6 +1,8 @@
 // Platform facts: constants of the build target that the Java side lays out data with.
 #include <jni.h>
 
+#include "TargetAbi.h"
+
 namespace {
 
 // The compiler's preferred alignment: on i386 alignof(jlong) and alignof(jdouble) give the
@@ -49,4 +51,10 @@ TARVELO_FACT(jint, getJDoubleAlignSize, alignmentOf<jdouble>())
 extern "C" JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_core_impl_jni_TarveloNative_testFunc(
     JNIEnv*, jclass, jint x) {
     return x;
+}
+
+// A new string on every call: null, with OutOfMemoryError pending, when the JVM cannot make one.
+extern "C" JNIEXPORT jstring JNICALL Java_com_drovantel_tarvelo_core_impl_jni_TarveloNative_getArchitecture(
+    JNIEnv* env, jclass) {
+    return env->NewStringUTF(TARVELO_ARCHITECTURE);
 }

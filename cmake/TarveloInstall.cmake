@@ -1,5 +1,7 @@
 # What `cmake --install` puts under the prefix: the library, the public headers under one
-# include prefix, the jar, a CMake package (tarvelo::tarvelo) and a pkg-config file.
+# include prefix, the jar, a CMake package (tarvelo::tarvelo) and a pkg-config file. The
+# library and both package files go to lib/<multiarch>, so that the x86-64 and the i386 build
+# share a prefix; headers and jar are the same for both.
 include(CMakePackageConfigHelpers)
 set(TARVELO_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/tarvelo)
 set(TARVELO_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/tarvelo)
@@ -10,6 +12,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/nativepp DESTINATION ${TARVELO_INCLUDE_D
     FILES_MATCHING PATTERN "*.h")
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/proxies/ DESTINATION ${TARVELO_INCLUDE_DIR}
     FILES_MATCHING PATTERN "*.h")
+# The bridge's C interface, included as <tarvelo/tarvelo.h>.
+install(FILES ${PROJECT_SOURCE_DIR}/include/tarvelo/tarvelo.h DESTINATION ${TARVELO_INCLUDE_DIR})
 install_jar(tarvelo-java DESTINATION ${CMAKE_INSTALL_DATADIR}/java)
 
 install(EXPORT tarvelo-targets NAMESPACE tarvelo:: DESTINATION ${TARVELO_CMAKE_DIR})
@@ -17,9 +21,15 @@ configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/tarvelo-config.cmake.i
     ${PROJECT_BINARY_DIR}/tarvelo-config.cmake INSTALL_DESTINATION ${TARVELO_CMAKE_DIR})
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/tarvelo-config-version.cmake
     COMPATIBILITY SameMajorVersion)
+# The version file also refuses a consumer whose pointer size differs, beside the directory.
 install(FILES ${PROJECT_BINARY_DIR}/tarvelo-config.cmake ${PROJECT_BINARY_DIR}/tarvelo-config-version.cmake
-    ${PROJECT_SOURCE_DIR}/cmake/i386-linux.cmake
     DESTINATION ${TARVELO_CMAKE_DIR})
+if(TARVELO_ARCH STREQUAL "i386")
+    install(FILES ${PROJECT_SOURCE_DIR}/cmake/i386-linux.cmake DESTINATION ${TARVELO_CMAKE_DIR})
+    set(TARVELO_PC_NOTE " (i386: compile and link with -m32)")
+else()
+    set(TARVELO_PC_NOTE "")
+endif()
 
 # Relative to the .pc file, so that `cmake --install --prefix` elsewhere still works.
 file(RELATIVE_PATH TARVELO_PC_TO_PREFIX /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)

@@ -63,24 +63,33 @@ void checkElementType(NativeppObject* array, jobject target, NativeppClass& arra
     }
 }
 
-template <typename Native, typename JArray>
+// Native is the binding layer's element type, Jni the JNI one: they differ only for Java long
+// on x86-64 (long long against long), two names of one 64-bit representation that the JVM
+// copies as bytes.
+template <typename Native, typename Jni>
+Jni* asJni(Native* buffer) {
+    static_assert(sizeof(Native) == sizeof(Jni) && alignof(Native) == alignof(Jni), "one representation");
+    return reinterpret_cast<Jni*>(buffer);
+}
+
+template <typename Native, typename JArray, typename Jni>
 Native* getRegion(NativeppObject* array, int start, int count, Native* buffer, JNIEnv* env,
-                  NativeppClass& arrayClass, void (JNIEnv::*get)(JArray, jsize, jsize, Native*)) {
+                  NativeppClass& arrayClass, void (JNIEnv::*get)(JArray, jsize, jsize, Jni*)) {
     const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(array, env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     checkElementType(array, target.getJObject(), arrayClass, env);
-    (env->*get)(static_cast<JArray>(target.getJObject()), start, count, buffer);
+    (env->*get)(static_cast<JArray>(target.getJObject()), start, count, asJni<Native, Jni>(buffer));
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     return buffer;
 }
 
-template <typename Native, typename JArray>
+template <typename Native, typename JArray, typename Jni>
 void setRegion(NativeppObject* array, int start, int count, const Native* buffer, JNIEnv* env,
-               NativeppClass& arrayClass, void (JNIEnv::*set)(JArray, jsize, jsize, const Native*)) {
+               NativeppClass& arrayClass, void (JNIEnv::*set)(JArray, jsize, jsize, const Jni*)) {
     const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(array, env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     checkElementType(array, target.getJObject(), arrayClass, env);
-    (env->*set)(static_cast<JArray>(target.getJObject()), start, count, buffer);
+    (env->*set)(static_cast<JArray>(target.getJObject()), start, count, asJni<const Native, const Jni>(buffer));
     NativeppThrowable::nativeThrowIfJavaThrown(env);
 }
 

@@ -16,21 +16,23 @@ namespace nativepp {
 
 namespace {
 
-template <typename Native>
+// Native is the binding layer's type, Jni the JNI one; they differ only for Java long on
+// x86-64, where jlong is long and the layer keeps long long.
+template <typename Native, typename Jni>
 Native getField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
-                NativeppObject* owner, JNIEnv* env, Native (JNIEnv::*get)(jobject, jfieldID)) {
+                NativeppObject* owner, JNIEnv* env, Jni (JNIEnv::*get)(jobject, jfieldID)) {
     const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
     jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
     // A primitive field access raises nothing once its ID is found: no check after it.
-    return (env->*get)(target.getJObject(), id);
+    return static_cast<Native>((env->*get)(target.getJObject(), id));
 }
 
-template <typename Native>
+template <typename Native, typename Jni>
 void setField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
-              NativeppObject* owner, Native value, JNIEnv* env, void (JNIEnv::*set)(jobject, jfieldID, Native)) {
+              NativeppObject* owner, Native value, JNIEnv* env, void (JNIEnv::*set)(jobject, jfieldID, Jni)) {
     const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
     jfieldID id = NativeppFieldNamed::getWritableFieldID(index, name, fieldClass, ownerClass, env);
-    (env->*set)(target.getJObject(), id, value);
+    (env->*set)(target.getJObject(), id, static_cast<Jni>(value));
 }
 
 }  // namespace

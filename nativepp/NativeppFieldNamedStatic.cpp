@@ -16,19 +16,21 @@ namespace nativepp {
 
 namespace {
 
-template <typename Native>
+// Native is the binding layer's type, Jni the JNI one; they differ only for Java long on
+// x86-64, where jlong is long and the layer keeps long long.
+template <typename Native, typename Jni>
 Native getField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass, JNIEnv* env,
-                Native (JNIEnv::*get)(jclass, jfieldID)) {
+                Jni (JNIEnv::*get)(jclass, jfieldID)) {
     jfieldID id = NativeppFieldNamed::getStaticFieldID(index, name, fieldClass, ownerClass, env);
     // The ID lookup initialised the class, so a primitive static access raises nothing.
-    return (env->*get)(ownerClass->getJClass(env)->getJClass(), id);
+    return static_cast<Native>((env->*get)(ownerClass->getJClass(env)->getJClass(), id));
 }
 
-template <typename Native>
+template <typename Native, typename Jni>
 void setField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass, Native value,
-              JNIEnv* env, void (JNIEnv::*set)(jclass, jfieldID, Native)) {
+              JNIEnv* env, void (JNIEnv::*set)(jclass, jfieldID, Jni)) {
     jfieldID id = NativeppFieldNamed::getWritableStaticFieldID(index, name, fieldClass, ownerClass, env);
-    (env->*set)(ownerClass->getJClass(env)->getJClass(), id, value);
+    (env->*set)(ownerClass->getJClass(env)->getJClass(), id, static_cast<Jni>(value));
 }
 
 }  // namespace

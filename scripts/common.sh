@@ -2,7 +2,9 @@
 # builds, and ends any failure with one line on stderr.
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# One build directory per target below it: $build/x86_64 and $build/i386.
 build=${TARVELO_BUILD_DIR:-$repo/build}
+java_x86_64=/usr/lib/jvm/java-17-openjdk-amd64/bin/java
 java_i386=/usr/lib/jvm/java-17-openjdk-i386/bin/java
 # The test of the setup decision points this at a stand-in.
 setup_script=${TARVELO_SETUP_SCRIPT:-$repo/scripts/setup.sh}
@@ -27,11 +29,11 @@ qemu_major() {
 # files that the caller needs.
 missing_piece() {
     local f
-    for f in "$@" "$java_i386" /usr/lib/i386-linux-gnu/libgtest.a \
+    for f in "$@" "$java_x86_64" "$java_i386" /usr/lib/x86_64-linux-gnu/libgtest.a /usr/lib/i386-linux-gnu/libgtest.a \
              /usr/share/java/junit-platform-console-standalone.jar /usr/lib/gcc/x86_64-linux-gnu/12/32; do
         [ -e "$f" ] || { echo "$f"; return; }
     done
-    for f in cmake javac g++ python3; do
+    for f in cmake javac g++ python3 pkg-config; do
         command -v "$f" >/dev/null || { echo "$f"; return; }
     done
     [ "$(qemu_major)" -ge 10 ] 2>/dev/null || echo "qemu-i386 10 or later"
@@ -53,8 +55,17 @@ ensure_setup() {
     [ -z "$piece" ] || fail "setup finished but $piece is still missing"
 }
 
-build_all() {
-    cmake -S "$repo" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/i386-linux.cmake" \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || fail "configuring failed (cmake -B $build)"
-    cmake --build "$build" -j "$(nproc)" || fail "build failed (cmake --build $build)"
+# Configures and builds one target into $build/<target>: x86_64 with the host compiler, i386
+# with the toolchain file. Further arguments go to cmake.
+build_target() {
+    local target=$1 toolchain=()
+    shift
+    case $target in
+        x86_64) ;;
+        i386) toolchain=(-DCMAKE_TOOLCHAIN_FILE="$repo/cmake/i386-linux.cmake") ;;
+        *) fail "unknown target $target (known: x86_64, i386)" ;;
+    esac
+    cmake -S "$repo" -B "$build/$target" "${toolchain[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null ||
+        fail "configuring failed (cmake -B $build/$target)"
+    cmake --build "$build/$target" -j "$(nproc)" || fail "build failed (cmake --build $build/$target)"
 }

@@ -9,9 +9,11 @@ void startTestJVM() {
     static std::string classPath = std::string("-Djava.class.path=") + TESTS_JAR_PATH;
     JavaVMOption options[] = {
         {const_cast<char*>("-Xcheck:jni"), nullptr},
-        // Interpreted: qemu 10.0 can leave a thread spinning in compiled code that HotSpot
-        // patched under it.
+#if TEST_JVM_INTERPRETED
+        // Interpreted under qemu: qemu 10.0 can leave a thread spinning in compiled code that
+        // HotSpot patched under it.
         {const_cast<char*>("-Xint"), nullptr},
+#endif
         // Dates format the same on every machine.
         {const_cast<char*>("-Duser.timezone=UTC"), nullptr},
         {const_cast<char*>(classPath.c_str()), nullptr},

@@ -1,9 +1,10 @@
-// A program built against the installed library: starts the 32-bit JVM, round-trips a string
+// A program built against the installed library: starts the JVM, round-trips a string
 // through java::lang::String and catches a Java exception as its proxy.
 #include <jni.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "java/lang/ClassNotFoundException.h"
 #include "java/lang/String.h"
@@ -13,12 +14,16 @@
 
 namespace {
 
-void startJVM(const char* libjvm) {
-    JavaVMOption options[] = {{const_cast<char*>("-Xint"), nullptr}, {const_cast<char*>("-Xcheck:jni"), nullptr}};
+// The JVM of libjvm with -Xcheck:jni and the further options given.
+void startJVM(const char* libjvm, char** extraOptions, int extraCount) {
+    std::vector<JavaVMOption> options{{const_cast<char*>("-Xcheck:jni"), nullptr}};
+    for (int i = 0; i < extraCount; ++i) {
+        options.push_back({extraOptions[i], nullptr});
+    }
     JavaVMInitArgs args{};
     args.version = JNI_VERSION_1_4;
-    args.nOptions = 2;
-    args.options = options;
+    args.nOptions = static_cast<jint>(options.size());
+    args.options = options.data();
     nativepp::NativeppJVM::load(libjvm, &args);
 }
 
@@ -40,12 +45,12 @@ bool classForNameThrows(JNIEnv* env) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: consumer LIBJVM\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: consumer LIBJVM [JVM-OPTION...]\n");
         return 2;
     }
     try {
-        startJVM(argv[1]);
+        startJVM(argv[1], argv + 2, argc - 2);
         const std::string text = "tarvelo consumer";
         java::lang::String javaText(text);
         const std::string back = javaText;

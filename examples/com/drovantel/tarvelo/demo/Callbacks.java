@@ -1,9 +1,11 @@
 package com.drovantel.tarvelo.demo;
 
+import com.drovantel.tarvelo.core.impl.jni.ArgumentBlock;
 import com.drovantel.tarvelo.core.impl.jni.BufferNative;
 import com.drovantel.tarvelo.core.impl.jni.CallbackStateManagerNative;
 import com.drovantel.tarvelo.core.impl.jni.DynamicLibraryNative;
 import com.drovantel.tarvelo.core.impl.jni.MethodNative;
+import com.drovantel.tarvelo.core.impl.jni.TarveloNative;
 import java.lang.ref.WeakReference;
 import java.util.Arrays;
 
@@ -17,31 +19,35 @@ final class Callbacks {
 
     private Callbacks() {}
 
-    /** The thunk calls onCallInt with a block of two words: the pointers to the elements. */
+    private static final int POINTER_SIZE = TarveloNative.getPlatformAddressSize();
+
+    /** The pointer at index i of a native array of pointers. */
+    private static long pointerAt(long array, int i) {
+        return POINTER_SIZE == 8 ? BufferNative.getLong(array, 8L * i) : BufferNative.getInt(array, 4L * i);
+    }
+
+    /** The thunk calls onCallInt with a block of two pointers, to the elements compared. */
     public static final class Comparator extends CallbackStateManagerNative {
         int comparisons;
 
         public int onCallInt(long args) {
             comparisons++;
-            int left = BufferNative.getInt(BufferNative.getInt(args, 0), 0);
-            int right = BufferNative.getInt(BufferNative.getInt(args, 4), 0);
+            int left = BufferNative.getInt(pointerAt(args, 0), 0);
+            int right = BufferNative.getInt(pointerAt(args, 1), 0);
             // Odd numbers first, then ascending: an order that C code would not guess.
             int byParity = Integer.compare(Math.floorMod(right, 2), Math.floorMod(left, 2));
             return byParity != 0 ? byParity : Integer.compare(left, right);
         }
     }
 
-    /** Argument words in native memory, first argument at the lowest address. */
-    private static long words(int... values) {
-        long block = BufferNative.malloc(4L * values.length, false);
-        BufferNative.setIntArray(block, 0, values, 0, values.length);
-        return block;
-    }
-
-    private static void callVoid(long function, int... arguments) {
-        long block = words(arguments);
-        MethodNative.callVoid(function, CDECL, block, 4L * arguments.length);
-        BufferNative.free(block, false);
+    /** Calls a void function whose parameters are all pointers or pointer-sized integers. */
+    private static void callVoid(long function, long... arguments) {
+        try (ArgumentBlock block = new ArgumentBlock()) {
+            for (long argument : arguments) {
+                block.putAddress(argument);
+            }
+            MethodNative.callVoid(function, CDECL, block.address(), block.size());
+        }
     }
 
     static void show() {
@@ -57,10 +63,11 @@ final class Callbacks {
 
         Comparator comparator = new Comparator();
         long handle = comparator.registerInDLL(new WeakReference<>(comparator), INT_RESULT, 0);
-        System.out.printf("registered the comparator: handle 0x%08X%n", handle & 0xFFFFFFFFL);
-        callVoid(MethodNative.find(comparators, "bindComparator"), (int) handle);
-        callVoid(MethodNative.find(libc, "qsort"), (int) array, values.length, 4,
-                (int) MethodNative.find(comparators, "compareThroughJava"));
+        System.out.printf("registered the comparator: handle 0x%X%n", POINTER_SIZE == 8 ? handle : handle & 0xFFFFFFFFL);
+        callVoid(MethodNative.find(comparators, "bindComparator"), handle);
+        // qsort(base, count, size, compare): the counts are size_t, pointer-sized.
+        callVoid(MethodNative.find(libc, "qsort"), array, values.length, 4,
+                MethodNative.find(comparators, "compareThroughJava"));
 
         int[] sorted = new int[values.length];
         BufferNative.getIntArray(array, 0, sorted, 0, sorted.length);

@@ -3,6 +3,7 @@ package com.drovantel.tarvelo.demo;
 import static com.drovantel.tarvelo.core.impl.jni.BufferNative.*;
 
 import com.drovantel.tarvelo.core.TarveloNativeException;
+import com.drovantel.tarvelo.core.impl.jni.TarveloNative;
 import java.util.Arrays;
 
 /** Native memory: a block, each primitive type in it, a C string, arrays, a bad address. */
@@ -12,7 +13,9 @@ final class NativeMemory {
     static void show() {
         Demo.heading("Native memory");
         long block = malloc(64, true);
-        System.out.printf("malloc(64) = 0x%08X (as a Java long: %d)%n", block & 0xFFFFFFFFL, block);
+        // A pointer is the long's low 32 bits on i386, all of it on x86-64.
+        long pointer = TarveloNative.getPlatformAddressSize() == 8 ? block : block & 0xFFFFFFFFL;
+        System.out.printf("malloc(64) = 0x%08X (as a Java long: %d)%n", pointer, block);
         try {
             scalars(block);
             strings(block);

@@ -152,15 +152,24 @@ class ArrayTransferTest {
 
     @ParameterizedTest(name = "{0}")
     @MethodSource("kinds")
-    void offsetUsesItsLowWordAndMayBeNegative(Kind kind) {
+    void offsetMayBeNegativeAndUsesOnlyItsLowWordOnI386(Kind kind) {
         Object samples = kind.copyOfSamples();
-        // (2^32 / size + 1) elements is 2^32 + size bytes: one element past the address.
-        kind.set.run(block, (1L << 32) / kind.size + 1, samples, 0, 1);
+        if (Target.isI386()) {
+            // (2^32 / size + 1) elements is 2^32 + size bytes: one element past the address.
+            kind.set.run(block, (1L << 32) / kind.size + 1, samples, 0, 1);
+        } else {
+            kind.set.run(block + 2L * kind.size, -1, samples, 0, 1);
+        }
         // Three elements past the address, then one back: element 2.
         kind.set.run(block + 3L * kind.size, -1, samples, 1, 1);
         assertArrayEquals(fillerWith(kind.size, kind.bytesOf(samples, 0, 2)), blockBytes());
         Object read = kind.newArray(2);
-        kind.get.run(block | 0x0123456700000000L, 0x00000000FFFFFFFFL + 2, read, 0, 2);
+        if (Target.isI386()) {
+            // High words ignored: from element 1.
+            kind.get.run(block | 0x0123456700000000L, 0x00000000FFFFFFFFL + 2, read, 0, 2);
+        } else {
+            kind.get.run(block + 2L * kind.size, -1, read, 0, 2);
+        }
         assertSameElements(sliceOf(kind, samples, 0, 2), read);
     }
 
@@ -213,7 +222,9 @@ class ArrayTransferTest {
     @MethodSource("kinds")
     void nullNativeSideRaisesAccessError(Kind kind) {
         Object samples = kind.copyOfSamples();
-        for (long[] at : new long[][] {{0, 0}, {kind.size, -1}, {1L << 32, 0}}) {
+        long[][] nulls = Target.isI386() ? new long[][] {{0, 0}, {kind.size, -1}, {1L << 32, 0}}
+                : new long[][] {{0, 0}, {kind.size, -1}};
+        for (long[] at : nulls) {
             TarveloNativeException set = assertThrows(TarveloNativeException.class,
                     () -> kind.set.run(at[0], at[1], samples, 0, 2));
             assertEquals("Error accessing native memory", set.getMessage());

@@ -6,6 +6,7 @@ import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertNotEquals;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
+import com.drovantel.tarvelo.core.impl.jni.ArgumentBlock;
 import com.drovantel.tarvelo.core.impl.jni.BufferNative;
 import com.drovantel.tarvelo.core.impl.jni.CallbackStateManagerNative;
 import com.drovantel.tarvelo.core.impl.jni.JNIEnv;
@@ -200,10 +201,10 @@ class BridgeStressTest {
             for (; round < MIN_CALL_ROUNDS || driversRunning.get() > 0; round++) {
                 try (ArgumentBlock args = ArgumentBlock.of(round, -round)) {
                     assertEquals(CallFixtures.wordsHash(round, -round),
-                            MethodNative.callInt(words, CDECL, args.address, args.size()));
+                            MethodNative.callInt(words, CDECL, args.address(), args.size()));
                 }
-                try (ArgumentBlock args = ArgumentBlock.of((int) handle, round)) {
-                    assertEquals(round * 3, MethodNative.callInt(forwarder, CDECL, args.address, args.size()));
+                try (ArgumentBlock args = new ArgumentBlock().putAddress(handle).putInt(round)) {
+                    assertEquals(round * 3, MethodNative.callInt(forwarder, CDECL, args.address(), args.size()));
                 }
                 moveMemory(round);
                 if (round % ROUNDS_PER_COLLECTION == 0) {

@@ -1,7 +1,10 @@
 package com.drovantel.tarvelo.bridge;
 
+import com.drovantel.tarvelo.core.impl.jni.ArgumentBlock;
+import com.drovantel.tarvelo.core.impl.jni.BufferNative;
 import com.drovantel.tarvelo.core.impl.jni.DynamicLibraryNative;
 import com.drovantel.tarvelo.core.impl.jni.MethodNative;
+import java.nio.charset.StandardCharsets;
 
 /** The fixture library's call targets, found through the bridge, and its stub probes. */
 final class CallFixtures {
@@ -15,6 +18,17 @@ final class CallFixtures {
     private static long library;
 
     private CallFixtures() {}
+
+    /** True on x86-64, where blocks are register images and there is one calling convention. */
+    static boolean registerImage() {
+        Fixtures.load();
+        return ArgumentBlock.usesRegisterImage();
+    }
+
+    /** The calling conventions that the target has fixtures of: stdcall is i386's. */
+    static int[] conventions() {
+        return registerImage() ? new int[] {CDECL} : new int[] {CDECL, STDCALL};
+    }
 
     /** The fixture library's handle, loaded through the bridge once. */
     static synchronized long library() {
@@ -59,6 +73,21 @@ final class CallFixtures {
      * (bits 0-15) after a cdecl call.
      */
     static native long x87StateAround(long function, int returnType, long argsAddress, long argsSize);
+
+    /** A zero-terminated copy of text in native memory; the caller frees it with BufferNative. */
+    static long newCString(String text) {
+        byte[] bytes = text.getBytes(StandardCharsets.UTF_8);
+        long string = BufferNative.malloc(bytes.length + 1, false);
+        BufferNative.setByteArray(string, 0, bytes, 0, bytes.length);
+        return string;
+    }
+
+    /** The zero-terminated text at address. */
+    static String readCString(long address) {
+        byte[] bytes = new byte[BufferNative.getStringLength(address, 0)];
+        BufferNative.getByteArray(address, 0, bytes, 0, bytes.length);
+        return new String(bytes, StandardCharsets.UTF_8);
+    }
 
     /** Sends native standard output (file descriptor 1) to a temporary file. */
     static native boolean beginStdoutCapture();

@@ -9,6 +9,7 @@ import static org.junit.jupiter.api.Assertions.assertSame;
 import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
+import com.drovantel.tarvelo.core.impl.jni.ArgumentBlock;
 import com.drovantel.tarvelo.core.impl.jni.BufferNative;
 import com.drovantel.tarvelo.core.impl.jni.CallbackStateManagerNative;
 import com.drovantel.tarvelo.core.impl.jni.DynamicLibraryNative;
@@ -61,21 +62,26 @@ class CallbackThroughNativeCallTest {
      * CallbackTest's table gives them.
      */
     private long callShowingRegisters(long function, int callingConvention, int typeIndex) {
-        try (ArgumentBlock args = ArgumentBlock.of((int) handle, (int) BLOCK)) {
+        try (ArgumentBlock args = new ArgumentBlock().putAddress(handle).putAddress(BLOCK)) {
             switch (typeIndex) {
                 case VOID:
-                    MethodNative.callVoid(function, callingConvention, args.address, args.size());
+                    MethodNative.callVoid(function, callingConvention, args.address(), args.size());
                     return 0;
                 case LONG:
-                    return MethodNative.callLong(function, callingConvention, args.address, args.size());
+                    return MethodNative.callLong(function, callingConvention, args.address(), args.size());
                 case FLOAT:
-                    return Float.floatToRawIntBits(MethodNative.callFloat(function, callingConvention, args.address,
+                    return Float.floatToRawIntBits(MethodNative.callFloat(function, callingConvention, args.address(),
                             args.size())) & 0xFFFFFFFFL;
                 case DOUBLE:
                     return Double.doubleToRawLongBits(MethodNative.callDouble(function, callingConvention,
-                            args.address, args.size()));
+                            args.address(), args.size()));
+                case POINTER:
+                    return CallFixtures.registerImage()
+                            ? MethodNative.callLong(function, callingConvention, args.address(), args.size())
+                            : MethodNative.callInt(function, callingConvention, args.address(), args.size())
+                                    & 0xFFFFFFFFL;
                 default:
-                    return MethodNative.callInt(function, callingConvention, args.address, args.size()) & 0xFFFFFFFFL;
+                    return MethodNative.callInt(function, callingConvention, args.address(), args.size()) & 0xFFFFFFFFL;
             }
         }
     }
@@ -92,7 +98,8 @@ class CallbackThroughNativeCallTest {
         callbacks.answer = answer;
         assertEquals(registers, callShowingRegisters(forwarder(typeIndex), CDECL, typeIndex));
         assertEquals(1, callbacks.calls.get());
-        assertEquals((long) (int) BLOCK, callbacks.lastArgs, "block address widened by sign extension");
+        assertEquals(CallFixtures.registerImage() ? BLOCK : (long) (int) BLOCK, callbacks.lastArgs,
+                "block address whole on x86-64, widened by sign extension on i386");
     }
 
     @ParameterizedTest(name = "type {0}: Java answers {1}, registers hold {2}")
@@ -101,7 +108,7 @@ class CallbackThroughNativeCallTest {
         handle = callbacks.register(typeIndex);
         callbacks.answer = answer;
         long entryPoint = MethodNative.find(tarvelo, ENTRY_POINTS[typeIndex]);
-        assertEquals(registers, callShowingRegisters(entryPoint, STDCALL, typeIndex));
+        assertEquals(registers, callShowingRegisters(entryPoint, entryConvention(), typeIndex));
         assertEquals(1, callbacks.calls.get());
     }
 
@@ -123,8 +130,8 @@ class CallbackThroughNativeCallTest {
         handle = callbacks.register(typeIndex);
         callbacks.answer = answer;
         long function = forwarder(typeIndex);
-        try (ArgumentBlock args = ArgumentBlock.of((int) handle, (int) BLOCK)) {
-            long a = args.address;
+        try (ArgumentBlock args = new ArgumentBlock().putAddress(handle).putAddress(BLOCK)) {
+            long a = args.address();
             long n = args.size();
             Object result = switch (typeIndex) {
                 case BOOLEAN -> MethodNative.callBoolean(function, CDECL, a, n);
@@ -151,20 +158,34 @@ class CallbackThroughNativeCallTest {
     }
 
     @Test
+    void aCCallerDeclaredByTheInstalledHeaderOnlyReachesJavaAndTheStub() {
+        handle = callbacks.register(INT);
+        callbacks.answer = -7;
+        try (ArgumentBlock args = new ArgumentBlock().putAddress(handle).putAddress(BLOCK)) {
+            assertEquals(-7, MethodNative.callInt(CallFixtures.address("callIntThroughHeader"), CDECL, args.address(),
+                    args.size()));
+        }
+        try (ArgumentBlock args = new ArgumentBlock().putAddress(CallFixtures.address("fixtureConstantLong"))) {
+            assertEquals(0x0000000100000002L, MethodNative.callLong(CallFixtures.address("dispatchLongThroughHeader"),
+                    CDECL, args.address(), args.size()));
+        }
+    }
+
+    @Test
     void libcQsortSortsWithAJavaComparator() {
         int[] values = {42, -7, 1_000_000, 0, 13, Integer.MIN_VALUE, 13, 99, Integer.MAX_VALUE, -1};
         long array = BufferNative.malloc(4L * values.length, true);
         BufferNative.setIntArray(array, 0, values, 0, values.length);
         // Descending, so that the order can only have come from the Java comparator.
-        callbacks.intAnswer = args -> Integer.compare(elementAt(BufferNative.getInt(args, 4)),
-                elementAt(BufferNative.getInt(args, 0)));
+        int pointer = CallFixtures.registerImage() ? 8 : 4;
+        callbacks.intAnswer = args -> Integer.compare(elementAt(pointerAt(args, pointer)), elementAt(pointerAt(args, 0)));
         handle = callbacks.register(INT);
-        try (ArgumentBlock bind = ArgumentBlock.of((int) handle);
-                ArgumentBlock sort = ArgumentBlock.of((int) array, values.length, 4,
-                        (int) CallFixtures.address("compareThroughJava"))) {
-            MethodNative.callVoid(CallFixtures.address("bindComparator"), CDECL, bind.address, bind.size());
+        try (ArgumentBlock bind = new ArgumentBlock().putAddress(handle);
+                ArgumentBlock sort = new ArgumentBlock().putAddress(array).putAddress(values.length).putAddress(4)
+                        .putAddress(CallFixtures.address("compareThroughJava"))) {
+            MethodNative.callVoid(CallFixtures.address("bindComparator"), CDECL, bind.address(), bind.size());
             long libc = DynamicLibraryNative.load("libc.so.6", "libc.so.6");
-            MethodNative.callVoid(MethodNative.find(libc, "qsort"), CDECL, sort.address, sort.size());
+            MethodNative.callVoid(MethodNative.find(libc, "qsort"), CDECL, sort.address(), sort.size());
             DynamicLibraryNative.free(libc);
         }
         int[] sorted = new int[values.length];
@@ -176,18 +197,29 @@ class CallbackThroughNativeCallTest {
     }
 
     /** The int that the element pointer {@code address} points to. */
-    private static int elementAt(int address) {
+    private static int elementAt(long address) {
         return BufferNative.getInt(address, 0);
+    }
+
+    /** The native pointer at offset bytes from address, as the target's pointer width holds it. */
+    private static long pointerAt(long address, int offset) {
+        return CallFixtures.registerImage() ? BufferNative.getLong(address, offset) : BufferNative.getInt(address, offset);
+    }
+
+    /** The entry points are stdcall on i386 and ordinary functions on x86-64. */
+    private static int entryConvention() {
+        return CallFixtures.registerImage() ? CDECL : STDCALL;
     }
 
     @Test
     void libraryLookupThroughTheDispatchNativesAnswersAll64Bits() {
         LibrarySelfRegistrationTest.Library library = new LibrarySelfRegistrationTest.Library();
         library.registerSelf("fixtures");
-        long name = ArgumentBlock.newCString("wide");
-        try (ArgumentBlock args = ArgumentBlock.of((int) name)) {
+        long name = CallFixtures.newCString("wide");
+        try (ArgumentBlock args = new ArgumentBlock().putAddress(name)) {
             long lookup = MethodNative.find(tarvelo, "findExportedMethodAddress");
-            assertEquals(0x8000000180000002L, MethodNative.callLong(lookup, STDCALL, args.address, args.size()));
+            assertEquals(0x8000000180000002L,
+                    MethodNative.callLong(lookup, entryConvention(), args.address(), args.size()));
             assertEquals("wide", library.lastName);
         } finally {
             BufferNative.free(name, false);

@@ -4,6 +4,7 @@ import static com.drovantel.tarvelo.bridge.CallFixtures.CDECL;
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertNotEquals;
 
+import com.drovantel.tarvelo.core.impl.jni.ArgumentBlock;
 import com.drovantel.tarvelo.core.impl.jni.BufferNative;
 import com.drovantel.tarvelo.core.impl.jni.DynamicLibraryNative;
 import com.drovantel.tarvelo.core.impl.jni.MethodNative;
@@ -41,9 +42,9 @@ class LibcCallTest {
 
     /** Calls a cdecl int function of libc with one C string argument. */
     private static int callWithString(String name, String text) {
-        long string = ArgumentBlock.newCString(text);
+        long string = CallFixtures.newCString(text);
         try (ArgumentBlock block = new ArgumentBlock().putAddress(string)) {
-            return MethodNative.callInt(function(libc, name), CDECL, block.address, block.size());
+            return MethodNative.callInt(function(libc, name), CDECL, block.address(), block.size());
         } finally {
             BufferNative.free(string, false);
         }
@@ -60,7 +61,7 @@ class LibcCallTest {
     @CsvSource({"42, 42", "-17, 17", "0, 0", "-2147483647, 2147483647"})
     void abs(int value, int expected) {
         try (ArgumentBlock block = ArgumentBlock.of(value)) {
-            assertEquals(expected, MethodNative.callInt(function(libc, "abs"), CDECL, block.address, block.size()));
+            assertEquals(expected, MethodNative.callInt(function(libc, "abs"), CDECL, block.address(), block.size()));
         }
     }
 
@@ -68,23 +69,27 @@ class LibcCallTest {
     @CsvSource({"2, 10, 1024", "9, 0.5, 3", "-2, 3, -8", "2, -2, 0.25"})
     void pow(double base, double exponent, double expected) {
         try (ArgumentBlock block = new ArgumentBlock().putDouble(base).putDouble(exponent)) {
-            assertEquals(expected, MethodNative.callDouble(function(libm, "pow"), CDECL, block.address, block.size()));
+            assertEquals(expected, MethodNative.callDouble(function(libm, "pow"), CDECL, block.address(), block.size()));
         }
     }
 
     @Test
     void snprintfWithVariadicArguments() {
         long buffer = BufferNative.malloc(64, false);
-        long format = ArgumentBlock.newCString("%d|%.3f|%s|%lld");
-        long text = ArgumentBlock.newCString("abc");
+        long format = CallFixtures.newCString("%d|%.3f|%s|%lld|%g|%g|%g|%g|%g|%g|%g|%g");
+        long text = CallFixtures.newCString("abc");
         try (ArgumentBlock block = new ArgumentBlock()) {
-            // Variadic floating-point arguments are passed as doubles.
-            block.putAddress(buffer).putInt(64).putAddress(format).putInt(-42).putDouble(2.5).putAddress(text)
+            // Variadic floating-point arguments are passed as doubles; on x86-64 the ninth is
+            // past the vector registers.
+            block.putAddress(buffer).putAddress(64).putAddress(format).putInt(-42).putDouble(2.5).putAddress(text)
                     .putLong(1L << 33);
-            int written = MethodNative.callInt(function(libc, "snprintf"), CDECL, block.address, block.size());
-            String expected = "-42|2.500|abc|8589934592";
+            for (int i = 1; i <= 8; i++) {
+                block.putDouble(i);
+            }
+            int written = MethodNative.callInt(function(libc, "snprintf"), CDECL, block.address(), block.size());
+            String expected = "-42|2.500|abc|8589934592|1|2|3|4|5|6|7|8";
             assertEquals(expected.length(), written);
-            assertEquals(expected, ArgumentBlock.readCString(buffer));
+            assertEquals(expected, CallFixtures.readCString(buffer));
         } finally {
             BufferNative.free(buffer, false);
             BufferNative.free(format, false);

@@ -19,26 +19,36 @@ class PlatformFactsTest {
         Fixtures.load();
     }
 
+    /** Each fact with its value on i386 and on x86-64. */
     static Stream<Arguments> facts() {
         return Stream.of(
-                Arguments.of("address size", (IntSupplier) () -> getPlatformAddressSize(), 4),
-                Arguments.of("wchar_t size", (IntSupplier) () -> getWideCharTSize(), 4),
-                Arguments.of("jboolean", (IntSupplier) () -> getJBooleanAlignSize(), 1),
-                Arguments.of("jbyte", (IntSupplier) () -> getJByteAlignSize(), 1),
-                Arguments.of("jchar", (IntSupplier) () -> getJCharAlignSize(), 2),
-                Arguments.of("jshort", (IntSupplier) () -> getJShortAlignSize(), 2),
-                Arguments.of("jint", (IntSupplier) () -> getJIntAlignSize(), 4),
-                Arguments.of("jlong", (IntSupplier) () -> getJLongAlignSize(), 8),
-                Arguments.of("jfloat", (IntSupplier) () -> getJFloatAlignSize(), 4),
-                Arguments.of("jdouble", (IntSupplier) () -> getJDoubleAlignSize(), 8));
+                Arguments.of("address size", (IntSupplier) () -> getPlatformAddressSize(), 4, 8),
+                Arguments.of("wchar_t size", (IntSupplier) () -> getWideCharTSize(), 4, 4),
+                Arguments.of("jboolean", (IntSupplier) () -> getJBooleanAlignSize(), 1, 1),
+                Arguments.of("jbyte", (IntSupplier) () -> getJByteAlignSize(), 1, 1),
+                Arguments.of("jchar", (IntSupplier) () -> getJCharAlignSize(), 2, 2),
+                Arguments.of("jshort", (IntSupplier) () -> getJShortAlignSize(), 2, 2),
+                Arguments.of("jint", (IntSupplier) () -> getJIntAlignSize(), 4, 4),
+                Arguments.of("jlong", (IntSupplier) () -> getJLongAlignSize(), 8, 8),
+                Arguments.of("jfloat", (IntSupplier) () -> getJFloatAlignSize(), 4, 4),
+                Arguments.of("jdouble", (IntSupplier) () -> getJDoubleAlignSize(), 8, 8));
     }
 
     @ParameterizedTest(name = "{0}")
     @MethodSource("facts")
-    void factIsTheI386ValueOnEveryCall(String name, IntSupplier fact, int expected) {
+    void factIsTheTargetsValueOnEveryCall(String name, IntSupplier fact, int onI386, int onX86_64) {
+        int expected = Target.isI386() ? onI386 : onX86_64;
         for (int i = 0; i < 3; i++) {
             assertEquals(expected, fact.getAsInt(), name);
         }
+    }
+
+    @Test
+    void architectureIsTheRunningJvmsOne() {
+        // os.arch names the JVM's own target, which loaded this library: "i386" or "amd64".
+        String expected = System.getProperty("os.arch").equals("amd64") ? "x86_64" : "i386";
+        assertEquals(expected, getArchitecture());
+        assertEquals(expected, getArchitecture());
     }
 
     @Test

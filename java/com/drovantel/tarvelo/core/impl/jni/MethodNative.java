@@ -2,8 +2,9 @@ package com.drovantel.tarvelo.core.impl.jni;
 
 /**
  * Finds exported functions and calls native function pointers. The argsSize bytes at
- * argsAddress are the function's stack arguments, first argument at the lowest address;
- * callingConvention is 0 for cdecl and any other value for stdcall.
+ * argsAddress are the function's arguments as {@link ArgumentBlock} lays them out for the
+ * running platform. On i386 callingConvention is 0 for cdecl and any other value for stdcall;
+ * x86-64 has one convention and ignores it.
  */
 public final class MethodNative {
     private MethodNative() {}

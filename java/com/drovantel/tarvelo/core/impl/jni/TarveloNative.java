@@ -18,4 +18,6 @@ public final class TarveloNative {
     public static native int getJFloatAlignSize();
     public static native int getJDoubleAlignSize();
     public static native int testFunc(int value);
+    /** The target the library was built for, "i386" or "x86_64": it decides the argument-block layout. */
+    public static native String getArchitecture();
 }
