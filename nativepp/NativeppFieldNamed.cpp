@@ -73,8 +73,10 @@ jfieldID NativeppFieldNamed::getGenericFieldID(unsigned char isStatic, int index
     });
 }
 
-void NativeppFieldNamed::checkWritable(unsigned char isStatic, int index, const char* name, jfieldID id,
-                                       NativeppObjectClass* ownerClass, JNIEnv* env) {
+NativeppObjectClass::FieldWritability NativeppFieldNamed::learnWritability(unsigned char isStatic, int index,
+                                                                          jfieldID id,
+                                                                          NativeppObjectClass* ownerClass,
+                                                                          JNIEnv* env) {
     NativeppObjectClass::FieldWritability state = ownerClass->getFieldWritability(index);
     if (state == NativeppObjectClass::fieldWritabilityUnknown) {
         // No lock: reflection runs Java code, and racing threads learn the same answer.
@@ -82,24 +84,42 @@ void NativeppFieldNamed::checkWritable(unsigned char isStatic, int index, const 
                                                        : NativeppObjectClass::fieldWritable;
         ownerClass->setFieldWritability(index, state);
     }
-    if (state == NativeppObjectClass::fieldFinal) {
-        NativeppThrowable::nativeThrow(
-            "java/lang/IllegalAccessException",
-            std::string("cannot write the final field ") + NativeppClass::binaryName(ownerClass->getClassName()) + "." +
-                name,
-            env);
-    }
+    return state;
 }
 
-void NativeppFieldNamed::checkStorable(NativeppClass* fieldClass, const NativeppJObjectWrapper& value, JNIEnv* env) {
+namespace {
+
+NativeppRefusal finalFieldRefusal(const char* name, NativeppObjectClass* ownerClass) {
+    return NativeppRefusal::of("java/lang/IllegalAccessException",
+                               std::string("cannot write the final field ") +
+                                   NativeppClass::binaryName(ownerClass->getClassName()) + "." + name);
+}
+
+NativeppRefusal storableRefusal(NativeppClass* fieldClass, const NativeppJObjectWrapper& value, JNIEnv* env) {
     if (value.isNull()) {
-        return;
+        return NativeppRefusal();
     }
     const jboolean storable = env->IsInstanceOf(value.getJObject(), fieldClass->getJClass(env)->getJClass());
     NativeppThrowable::nativeThrowIfJavaThrown(env);
-    if (!storable) {
-        NativeppThrowable::nativeThrowClassCast(value.getJObject(), fieldClass->getClassName(), env);
+    return storable ? NativeppRefusal() : NativeppRefusal::classCast(value.getJObject(), fieldClass->getClassName());
+}
+
+}  // namespace
+
+void NativeppFieldNamed::checkWritable(unsigned char isStatic, int index, const char* name, jfieldID id,
+                                       NativeppObjectClass* ownerClass, JNIEnv* env) {
+    if (learnWritability(isStatic, index, id, ownerClass, env) == NativeppObjectClass::fieldFinal) {
+        finalFieldRefusal(name, ownerClass).raise(env);
     }
+}
+
+NativeppRefusal NativeppFieldNamed::storeRefusal(unsigned char isStatic, int index, const char* name, jfieldID id,
+                                                 NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
+                                                 const NativeppJObjectWrapper& value, JNIEnv* env) {
+    if (learnWritability(isStatic, index, id, ownerClass, env) == NativeppObjectClass::fieldFinal) {
+        return finalFieldRefusal(name, ownerClass);
+    }
+    return storableRefusal(fieldClass, value, env);
 }
 
 }  // namespace nativepp

@@ -5,6 +5,7 @@
 
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppObjectClass.h"
+#include "nativepp/NativeppRefusal.h"
 #include "nativepp/NativeppThrowable.h"
 
 namespace nativepp {
@@ -50,12 +51,19 @@ public:
         return id;
     }
 
-    // JNI stores any object into an object field: a value that is not null and not of the
-    // field's type raises the mapped ClassCastException before the store.
-    static void checkStorable(NativeppClass* fieldClass, const NativeppJObjectWrapper& value, JNIEnv* env);
+    // JNI stores any object into an object field, final ones too: the binding layer checks
+    // first.
+    // Why value may not be stored into the field, or nothing: a final field, a value of
+    // another class. No Java code runs once learnWritability() has.
+    static NativeppRefusal storeRefusal(unsigned char isStatic, int index, const char* name, jfieldID id,
+                                        NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
+                                        const NativeppJObjectWrapper& value, JNIEnv* env);
+    // Learns the field's modifiers on first use, through reflection, which runs Java code.
+    static NativeppObjectClass::FieldWritability learnWritability(unsigned char isStatic, int index, jfieldID id,
+                                                                  NativeppObjectClass* ownerClass, JNIEnv* env);
 
 private:
-    // Learns the field's modifiers on first use, through reflection; raises for a final field.
+    // Raises for a final field.
     static void checkWritable(unsigned char isStatic, int index, const char* name, jfieldID id,
                               NativeppObjectClass* ownerClass, JNIEnv* env);
     // Inline for a cached ID: a call costs about what the rest does.

@@ -16,6 +16,10 @@ namespace nativepp {
 
 namespace {
 
+NativeppSharedJObjectGlobal targetOf(NativeppObject* owner, JNIEnv* env) {
+    return owner != nullptr ? owner->nativeppGetJObjectGlobal(env) : NativeppSharedJObjectGlobal();
+}
+
 // Native is the binding layer's type, Jni the JNI one; they differ only for Java long on
 // x86-64, where jlong is long and the layer keeps long long.
 template <typename Native, typename Jni>
@@ -40,7 +44,20 @@ void setField(int index, const char* name, NativeppClass* fieldClass, NativeppOb
 NativeppJObjectLocal NativeppFieldNamedInstance::getObjectField(int index, const char* name, NativeppClass* fieldClass,
                                                                 NativeppObjectClass* ownerClass, NativeppObject* owner,
                                                                 JNIEnv* env) {
-    const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
+    NativeppRefusal refused;
+    NativeppJObjectLocal value = getObjectField(index, name, fieldClass, ownerClass, owner, refused, env);
+    refused.raise(env);
+    return value;
+}
+
+NativeppJObjectLocal NativeppFieldNamedInstance::getObjectField(int index, const char* name, NativeppClass* fieldClass,
+                                                                NativeppObjectClass* ownerClass, NativeppObject* owner,
+                                                                NativeppRefusal& refused, JNIEnv* env) {
+    const NativeppSharedJObjectGlobal target = targetOf(owner, env);
+    if (target.isNull()) {
+        refused = NativeppObjectHelper::nullPointerRefusal(owner);
+        return NativeppJObjectLocal();
+    }
     jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
     NativeppJObjectLocal value(env->GetObjectField(target.getJObject(), id), env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
@@ -50,11 +67,23 @@ NativeppJObjectLocal NativeppFieldNamedInstance::getObjectField(int index, const
 void NativeppFieldNamedInstance::setObjectField(int index, const char* name, NativeppClass* fieldClass,
                                                 NativeppObjectClass* ownerClass, NativeppObject* owner,
                                                 const NativeppJObjectWrapper& value, JNIEnv* env) {
-    const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
-    jfieldID id = NativeppFieldNamed::getWritableFieldID(index, name, fieldClass, ownerClass, env);
-    NativeppFieldNamed::checkStorable(fieldClass, value, env);
-    env->SetObjectField(target.getJObject(), id, value.getJObject());
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    trySetObjectField(index, name, fieldClass, ownerClass, owner, value, env).raise(env);
+}
+
+NativeppRefusal NativeppFieldNamedInstance::trySetObjectField(int index, const char* name, NativeppClass* fieldClass,
+                                                              NativeppObjectClass* ownerClass, NativeppObject* owner,
+                                                              const NativeppJObjectWrapper& value, JNIEnv* env) {
+    const NativeppSharedJObjectGlobal target = targetOf(owner, env);
+    if (target.isNull()) {
+        return NativeppObjectHelper::nullPointerRefusal(owner);
+    }
+    jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
+    NativeppRefusal refused = NativeppFieldNamed::storeRefusal(0, index, name, id, fieldClass, ownerClass, value, env);
+    if (!refused) {
+        env->SetObjectField(target.getJObject(), id, value.getJObject());
+        NativeppThrowable::nativeThrowIfJavaThrown(env);
+    }
+    return refused;
 }
 
 #define NATIVEPP_INSTANCE_FIELD_KIND(KIND, NATIVE)                                                  \

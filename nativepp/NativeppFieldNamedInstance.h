@@ -5,6 +5,7 @@
 
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppRefusal.h"
 
 namespace nativepp {
 
@@ -21,11 +22,20 @@ class NATIVEPP_EXPORT NativeppFieldNamedInstance {
 public:
     static NativeppJObjectLocal getObjectField(int index, const char* name, NativeppClass* fieldClass,
                                                NativeppObjectClass* ownerClass, NativeppObject* owner, JNIEnv* env);
+    // As getObjectField, but an empty owner is reported in refused, with an empty value.
+    static NativeppJObjectLocal getObjectField(int index, const char* name, NativeppClass* fieldClass,
+                                               NativeppObjectClass* ownerClass, NativeppObject* owner,
+                                               NativeppRefusal& refused, JNIEnv* env);
     // A final field raises the mapped IllegalAccessException and keeps its value, as with
     // every set operation below.
     // A value not of fieldClass raises the mapped ClassCastException and leaves the field unchanged.
     static void setObjectField(int index, const char* name, NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
                                NativeppObject* owner, const NativeppJObjectWrapper& value, JNIEnv* env);
+    // As setObjectField, but an empty owner, a final field or a value of another class is
+    // returned instead of raised, so that a caller under a lock raises it after.
+    [[nodiscard]] static NativeppRefusal trySetObjectField(int index, const char* name, NativeppClass* fieldClass,
+                                                           NativeppObjectClass* ownerClass, NativeppObject* owner,
+                                                           const NativeppJObjectWrapper& value, JNIEnv* env);
 
     static unsigned char getBooleanField(int index, const char* name, NativeppObjectClass* ownerClass,
                                          NativeppObject* owner, JNIEnv* env);

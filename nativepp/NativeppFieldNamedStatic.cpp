@@ -47,10 +47,20 @@ NativeppJObjectLocal NativeppFieldNamedStatic::getStaticObjectField(int index, c
 void NativeppFieldNamedStatic::setStaticObjectField(int index, const char* name, NativeppClass* fieldClass,
                                                     NativeppObjectClass* ownerClass,
                                                     const NativeppJObjectWrapper& value, JNIEnv* env) {
-    jfieldID id = NativeppFieldNamed::getWritableStaticFieldID(index, name, fieldClass, ownerClass, env);
-    NativeppFieldNamed::checkStorable(fieldClass, value, env);
-    env->SetStaticObjectField(ownerClass->getJClass(env)->getJClass(), id, value.getJObject());
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    trySetStaticObjectField(index, name, fieldClass, ownerClass, value, env).raise(env);
+}
+
+NativeppRefusal NativeppFieldNamedStatic::trySetStaticObjectField(int index, const char* name,
+                                                                  NativeppClass* fieldClass,
+                                                                  NativeppObjectClass* ownerClass,
+                                                                  const NativeppJObjectWrapper& value, JNIEnv* env) {
+    jfieldID id = NativeppFieldNamed::getStaticFieldID(index, name, fieldClass, ownerClass, env);
+    NativeppRefusal refused = NativeppFieldNamed::storeRefusal(1, index, name, id, fieldClass, ownerClass, value, env);
+    if (!refused) {
+        env->SetStaticObjectField(ownerClass->getJClass(env)->getJClass(), id, value.getJObject());
+        NativeppThrowable::nativeThrowIfJavaThrown(env);
+    }
+    return refused;
 }
 
 #define NATIVEPP_STATIC_FIELD_KIND(KIND, NATIVE)                                                    \

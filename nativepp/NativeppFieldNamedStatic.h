@@ -5,6 +5,7 @@
 
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppRefusal.h"
 
 namespace nativepp {
 
@@ -24,6 +25,12 @@ public:
     // A value not of fieldClass raises the mapped ClassCastException and leaves the field unchanged.
     static void setStaticObjectField(int index, const char* name, NativeppClass* fieldClass,
                                      NativeppObjectClass* ownerClass, const NativeppJObjectWrapper& value, JNIEnv* env);
+    // As setStaticObjectField, but a final field or a value of another class is returned
+    // instead of raised, so that a caller under a lock raises it after.
+    [[nodiscard]] static NativeppRefusal trySetStaticObjectField(int index, const char* name,
+                                                                 NativeppClass* fieldClass,
+                                                                 NativeppObjectClass* ownerClass,
+                                                                 const NativeppJObjectWrapper& value, JNIEnv* env);
 
     static unsigned char getStaticBooleanField(int index, const char* name, NativeppObjectClass* ownerClass,
                                                JNIEnv* env);

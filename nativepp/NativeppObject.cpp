@@ -86,7 +86,7 @@ void NativeppObject::nativeppInitObjectReference(const NativeppJObjectLocal& obj
 }
 
 void NativeppObject::nativeppInitObjectReference(const NativeppJObjectLocal& obj, JNIEnv* env) {
-    install(new NativeppObjectLocalReferenceMgr(this))->setJObjectMonoThread(obj, 1, env);
+    install(new NativeppObjectLocalReferenceMgr(this))->setJObjectMonoThread(obj, 1, env).raise(env);
 }
 
 void NativeppObject::nativeppInitObjectReference(NativeppObject* other) {
@@ -98,7 +98,8 @@ void NativeppObject::nativeppInitObjectReference(const NativeppObject& other) {
     NativeppObject& source = const_cast<NativeppObject&>(other);
     JNIEnv* env = nativeppGetJNIEnv();
     install(new NativeppObjectLocalReferenceMgr(this))
-        ->setSharedMonoThread(source.nativeppGetJObjectGlobal(env), source.nativeppGetClass(), 1, env);
+        ->setSharedMonoThread(source.nativeppGetJObjectGlobal(env), source.nativeppGetClass(), 1, env)
+        .raise(env);
 }
 
 void NativeppObject::nativeppAssign(jobject obj) {

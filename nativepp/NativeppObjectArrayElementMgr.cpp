@@ -5,13 +5,25 @@
 
 namespace nativepp {
 
+namespace {
+
+NativeppSharedJObjectGlobal arrayOf(NativeppObject* array, JNIEnv* env) {
+    return array != nullptr ? array->nativeppGetJObjectGlobal(env) : NativeppSharedJObjectGlobal();
+}
+
+}  // namespace
+
 NativeppObjectArrayElementMgr::NativeppObjectArrayElementMgr(int index, NativeppObject* object, NativeppObject* array)
     : NativeppObjectFieldMgr(index, object, array) {}
 
 NativeppObjectArrayElementMgr::~NativeppObjectArrayElementMgr() {}
 
-NativeppJObjectLocal NativeppObjectArrayElementMgr::getJObjectField(JNIEnv* env) {
-    const NativeppSharedJObjectGlobal array = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
+NativeppJObjectLocal NativeppObjectArrayElementMgr::getJObjectField(NativeppRefusal& refused, JNIEnv* env) {
+    const NativeppSharedJObjectGlobal array = arrayOf(owner, env);
+    if (array.isNull()) {
+        refused = NativeppObjectHelper::nullPointerRefusal(owner);
+        return NativeppJObjectLocal();
+    }
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     NativeppJObjectLocal element(env->GetObjectArrayElement(static_cast<jobjectArray>(array.getJObject()), index),
                                  env);
@@ -19,11 +31,15 @@ NativeppJObjectLocal NativeppObjectArrayElementMgr::getJObjectField(JNIEnv* env)
     return element;
 }
 
-void NativeppObjectArrayElementMgr::setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) {
-    const NativeppSharedJObjectGlobal array = NativeppObjectHelper::getJObjectGlobalNotNull(owner, env);
+NativeppRefusal NativeppObjectArrayElementMgr::setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) {
+    const NativeppSharedJObjectGlobal array = arrayOf(owner, env);
+    if (array.isNull()) {
+        return NativeppObjectHelper::nullPointerRefusal(owner);
+    }
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     env->SetObjectArrayElement(static_cast<jobjectArray>(array.getJObject()), index, value.getJObject());
     NativeppThrowable::nativeThrowIfJavaThrown(env);
+    return NativeppRefusal();
 }
 
 }  // namespace nativepp

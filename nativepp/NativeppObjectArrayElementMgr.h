@@ -16,8 +16,8 @@ public:
     NativeppObjectArrayElementMgr(int index, NativeppObject* object, NativeppObject* array);
     ~NativeppObjectArrayElementMgr() override;
 
-    NativeppJObjectLocal getJObjectField(JNIEnv* env) override;
-    void setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) override;
+    NativeppJObjectLocal getJObjectField(NativeppRefusal& refused, JNIEnv* env) override;
+    NativeppRefusal setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) override;
 };
 
 }  // namespace nativepp

@@ -11,11 +11,11 @@ NativeppObjectFieldClassSpecialMgr::NativeppObjectFieldClassSpecialMgr(NativeppO
 
 NativeppObjectFieldClassSpecialMgr::~NativeppObjectFieldClassSpecialMgr() {}
 
-NativeppJObjectLocal NativeppObjectFieldClassSpecialMgr::getJObjectField(JNIEnv* env) {
+NativeppJObjectLocal NativeppObjectFieldClassSpecialMgr::getJObjectField(NativeppRefusal&, JNIEnv* env) {
     return NativeppJObjectLocal(specialClass->getJClass(env)->getJObject(), 0, env);
 }
 
-void NativeppObjectFieldClassSpecialMgr::setJObjectField(const NativeppJObjectWrapper&, JNIEnv*) {
+NativeppRefusal NativeppObjectFieldClassSpecialMgr::setJObjectField(const NativeppJObjectWrapper&, JNIEnv*) {
     throw NativeppException("Especial static field class$ is not modifiable");
 }
 

@@ -15,8 +15,8 @@ public:
     ~NativeppObjectFieldClassSpecialMgr() override;
 
     // A new local reference to the class; the descriptor keeps its own global one.
-    NativeppJObjectLocal getJObjectField(JNIEnv* env) override;
-    void setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) override;
+    NativeppJObjectLocal getJObjectField(NativeppRefusal& refused, JNIEnv* env) override;
+    NativeppRefusal setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) override;
     void resolve(JNIEnv* env) override;
 
 private:

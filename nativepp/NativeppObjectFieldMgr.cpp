@@ -15,10 +15,14 @@ NativeppSharedJObjectGlobal NativeppObjectFieldMgr::getJObject(JNIEnv* env) {
     // Read and re-point under one hold of the proxy's monitor, so that a store through this
     // proxy on another thread cannot slip in between and leave it on the replaced object.
     NativeppSynchronized held(getMonitor(), env);
-    NativeppJObjectLocal current = getJObjectField(env);
-    setJObject(current, 0, env);
+    NativeppRefusal refused;
+    NativeppJObjectLocal current = getJObjectField(refused, env);
+    if (!refused) {
+        refused = setJObjectMonoThread(current, 0, env);
+    }
     NativeppSharedJObjectGlobal global = NativeppObjectReferenceMgr::getJObject(env);
     held.exit();
+    refused.raise(env);
     return global;
 }
 
@@ -34,25 +38,28 @@ void NativeppObjectFieldMgr::resolve(JNIEnv* env) {
     }
 }
 
-void NativeppObjectFieldMgr::setJObjectMonoThread(const NativeppJObjectWrapper& value, unsigned char propagate,
-                                                  JNIEnv* env) {
+NativeppRefusal NativeppObjectFieldMgr::setJObjectMonoThread(const NativeppJObjectWrapper& value,
+                                                             unsigned char propagate, JNIEnv* env) {
     if (propagate) {
-        setJObjectField(value, env);
-    }
-    NativeppObjectReferenceMgr::setJObjectMonoThread(value, propagate, env);
-}
-
-void NativeppObjectFieldMgr::setSharedMonoThread(const NativeppSharedJObjectGlobal& share,
-                                                 NativeppObjectClass* shareClass, unsigned char propagate,
-                                                 JNIEnv* env) {
-    if (propagate) {
-        if (share.isNull()) {
-            setJObjectField(NativeppJObjectLocal(), env);
-        } else {
-            setJObjectField(*share.getHolder(), env);
+        NativeppRefusal refused = setJObjectField(value, env);
+        if (refused) {
+            return refused;
         }
     }
-    NativeppObjectReferenceMgr::setSharedMonoThread(share, shareClass, propagate, env);
+    return NativeppObjectReferenceMgr::setJObjectMonoThread(value, propagate, env);
+}
+
+NativeppRefusal NativeppObjectFieldMgr::setSharedMonoThread(const NativeppSharedJObjectGlobal& share,
+                                                            NativeppObjectClass* shareClass, unsigned char propagate,
+                                                            JNIEnv* env) {
+    if (propagate) {
+        NativeppRefusal refused =
+            share.isNull() ? setJObjectField(NativeppJObjectLocal(), env) : setJObjectField(*share.getHolder(), env);
+        if (refused) {
+            return refused;
+        }
+    }
+    return NativeppObjectReferenceMgr::setSharedMonoThread(share, shareClass, propagate, env);
 }
 
 }  // namespace nativepp

@@ -24,13 +24,18 @@ public:
     // Also what the owner's own binding needs: its reference is read under this proxy's lock.
     void resolve(JNIEnv* env) override;
     // With propagate set, stores value into the Java storage first, then caches it.
-    void setJObjectMonoThread(const NativeppJObjectWrapper& value, unsigned char propagate, JNIEnv* env) override;
-    void setSharedMonoThread(const NativeppSharedJObjectGlobal& share, NativeppObjectClass* shareClass,
-                             unsigned char propagate, JNIEnv* env) override;
+    // A refused store leaves the storage and the cached reference as they were.
+    NativeppRefusal setJObjectMonoThread(const NativeppJObjectWrapper& value, unsigned char propagate,
+                                         JNIEnv* env) override;
+    NativeppRefusal setSharedMonoThread(const NativeppSharedJObjectGlobal& share, NativeppObjectClass* shareClass,
+                                        unsigned char propagate, JNIEnv* env) override;
 
     virtual bool isField() { return true; }
-    virtual NativeppJObjectLocal getJObjectField(JNIEnv* env) = 0;
-    virtual void setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) = 0;
+    // Runs under the proxy's lock too: an empty owner is reported in refused, with an empty
+    // value.
+    virtual NativeppJObjectLocal getJObjectField(NativeppRefusal& refused, JNIEnv* env) = 0;
+    // Runs under the proxy's lock: what it refuses is returned, not raised.
+    [[nodiscard]] virtual NativeppRefusal setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) = 0;
 
 protected:
     NativeppObject* owner;

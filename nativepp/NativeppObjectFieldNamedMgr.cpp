@@ -13,19 +13,20 @@ NativeppObjectFieldNamedMgr::NativeppObjectFieldNamedMgr(int index, NativeppObje
 
 NativeppObjectFieldNamedMgr::~NativeppObjectFieldNamedMgr() {}
 
-NativeppJObjectLocal NativeppObjectFieldNamedMgr::getJObjectField(JNIEnv* env) {
+NativeppJObjectLocal NativeppObjectFieldNamedMgr::getJObjectField(NativeppRefusal& refused, JNIEnv* env) {
     if (owner != nullptr) {
-        return NativeppFieldNamedInstance::getObjectField(index, name, getObjectClass(), ownerClass, owner, env);
+        return NativeppFieldNamedInstance::getObjectField(index, name, getObjectClass(), ownerClass, owner, refused,
+                                                          env);
     }
     return NativeppFieldNamedStatic::getStaticObjectField(index, name, getObjectClass(), ownerClass, env);
 }
 
-void NativeppObjectFieldNamedMgr::setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) {
+NativeppRefusal NativeppObjectFieldNamedMgr::setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) {
     if (owner != nullptr) {
-        NativeppFieldNamedInstance::setObjectField(index, name, getObjectClass(), ownerClass, owner, value, env);
-    } else {
-        NativeppFieldNamedStatic::setStaticObjectField(index, name, getObjectClass(), ownerClass, value, env);
+        return NativeppFieldNamedInstance::trySetObjectField(index, name, getObjectClass(), ownerClass, owner, value,
+                                                             env);
     }
+    return NativeppFieldNamedStatic::trySetStaticObjectField(index, name, getObjectClass(), ownerClass, value, env);
 }
 
 void NativeppObjectFieldNamedMgr::resolve(JNIEnv* env) {
@@ -34,6 +35,13 @@ void NativeppObjectFieldNamedMgr::resolve(JNIEnv* env) {
     if (ownerClass->getFieldID(index) == nullptr) {
         NativeppFieldNamed::getGenericFieldID(owner == nullptr, index, name, getObjectClass(), ownerClass, env);
     }
+}
+
+void NativeppObjectFieldNamedMgr::resolveForStore(JNIEnv* env) {
+    resolve(env);
+    const unsigned char isStatic = owner == nullptr ? 1 : 0;
+    jfieldID id = NativeppFieldNamed::getGenericFieldID(isStatic, index, name, getObjectClass(), ownerClass, env);
+    NativeppFieldNamed::learnWritability(isStatic, index, id, ownerClass, env);
 }
 
 }  // namespace nativepp

@@ -17,9 +17,11 @@ public:
                                 NativeppObject* owner);
     ~NativeppObjectFieldNamedMgr() override;
 
-    NativeppJObjectLocal getJObjectField(JNIEnv* env) override;
-    void setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) override;
+    NativeppJObjectLocal getJObjectField(NativeppRefusal& refused, JNIEnv* env) override;
+    NativeppRefusal setJObjectField(const NativeppJObjectWrapper& value, JNIEnv* env) override;
     void resolve(JNIEnv* env) override;
+    // Also learns whether the field is final, which runs Java code once.
+    void resolveForStore(JNIEnv* env) override;
 
 private:
     const char* name;

@@ -1,6 +1,7 @@
 #include "nativepp/NativeppObjectHelper.h"
 
 #include "nativepp/NativeppClass.h"
+#include "nativepp/NativeppException.h"
 #include "nativepp/NativeppObjectClass.h"
 #include "nativepp/NativeppJVM.h"
 #include "nativepp/NativeppObject.h"
@@ -31,14 +32,18 @@ NativeppJObjectLocal NativeppObjectHelper::getJObjectLocalNotNull(NativeppObject
     return local;
 }
 
-void NativeppObjectHelper::throwNullPointer(NativeppObject* object, JNIEnv* env) {
+NativeppRefusal NativeppObjectHelper::nullPointerRefusal(NativeppObject* object) {
     if (object == nullptr) {
-        NativeppThrowable::nativeThrow("java/lang/NullPointerException", "no proxy where an object is needed", env);
+        return NativeppRefusal::of("java/lang/NullPointerException", "no proxy where an object is needed");
     }
-    NativeppThrowable::nativeThrow("java/lang/NullPointerException",
-                                   "the " + NativeppClass::binaryName(object->nativeppGetClass()->getClassName()) +
-                                       " proxy holds no object",
-                                   env);
+    return NativeppRefusal::of("java/lang/NullPointerException",
+                               "the " + NativeppClass::binaryName(object->nativeppGetClass()->getClassName()) +
+                                   " proxy holds no object");
+}
+
+void NativeppObjectHelper::throwNullPointer(NativeppObject* object, JNIEnv* env) {
+    nullPointerRefusal(object).raise(env);
+    throw NativeppException("INTERNAL ERROR, no exception thrown for an empty proxy");
 }
 
 }  // namespace nativepp

@@ -6,6 +6,7 @@
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectLocal.h"
 #include "nativepp/NativeppObject.h"
+#include "nativepp/NativeppRefusal.h"
 #include "nativepp/NativeppSharedJObjectGlobal.h"
 
 namespace nativepp {
@@ -35,6 +36,9 @@ public:
         }
         return global;
     }
+
+    // The NullPointerException of a null pointer or of an empty proxy, named by its class.
+    static NativeppRefusal nullPointerRefusal(NativeppObject* object);
 
 private:
     // The NullPointerException of a null pointer or of an empty proxy, named by its class.

@@ -10,7 +10,7 @@ NativeppObjectInstanceMgr::NativeppObjectInstanceMgr(NativeppObject* object, con
     if (obj.isNull()) {
         throw NativeppException("Error creating object, reference is null");
     }
-    setJObjectMonoThread(obj, 1, env);
+    setJObjectMonoThread(obj, 1, env).raise(env);
 }
 
 NativeppObjectInstanceMgr::~NativeppObjectInstanceMgr() {}

@@ -9,6 +9,7 @@
 #include "nativepp/NativeppJObjectGlobal.h"
 #include "nativepp/NativeppJObjectGlobalSlot.h"
 #include "nativepp/NativeppJObjectLocal.h"
+#include "nativepp/NativeppRefusal.h"
 #include "nativepp/NativeppSharedJObjectGlobal.h"
 
 namespace nativepp {
@@ -20,7 +21,7 @@ class NativeppObjectClass;
 // Keeps a proxy's Java reference: decides where it lives and whether it may change.
 // Owns: the proxy's global reference, as a counted share that readers keep across their JNI
 // call and that copies of the proxy share. Threads: any attached thread; re-pointing is
-// serialised on the proxy's lock.
+// serialised on the proxy's lock, and what a binding refuses is raised after its release.
 // Throws: the mapped "java/lang/ClassCastException" for an object of another class, the
 // mapped proxy of a pending Java exception.
 class NATIVEPP_EXPORT NativeppObjectMgr {
@@ -39,21 +40,26 @@ public:
     virtual jobject getJObjectLocal(JNIEnv* env);
     virtual NativeppJObjectLocal getJObjectLocalWrapper(JNIEnv* env);
     virtual void setJObject(const NativeppJObjectWrapper& w, unsigned char propagate, JNIEnv* env);
-    // Binds w without the lock: same object keeps the reference, wrong class raises and
-    // leaves the proxy empty.
-    virtual void setJObjectMonoThread(const NativeppJObjectWrapper& w, unsigned char propagate, JNIEnv* env);
+    // Binds w without the lock: same object keeps the reference, wrong class leaves the
+    // proxy empty and is returned for the caller to raise.
+    [[nodiscard]] virtual NativeppRefusal setJObjectMonoThread(const NativeppJObjectWrapper& w,
+                                                               unsigned char propagate, JNIEnv* env);
     // Binds the object of another proxy's share by sharing its holder: no new global
     // reference, and no class check when that proxy is of this proxy's class.
     void setShared(const NativeppSharedJObjectGlobal& share, NativeppObjectClass* shareClass, unsigned char propagate,
                    JNIEnv* env);
-    virtual void setSharedMonoThread(const NativeppSharedJObjectGlobal& share, NativeppObjectClass* shareClass,
-                                     unsigned char propagate, JNIEnv* env);
+    // As setJObjectMonoThread, for a share.
+    [[nodiscard]] virtual NativeppRefusal setSharedMonoThread(const NativeppSharedJObjectGlobal& share,
+                                                              NativeppObjectClass* shareClass, unsigned char propagate,
+                                                              JNIEnv* env);
     virtual void setMustBeDeleted(unsigned char mustBeDeleted) = 0;
     virtual bool getMustBeDeleted() = 0;
     // Looks up, before the proxy's lock is taken, what a binding may need that can run Java
     // code on first use (classes, member IDs): no lock is held across such a lookup, whose
     // static initialiser may come back to this proxy from another thread. Cheap once done.
     virtual void resolve(JNIEnv* env);
+    // resolve(), and what a store needs besides.
+    virtual void resolveForStore(JNIEnv* env);
 
     NativeppObjectClass* getObjectClass();
     NativeppMonitor* getMonitor();
@@ -65,8 +71,8 @@ protected:
     NativeppJObjectGlobalSlot jobjGlobal;
 
 private:
-    // A new global reference to w after the class check; null for a null w.
-    NativeppJObjectGlobalSlot::Holder newGlobalOf(const NativeppJObjectWrapper& w, JNIEnv* env);
+    // The refusal of w when it is not null and not of the proxy's class.
+    NativeppRefusal classRefusalOf(const NativeppJObjectWrapper& w, JNIEnv* env);
 };
 
 }  // namespace nativepp
