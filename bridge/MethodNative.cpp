@@ -5,6 +5,8 @@
 #include <cxxabi.h>
 #include <dlfcn.h>
 
+#include <cerrno>
+
 #include "bridge/JavaExceptions.h"
 #include "bridge/LoaderName.h"
 #include "bridge/NativeAddress.h"
@@ -47,6 +49,9 @@ constexpr const char* kBlockSizeRule = "Argument block size must be a multiple o
     }
 }
 
+// errno as the last call native on this thread left it, for getLastErrno.
+thread_local int lastErrno = 0;
+
 // callGeneric's body, inlined into each call native: calling the exported callGeneric and
 // asm_dispatch would go through the PLT, whose indirect jumps cost more than the rest of
 // the call path under emulation.
@@ -64,6 +69,11 @@ inline void dispatchCall(JNIEnv* env, jlong address, int returnType, jvalue* res
     }
     try {
         asm_dispatch_in_library(function, static_cast<int>(blockSize), block, returnType, result, callingConvention);
+        // Read before anything else can run on this thread: the stub's return path calls
+        // nothing, and the load of errno cannot move past the TLS lookup of the store, a call
+        // that may allocate.
+        const int saved = errno;
+        lastErrno = saved;
     } catch (abi::__forced_unwind&) {
         throw;  // thread cancellation must keep unwinding, or the C library aborts
     } catch (...) {
@@ -89,6 +99,10 @@ JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_fi
         }
         return toJavaAddress(dlsym(fromJavaAddress(handle), symbol.get()));
     });
+}
+
+JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_getLastErrno(JNIEnv*, jclass) {
+    return lastErrno;
 }
 
 JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_callVoid(
