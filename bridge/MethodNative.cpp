@@ -67,13 +67,15 @@ inline void dispatchCall(JNIEnv* env, jlong address, int returnType, jvalue* res
         refuseCall(env, badBlockSize);
         return;
     }
+    // The slot's address is found before the call: its lookup may call into the C library
+    // (even allocate), and the compiler would otherwise place it between the call and the
+    // read of errno. After the call only the stub's return path, which calls nothing, and
+    // errno's own lookup run before errno is read.
+    int* errnoSlot = &lastErrno;
+    asm volatile("" : "+r"(errnoSlot) : : "memory");
     try {
         asm_dispatch_in_library(function, static_cast<int>(blockSize), block, returnType, result, callingConvention);
-        // Read before anything else can run on this thread: the stub's return path calls
-        // nothing, and the load of errno cannot move past the TLS lookup of the store, a call
-        // that may allocate.
-        const int saved = errno;
-        lastErrno = saved;
+        *errnoSlot = errno;
     } catch (abi::__forced_unwind&) {
         throw;  // thread cancellation must keep unwinding, or the C library aborts
     } catch (...) {
