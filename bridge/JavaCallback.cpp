@@ -85,7 +85,15 @@ Result JavaCallback::callJava(void* args) {
         return Result();
     }
     LocalReference<jobject> referent(env, m_target->get(env));
-    if (env->ExceptionCheck() || referent.isNull()) {
+    if (env->ExceptionCheck()) {
+        return Result();
+    }
+    if (referent.isNull()) {
+        // Reported like an exception of the callback method, so that the native caller's
+        // 0 is not mistaken for an answer.
+        if (m_target->isLinked()) {
+            ThrowNativeException(env, "the callback's Java object was collected");
+        }
         return Result();
     }
     const jlong blockAddress = toJavaAddress(args);

@@ -5,6 +5,8 @@
 #include <cxxabi.h>
 #include <dlfcn.h>
 
+#include <cerrno>
+
 #include "bridge/JavaExceptions.h"
 #include "bridge/LoaderName.h"
 #include "bridge/NativeAddress.h"
@@ -47,6 +49,9 @@ constexpr const char* kBlockSizeRule = "Argument block size must be a multiple o
     }
 }
 
+// errno as the last call native on this thread left it, for getLastErrno.
+thread_local int lastErrno = 0;
+
 // callGeneric's body, inlined into each call native: calling the exported callGeneric and
 // asm_dispatch would go through the PLT, whose indirect jumps cost more than the rest of
 // the call path under emulation.
@@ -62,8 +67,15 @@ inline void dispatchCall(JNIEnv* env, jlong address, int returnType, jvalue* res
         refuseCall(env, badBlockSize);
         return;
     }
+    // The slot's address is found before the call: its lookup may call into the C library
+    // (even allocate), and the compiler would otherwise place it between the call and the
+    // read of errno. After the call only the stub's return path, which calls nothing, and
+    // errno's own lookup run before errno is read.
+    int* errnoSlot = &lastErrno;
+    asm volatile("" : "+r"(errnoSlot) : : "memory");
     try {
         asm_dispatch_in_library(function, static_cast<int>(blockSize), block, returnType, result, callingConvention);
+        *errnoSlot = errno;
     } catch (abi::__forced_unwind&) {
         throw;  // thread cancellation must keep unwinding, or the C library aborts
     } catch (...) {
@@ -89,6 +101,10 @@ JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_fi
         }
         return toJavaAddress(dlsym(fromJavaAddress(handle), symbol.get()));
     });
+}
+
+JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_getLastErrno(JNIEnv*, jclass) {
+    return lastErrno;
 }
 
 JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_callVoid(

@@ -16,6 +16,9 @@ public:
     // reference object's "get" is unknown. The caller checks for a pending exception.
     jobject get(JNIEnv* env);
 
+    // False when there is no reference object to ask, so that a null from get means nothing.
+    bool isLinked() const { return m_methodId != nullptr && m_globalRef != nullptr; }
+
 private:
     // "get" as the reference object's superclass declares it. Kept per instance: an ID
     // found for one class of reference object is not valid on objects of another.

@@ -454,8 +454,8 @@ class BadInputTest {
                 .filter(Objects::nonNull);
         Stream<Row> collected = IntStream.rangeClosed(1, 10).mapToObj(
                 typeIndex -> row(CallbackThroughNativeCallTest.ENTRY_POINTS[typeIndex],
-                        "referent collected: registers, Java calls", () -> callThroughClearedReferent(typeIndex),
-                        returns(List.of(0L, 0))));
+                        "referent collected: raised, Java calls", () -> callThroughClearedReferent(typeIndex),
+                        returns(List.of(CallbackTest.COLLECTED, 0))));
         Stream<Row> nullHandle = IntStream.rangeClosed(1, 10).mapToObj(
                 typeIndex -> row(CallbackThroughNativeCallTest.ENTRY_POINTS[typeIndex], "handle 0: registers",
                         () -> CallbackFixtures.callEntry(typeIndex, 0, ARGS), returns(0L)));
@@ -475,8 +475,8 @@ class BadInputTest {
     }
 
     /**
-     * The registers the entry point answered in, and how often Java was called, after the
-     * reference object was cleared as the collector clears it when its referent is collected.
+     * What the entry point raised, and how often Java was called, after the reference object
+     * was cleared as the collector clears it when its referent is collected.
      */
     private static List<Object> callThroughClearedReferent(int typeIndex) {
         RecordingCallbacks target = new RecordingCallbacks();
@@ -485,7 +485,9 @@ class BadInputTest {
         long handle = target.registerInDLL(referenceObject, typeIndex, 0);
         referenceObject.clear();
         try {
-            return List.of(CallbackFixtures.callEntry(typeIndex, handle, ARGS), target.calls.get());
+            TarveloNativeException thrown = assertThrows(TarveloNativeException.class,
+                    () -> CallbackFixtures.callEntry(typeIndex, handle, ARGS));
+            return List.of(thrown.getMessage(), target.calls.get());
         } finally {
             assertEquals(1, CallbackStateManagerNative.unregisterInDLL(handle));
         }

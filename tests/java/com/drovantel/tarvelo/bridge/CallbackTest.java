@@ -7,6 +7,7 @@ import static org.junit.jupiter.api.Assertions.assertSame;
 import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
+import com.drovantel.tarvelo.core.TarveloNativeException;
 import com.drovantel.tarvelo.core.impl.jni.CallbackStateManagerNative;
 import java.lang.ref.SoftReference;
 import java.lang.ref.WeakReference;
@@ -30,6 +31,8 @@ class CallbackTest {
     private static final int VOID = 1, BOOLEAN = 2, BYTE = 3, CHAR = 4, SHORT = 5, INT = 6, LONG = 7,
             FLOAT = 8, DOUBLE = 9, POINTER = 10;
     private static final long BLOCK = 0x1000;
+    /** What an entry point raises when its callback's referent is gone. */
+    static final String COLLECTED = "the callback's Java object was collected";
 
     private final RecordingCallbacks callbacks = new RecordingCallbacks();
     private long handle;
@@ -207,12 +210,14 @@ class CallbackTest {
 
     @ParameterizedTest
     @ValueSource(ints = {VOID, INT, LONG, DOUBLE, POINTER})
-    void collectedReferentMeansZeroAndNoCallIntoJava(int typeIndex) {
+    void collectedReferentRaisesWithoutCallingJava(int typeIndex) {
         WeakReference<RecordingCallbacks> reference = new WeakReference<>(new RecordingCallbacks());
         handle = callbacks.registerInDLL(reference, typeIndex, 0);
         assertTrue(CallbackFixtures.collected(reference));
         int before = RecordingCallbacks.allCalls.get();
-        assertEquals(0L, CallbackFixtures.callEntry(typeIndex, handle, BLOCK));
+        TarveloNativeException thrown = assertThrows(TarveloNativeException.class,
+                () -> CallbackFixtures.callEntry(typeIndex, handle, BLOCK));
+        assertEquals(COLLECTED, thrown.getMessage());
         assertEquals(before, RecordingCallbacks.allCalls.get());
     }
 

@@ -9,6 +9,7 @@ import static org.junit.jupiter.api.Assertions.assertSame;
 import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
+import com.drovantel.tarvelo.core.TarveloNativeException;
 import com.drovantel.tarvelo.core.impl.jni.ArgumentBlock;
 import com.drovantel.tarvelo.core.impl.jni.BufferNative;
 import com.drovantel.tarvelo.core.impl.jni.CallbackStateManagerNative;
@@ -194,6 +195,30 @@ class CallbackThroughNativeCallTest {
         Integer[] expected = Arrays.stream(values).boxed().sorted(Collections.reverseOrder()).toArray(Integer[]::new);
         assertArrayEquals(Arrays.stream(expected).mapToInt(Integer::intValue).toArray(), sorted);
         assertTrue(callbacks.calls.get() >= values.length - 1, "qsort compared through Java");
+    }
+
+    @Test
+    void qsortWithAComparatorLeftToTheCollectorThrowsInTheJavaCaller() {
+        int[] values = {3, 1, 2};
+        long array = BufferNative.malloc(4L * values.length, true);
+        BufferNative.setIntArray(array, 0, values, 0, values.length);
+        java.lang.ref.WeakReference<RecordingCallbacks> comparator =
+                new java.lang.ref.WeakReference<>(new RecordingCallbacks());
+        handle = callbacks.registerInDLL(comparator, INT, 0);
+        assertTrue(CallbackFixtures.collected(comparator));
+        long libc = DynamicLibraryNative.load("libc.so.6", "libc.so.6");
+        try (ArgumentBlock bind = new ArgumentBlock().putAddress(handle);
+                ArgumentBlock sort = new ArgumentBlock().putAddress(array).putAddress(values.length).putAddress(4)
+                        .putAddress(CallFixtures.address("compareThroughJava"))) {
+            MethodNative.callVoid(CallFixtures.address("bindComparator"), CDECL, bind.address(), bind.size());
+            long qsort = MethodNative.find(libc, "qsort");
+            TarveloNativeException thrown = assertThrows(TarveloNativeException.class,
+                    () -> MethodNative.callVoid(qsort, CDECL, sort.address(), sort.size()));
+            assertEquals(CallbackTest.COLLECTED, thrown.getMessage());
+        } finally {
+            DynamicLibraryNative.free(libc);
+            BufferNative.free(array, true);
+        }
     }
 
     /** The int that the element pointer {@code address} points to. */

@@ -2,12 +2,14 @@ package com.drovantel.tarvelo.bridge;
 
 import static com.drovantel.tarvelo.bridge.CallFixtures.CDECL;
 import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertFalse;
 import static org.junit.jupiter.api.Assertions.assertNotEquals;
 
 import com.drovantel.tarvelo.core.impl.jni.ArgumentBlock;
 import com.drovantel.tarvelo.core.impl.jni.BufferNative;
 import com.drovantel.tarvelo.core.impl.jni.DynamicLibraryNative;
 import com.drovantel.tarvelo.core.impl.jni.MethodNative;
+import java.io.File;
 import org.junit.jupiter.api.AfterAll;
 import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.Test;
@@ -55,6 +57,20 @@ class LibcCallTest {
         "atoi, 123, 123", "atoi, '  -45xyz', -45", "atoi, abc, 0"})
     void functionOfACString(String name, String text, int expected) {
         assertEquals(expected, callWithString(name, text));
+    }
+
+    @ParameterizedTest(name = "open(\"{0}\", {1}) leaves errno {2}")
+    @CsvSource({"/tarvelo-missing/file, 0, 2", "/, 1, 21"})
+    void errnoOfAFailedCallOutlivesJavaCodeThatChangesErrno(String path, int flags, int expected) {
+        long string = CallFixtures.newCString(path);
+        try (ArgumentBlock block = new ArgumentBlock().putAddress(string).putInt(flags)) {
+            assertEquals(-1, MethodNative.callInt(function(libc, "open"), CDECL, block.address(), block.size()));
+        } finally {
+            BufferNative.free(string, false);
+        }
+        // A path through a regular file: this thread's errno becomes ENOTDIR.
+        assertFalse(new File(System.getProperty("tarvelo.jar"), "x").exists());
+        assertEquals(expected, MethodNative.getLastErrno());
     }
 
     @ParameterizedTest

@@ -21,4 +21,10 @@ public final class MethodNative {
     public static native long callLong(long address, int callingConvention, long argsAddress, long argsSize);
     public static native float callFloat(long address, int callingConvention, long argsAddress, long argsSize);
     public static native double callDouble(long address, int callingConvention, long argsAddress, long argsSize);
+
+    /**
+     * errno as the function of the last call native on this thread left it, saved before any
+     * other code ran; 0 before the first call.
+     */
+    public static native int getLastErrno();
 }
