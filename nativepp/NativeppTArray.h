@@ -2,6 +2,7 @@
 #define NATIVEPP_NATIVEPPTARRAY_H
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <mutex>
 #include <vector>
@@ -44,9 +45,17 @@ public:
     // Element i of the proxy's current array. While the proxy holds the array the length was
     // read for, this makes no JNI call.
     E& getElement(int i, JNIEnv* env) {
-        const NativeppSharedJObjectGlobal array = parent->nativeppGetJObjectGlobal(env);
+        // A field array's first read looks up its field: before the lock, which is never held
+        // across a lookup. The share is taken under the lock: outside it, the element read
+        // measured a tenth slower.
+        if (!resolved.load(std::memory_order_acquire)) {
+            getObjectMgr(env)->resolve(env);
+            resolved.store(true, std::memory_order_release);
+        }
+        NativeppSharedJObjectGlobal array;
         {
             std::lock_guard<NativeppMonitor> held(*parent->nativeppGetMonitor());
+            array = parent->nativeppGetJObjectGlobal(env);
             if (isLengthOf(array) && i >= 0 && i < length) {
                 return elements[i];
             }
@@ -89,6 +98,7 @@ private:
 
     E* elements;
     int capacity;
+    std::atomic<bool> resolved{false};
     std::vector<E*> outgrown;
     A* parent;
 };
