@@ -58,20 +58,8 @@ private:
     static const char* const m_javaSignature[kTypeCount];
 };
 
-// Entry points for native callers, one per result type: the callback's address and the
-// argument block's. Integer results arrive widened to 32 bits by the Java type's signedness.
-
-extern "C" {
-JNIEXPORT void TARVELO_NATIVE_ENTRY onCallVoid(JavaCallback* callback, void* args);
-JNIEXPORT jint TARVELO_NATIVE_ENTRY onCallBoolean(JavaCallback* callback, void* args);
-JNIEXPORT jint TARVELO_NATIVE_ENTRY onCallByte(JavaCallback* callback, void* args);
-JNIEXPORT jint TARVELO_NATIVE_ENTRY onCallChar(JavaCallback* callback, void* args);
-JNIEXPORT jint TARVELO_NATIVE_ENTRY onCallShort(JavaCallback* callback, void* args);
-JNIEXPORT jint TARVELO_NATIVE_ENTRY onCallInt(JavaCallback* callback, void* args);
-JNIEXPORT jlong TARVELO_NATIVE_ENTRY onCallLong(JavaCallback* callback, void* args);
-JNIEXPORT jfloat TARVELO_NATIVE_ENTRY onCallFloat(JavaCallback* callback, void* args);
-JNIEXPORT jdouble TARVELO_NATIVE_ENTRY onCallDouble(JavaCallback* callback, void* args);
-JNIEXPORT void* TARVELO_NATIVE_ENTRY onCallPointer(JavaCallback* callback, void* args);
-}
+// The entry points for native callers (onCallVoid … onCallPointer) are declared in the
+// installed header, so that the library's definitions are checked against what callers see.
+#include "tarvelo/tarvelo.h"
 
 #endif
