@@ -294,10 +294,11 @@ class CallbackTest {
     void hundredThousandCallbacksFromOneNativeThreadLeaveTheNativeHeapAsItWas() {
         callbacks.intAnswer = args -> (int) args;
         handle = callbacks.register(INT);
-        long growth = CallbackFixtures.cHeapGrowthOverCallbacks(handle, BLOCK, 5_000, 4, 25_000);
+        // Eight windows: with the JIT on, its compiler threads allocate too, but not in every one.
+        long growth = CallbackFixtures.cHeapGrowthOverCallbacks(handle, BLOCK, 5_000, 8, 25_000);
         assertNotEquals(Long.MIN_VALUE, growth, "a callback answered wrongly");
         // A local reference leaked per callback takes over 100 KiB in every window of 25,000.
         assertTrue(growth < 32 * 1024, "C heap grew by at least " + growth + " bytes in every window");
-        assertEquals(105_000, callbacks.calls.get());
+        assertEquals(205_000, callbacks.calls.get());
     }
 }
