@@ -1,6 +1,5 @@
 #include "nativepp/NativeppArray.h"
 
-#include <cstring>
 #include <string>
 
 #include "nativepp/NativeppClass.h"
@@ -49,7 +48,10 @@ const char* elementName(char code) {
 // the elements, into the next object. A proxy of the array class itself holds nothing else
 // (every binding checks the class), so only other proxies cost the check.
 void checkElementType(NativeppObject* array, jobject target, NativeppClass& arrayClass, JNIEnv* env) {
-    if (std::strcmp(array->nativeppGetClass()->getSignature(), arrayClass.getSignature()) == 0) {
+    // Both signatures are "[" and one letter: compared inline, as on every element access.
+    const char* proxySignature = array->nativeppGetClass()->getSignature();
+    const char* arraySignature = arrayClass.getSignature();
+    if (proxySignature[0] == '[' && proxySignature[1] == arraySignature[1] && proxySignature[2] == '\0') {
         return;
     }
     const jclass expected = arrayClass.getJClass(env)->getJClass();
@@ -76,7 +78,6 @@ template <typename Native, typename JArray, typename Jni>
 Native* getRegion(NativeppObject* array, int start, int count, Native* buffer, JNIEnv* env,
                   NativeppClass& arrayClass, void (JNIEnv::*get)(JArray, jsize, jsize, Jni*)) {
     const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(array, env);
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
     checkElementType(array, target.getJObject(), arrayClass, env);
     (env->*get)(static_cast<JArray>(target.getJObject()), start, count, asJni<Native, Jni>(buffer));
     NativeppThrowable::nativeThrowIfJavaThrown(env);
@@ -87,7 +88,6 @@ template <typename Native, typename JArray, typename Jni>
 void setRegion(NativeppObject* array, int start, int count, const Native* buffer, JNIEnv* env,
                NativeppClass& arrayClass, void (JNIEnv::*set)(JArray, jsize, jsize, const Jni*)) {
     const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(array, env);
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
     checkElementType(array, target.getJObject(), arrayClass, env);
     (env->*set)(static_cast<JArray>(target.getJObject()), start, count, asJni<const Native, const Jni>(buffer));
     NativeppThrowable::nativeThrowIfJavaThrown(env);
@@ -147,9 +147,8 @@ int NativeppArray::getArrayLength(jobject array, JNIEnv* env) {
     if (array == nullptr) {
         NativeppThrowable::nativeThrow("java/lang/NullPointerException", "the length of a null array", env);
     }
-    const jsize n = env->GetArrayLength(static_cast<jarray>(array));
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    return n;
+    // GetArrayLength raises nothing.
+    return env->GetArrayLength(static_cast<jarray>(array));
 }
 
 void NativeppArray::checkIndex(int i, int length, JNIEnv* env) {

@@ -53,8 +53,8 @@ bool isFinal(unsigned char isStatic, jfieldID id, NativeppObjectClass* ownerClas
 jfieldID NativeppFieldNamed::getGenericFieldID(unsigned char isStatic, int index, const char* name,
                                                NativeppClass* fieldClass, NativeppObjectClass* ownerClass,
                                                JNIEnv* env) {
-    // Every member operation looks its ID up before its JNI access: an exception that the
-    // caller left pending is thrown here, before that access.
+    // The first lookup runs Java code (class initialisation): an exception that the caller
+    // left pending goes first. Later accesses do not test for one (see NativeppThrowable).
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     jfieldID cached = ownerClass->getFieldID(index);
     if (cached != nullptr) {

@@ -69,7 +69,6 @@ private:
     // Inline for a cached ID: a call costs about what the rest does.
     static jfieldID cachedOrLookedUp(unsigned char isStatic, int index, const char* name, NativeppClass* fieldClass,
                                      NativeppObjectClass* ownerClass, JNIEnv* env) {
-        NativeppThrowable::nativeThrowIfJavaThrown(env);
         jfieldID cached = ownerClass->getFieldID(index);
         return cached != nullptr ? cached : getGenericFieldID(isStatic, index, name, fieldClass, ownerClass, env);
     }

@@ -59,9 +59,8 @@ NativeppJObjectLocal NativeppFieldNamedInstance::getObjectField(int index, const
         return NativeppJObjectLocal();
     }
     jfieldID id = NativeppFieldNamed::getFieldID(index, name, fieldClass, ownerClass, env);
-    NativeppJObjectLocal value(env->GetObjectField(target.getJObject(), id), env);
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    return value;
+    // An object field read raises nothing once its ID is found.
+    return NativeppJObjectLocal(env->GetObjectField(target.getJObject(), id), env);
 }
 
 void NativeppFieldNamedInstance::setObjectField(int index, const char* name, NativeppClass* fieldClass,

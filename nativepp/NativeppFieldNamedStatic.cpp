@@ -39,9 +39,8 @@ NativeppJObjectLocal NativeppFieldNamedStatic::getStaticObjectField(int index, c
                                                                     NativeppClass* fieldClass,
                                                                     NativeppObjectClass* ownerClass, JNIEnv* env) {
     jfieldID id = NativeppFieldNamed::getStaticFieldID(index, name, fieldClass, ownerClass, env);
-    NativeppJObjectLocal value(env->GetStaticObjectField(ownerClass->getJClass(env)->getJClass(), id), env);
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
-    return value;
+    // An object field read raises nothing once its ID is found.
+    return NativeppJObjectLocal(env->GetStaticObjectField(ownerClass->getJClass(env)->getJClass(), id), env);
 }
 
 void NativeppFieldNamedStatic::setStaticObjectField(int index, const char* name, NativeppClass* fieldClass,

@@ -10,8 +10,8 @@ namespace nativepp {
 
 jmethodID NativeppMethod::getGenericMethodID(unsigned char isStatic, int index, const char* name,
                                              const char* signature, NativeppObjectClass* cls, JNIEnv* env) {
-    // Every member operation looks its ID up before its JNI access: an exception that the
-    // caller left pending is thrown here, before that access.
+    // The first lookup runs Java code (class initialisation): an exception that the caller
+    // left pending goes first. Later accesses do not test for one (see NativeppThrowable).
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     jmethodID cached = cls->getMethodID(index);
     if (cached != nullptr) {

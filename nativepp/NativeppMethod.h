@@ -30,7 +30,6 @@ private:
     // Inline for a cached ID: a call costs about what the rest does.
     static jmethodID cachedOrLookedUp(unsigned char isStatic, int index, const char* name, const char* signature,
                                       NativeppObjectClass* cls, JNIEnv* env) {
-        NativeppThrowable::nativeThrowIfJavaThrown(env);
         jmethodID cached = cls->getMethodID(index);
         return cached != nullptr ? cached : getGenericMethodID(isStatic, index, name, signature, cls, env);
     }

@@ -24,7 +24,6 @@ NativeppJObjectLocal NativeppObjectArrayElementMgr::getJObjectField(NativeppRefu
         refused = NativeppObjectHelper::nullPointerRefusal(owner);
         return NativeppJObjectLocal();
     }
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
     NativeppJObjectLocal element(env->GetObjectArrayElement(static_cast<jobjectArray>(array.getJObject()), index),
                                  env);
     NativeppThrowable::nativeThrowIfJavaThrown(env);
@@ -36,7 +35,6 @@ NativeppRefusal NativeppObjectArrayElementMgr::setJObjectField(const NativeppJOb
     if (array.isNull()) {
         return NativeppObjectHelper::nullPointerRefusal(owner);
     }
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
     env->SetObjectArrayElement(static_cast<jobjectArray>(array.getJObject()), index, value.getJObject());
     NativeppThrowable::nativeThrowIfJavaThrown(env);
     return NativeppRefusal();

@@ -23,8 +23,13 @@ class NativeppObjectClass;
 class NATIVEPP_EXPORT NativeppThrowable {
 public:
     // Clears a pending Java exception and throws the proxy of its nearest registered class.
-    // Every operation of the binding layer that makes JNI calls runs this first, so that an
-    // exception the caller's own JNI call left pending is thrown before any other JNI call.
+    // The binding layer runs this after each JNI call that can raise, and first in operations
+    // that allocate, look up a class or an ID, or run a constructor, so that an exception the
+    // caller's own JNI code left pending is thrown there before any other JNI call. Member
+    // accesses through cached IDs (calls, field reads and writes, element and region copies)
+    // do not test for one first: entering them with an exception pending is the caller's JNI
+    // error, which -Xcheck:jni reports, and a test would cost a transition into the virtual
+    // machine on every access.
     // Inline: every binding operation runs it at least once, and under emulation a call
     // costs about what the check does.
     static void nativeThrowIfJavaThrown(JNIEnv* env) {
