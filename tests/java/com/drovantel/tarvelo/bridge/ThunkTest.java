@@ -3,6 +3,7 @@ package com.drovantel.tarvelo.bridge;
 import static com.drovantel.tarvelo.bridge.CallFixtures.CDECL;
 import static com.drovantel.tarvelo.bridge.CallFixtures.STDCALL;
 import static org.junit.jupiter.api.Assertions.assertArrayEquals;
+import static org.junit.jupiter.api.Assertions.assertDoesNotThrow;
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertNotEquals;
 import static org.junit.jupiter.api.Assertions.assertNotSame;
@@ -23,13 +24,17 @@ import java.util.Random;
 import java.util.concurrent.ExecutorService;
 import java.util.concurrent.Executors;
 import java.util.concurrent.Future;
+import java.util.stream.IntStream;
 import java.util.stream.Stream;
 import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.Test;
+import org.junit.jupiter.api.function.Executable;
 import org.junit.jupiter.params.ParameterizedTest;
 import org.junit.jupiter.params.provider.Arguments;
 import org.junit.jupiter.params.provider.MethodSource;
+import org.junit.jupiter.params.provider.NullSource;
+import org.junit.jupiter.params.provider.ValueSource;
 
 /** Callbacks as plain C function pointers: thunks called by the C library, C fixtures and the call natives. */
 class ThunkTest {
@@ -54,8 +59,8 @@ class ThunkTest {
         handles.forEach(CallbackStateManagerNative::unregisterInDLL);
     }
 
-    private long thunk(RecordingCallbacks target, int typeIndex, int convention, long argsSize) {
-        long handle = target.register(typeIndex);
+    private long thunk(int typeIndex, int convention, long argsSize) {
+        long handle = callbacks.register(typeIndex);
         handles.add(handle);
         long thunk = CallbackStateManagerNative.makeThunk(handle, convention, argsSize);
         thunks.add(thunk);
@@ -100,19 +105,11 @@ class ThunkTest {
         }
     }
 
-    /** Seven ints and nine doubles: on x86-64 the last of each on the stack. */
-    private static ArgumentBlock sixteenArguments(boolean longs) {
+    /** Seven longs and nine doubles: on x86-64 the last of each on the stack. */
+    private static ArgumentBlock sixteenArguments() {
         ArgumentBlock block = new ArgumentBlock();
-        for (int i = 1; i <= 7; i++) {
-            if (longs) {
-                block.putLong(i);
-            } else {
-                block.putInt(i);
-            }
-        }
-        for (int i = 0; i < 9; i++) {
-            block.putDouble(i + 0.5);
-        }
+        IntStream.rangeClosed(1, 7).forEach(block::putLong);
+        IntStream.range(0, 9).forEach(i -> block.putDouble(i + 0.5));
         return block;
     }
 
@@ -134,8 +131,8 @@ class ThunkTest {
     @ParameterizedTest(name = "type {0}: Java answers {1}, the caller gets {2}")
     @MethodSource("results")
     void callbackGetsTheCallersBlockAndAnswersInItsTypesRegister(int typeIndex, long answer, Object expected) {
-        try (ArgumentBlock block = sixteenArguments(false)) {
-            long thunk = thunk(callbacks, typeIndex, CDECL, block.size());
+        try (ArgumentBlock block = sixteenArguments()) {
+            long thunk = thunk(typeIndex, CDECL, block.size());
             callbacks.answer = answer;
             recordBlocks(block.size());
             long args = block.address(), size = block.size();
@@ -161,8 +158,8 @@ class ThunkTest {
     @Test
     void cCallerOf7IntegersAnd9DoublesPassesThemAsTheArgumentBlock() {
         Target.assumeX86_64("the register image with stack slots");
-        try (ArgumentBlock expected = sixteenArguments(true)) {
-            long thunk = thunk(callbacks, DOUBLE, CDECL, expected.size());
+        try (ArgumentBlock expected = sixteenArguments()) {
+            long thunk = thunk(DOUBLE, CDECL, expected.size());
             callbacks.answer = Double.doubleToRawLongBits(42.25);
             recordBlocks(expected.size());
             try (ArgumentBlock args = new ArgumentBlock().putAddress(thunk)) {
@@ -177,7 +174,7 @@ class ThunkTest {
     void stdcallThunkRemovesItsArgumentsForAMisalignedCaller() {
         Target.assumeI386("stdcall");
         try (ArgumentBlock expected = ArgumentBlock.of(0x11111111, 0x22222222)) {
-            long thunk = thunk(callbacks, INT, STDCALL, expected.size());
+            long thunk = thunk(INT, STDCALL, expected.size());
             callbacks.answer = 0x600D;
             recordBlocks(expected.size());
             long drift = BufferNative.malloc(4, true);
@@ -193,35 +190,31 @@ class ThunkTest {
         }
     }
 
-    @Test
-    void qsortSorts1000IntsWithAJavaComparator() {
+    /** With no failure the array ends sorted; a comparator's exception reaches qsort's Java caller. */
+    @ParameterizedTest
+    @NullSource
+    @ValueSource(strings = "thrown by the comparator")
+    void qsortSorts1000IntsWithAJavaComparator(String failure) {
         int[] values = new Random(21).ints(1000).toArray();
         long array = BufferNative.malloc(4L * values.length, false);
         try {
             BufferNative.setIntArray(array, 0, values, 0, values.length);
+            callbacks.failure = failure == null ? null : new IllegalStateException(failure);
             callbacks.intAnswer = args -> Integer.compare(BufferNative.getInt(addressAt(args, 0), 0),
                     BufferNative.getInt(addressAt(args, 1), 0));
-            long comparator = thunk(callbacks, INT, CDECL, blockSizeOfAddresses(2));
-            callInt(function("qsort"), array, values.length, 4, comparator);
+            long comparator = thunk(INT, CDECL, blockSizeOfAddresses(2));
+            Executable sort = () -> callInt(function("qsort"), array, values.length, 4, comparator);
+            if (failure != null) {
+                assertSame(callbacks.failure, assertThrows(IllegalStateException.class, sort));
+                return;
+            }
+            assertDoesNotThrow(sort);
             int[] sorted = new int[values.length];
             BufferNative.getIntArray(array, 0, sorted, 0, sorted.length);
             Arrays.sort(values);
             assertArrayEquals(values, sorted);
         } finally {
             BufferNative.free(array, false);
-        }
-    }
-
-    @Test
-    void comparatorsExceptionReachesTheCallerOfQsort() {
-        long array = BufferNative.malloc(16, true);
-        try {
-            callbacks.failure = new IllegalStateException("thrown by the comparator");
-            long comparator = thunk(callbacks, INT, CDECL, blockSizeOfAddresses(2));
-            assertSame(callbacks.failure, assertThrows(IllegalStateException.class,
-                    () -> callInt(function("qsort"), array, 4, 4, comparator)));
-        } finally {
-            BufferNative.free(array, true);
         }
     }
 
@@ -236,7 +229,7 @@ class ThunkTest {
                 argument[0] = addressAt(args, 0);
             };
             callbacks.answer = 0x5AFE;
-            long start = thunk(callbacks, POINTER, CDECL, blockSizeOfAddresses(1));
+            long start = thunk(POINTER, CDECL, blockSizeOfAddresses(1));
             assertEquals(0, callInt(function("pthread_create"), thread, 0, start, 0x1234));
             assertEquals(0, callInt(function("pthread_join"), addressAt(thread, 0), thread + 8));
             assertEquals(0x5AFE, addressAt(thread + 8, 0));
