@@ -1,9 +1,32 @@
 // Natives of CallbackStateManagerNative: registering Java callbacks for native callers.
 #include <jni.h>
 
+#include <cstdint>
+#include <cstdio>
+
 #include "bridge/JavaCallback.h"
+#include "bridge/JavaExceptions.h"
+#include "bridge/MethodNative.h"
 #include "bridge/NativeAddress.h"
 #include "bridge/NativeBarrier.h"
+#include "bridge/ThunkPool.h"
+#include "bridge/asm_dispatch.h"
+
+namespace {
+
+// The caller's stack arguments that a thunk expects, from the size of the argument block its
+// callback receives: i386 the argument words, which a stdcall thunk removes on return;
+// x86-64 the stack slots after the register image.
+std::uint32_t thunkStackBytes(jint callingConvention, jlong argsSize) {
+#if defined(__x86_64__)
+    (void)callingConvention;
+    return argsSize == 0 ? 0 : static_cast<std::uint32_t>(argsSize - TARVELO_REGISTER_IMAGE_SIZE);
+#else
+    return callingConvention == TARVELO_CDECL ? 0 : static_cast<std::uint32_t>(argsSize);
+#endif
+}
+
+}  // namespace
 
 extern "C" {
 
@@ -18,6 +41,40 @@ JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_CallbackStateMa
 JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_core_impl_jni_CallbackStateManagerNative_unregisterInDLL(
     JNIEnv* env, jclass, jlong handle) {
     return JavaCallback::callbackUnregister(env, handle);
+}
+
+JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_CallbackStateManagerNative_makeThunk(
+    JNIEnv* env, jclass, jlong handle, jint callingConvention, jlong argsSize) {
+    auto* callback = fromJavaAddress<JavaCallback>(handle);
+    if (callback == nullptr) {
+        ThrowNativeException(env, "a thunk needs a registered callback handle, not 0");
+        return 0;
+    }
+    if (!isCallBlockSize(argsSize)) {
+        ThrowNativeException(env, callBlockSizeRule());
+        return 0;
+    }
+    void* thunk = ThunkPool::bind(callback, thunkStackBytes(callingConvention, argsSize));
+    if (thunk == nullptr) {
+        char message[96];
+        std::snprintf(message, sizeof message, "all %d thunks are in use: free one with freeThunk",
+                      ThunkPool::kSize);
+        ThrowNativeException(env, message);
+        return 0;
+    }
+    return toJavaAddress(thunk);
+}
+
+JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_core_impl_jni_CallbackStateManagerNative_freeThunk(
+    JNIEnv* env, jclass, jlong thunk) {
+    if (thunk == 0) {
+        return 0;
+    }
+    if (!ThunkPool::release(fromJavaAddress(thunk))) {
+        ThrowNativeException(env, "freeThunk was given an address that is no thunk in use");
+        return 0;
+    }
+    return 1;
 }
 
 }  // extern "C"

@@ -33,6 +33,8 @@ public:
     JavaCallback& operator=(const JavaCallback&) = delete;
 
     void free(JNIEnv* env);
+    /// The index given at registration, 1..10: which onCall… member serves the callback.
+    jint typeIndex() const { return m_typeIndex; }
 
     void onCallVoid(void* args);
     jboolean onCallBoolean(void* args);

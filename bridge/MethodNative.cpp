@@ -85,6 +85,10 @@ inline void dispatchCall(JNIEnv* env, jlong address, int returnType, jvalue* res
 
 }  // namespace
 
+bool isCallBlockSize(jlong argsSize) { return isBlockSize(static_cast<BlockSize>(lowByteCount(argsSize))); }
+
+const char* callBlockSizeRule() { return kBlockSizeRule; }
+
 void callGeneric(JNIEnv* env, jlong address, int returnType, jvalue* result, jlong argsAddress,
                  int callingConvention, jlong argsSize) {
     dispatchCall(env, address, returnType, result, argsAddress, callingConvention, argsSize);

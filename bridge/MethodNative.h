@@ -14,4 +14,8 @@
 JNIEXPORT void callGeneric(JNIEnv* env, jlong address, int returnType, jvalue* result, jlong argsAddress,
                  int callingConvention, jlong argsSize);
 
+// Whether argsSize follows the block size rule above, and the rule as a message.
+bool isCallBlockSize(jlong argsSize);
+const char* callBlockSizeRule();
+
 #endif

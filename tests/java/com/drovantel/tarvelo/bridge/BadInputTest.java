@@ -459,7 +459,54 @@ class BadInputTest {
         Stream<Row> nullHandle = IntStream.rangeClosed(1, 10).mapToObj(
                 typeIndex -> row(CallbackThroughNativeCallTest.ENTRY_POINTS[typeIndex], "handle 0: registers",
                         () -> CallbackFixtures.callEntry(typeIndex, 0, ARGS), returns(0L)));
-        return Stream.of(typeIndices, handles, collected, nullHandle).flatMap(rows -> rows);
+        return Stream.of(typeIndices, handles, collected, nullHandle, thunkRows()).flatMap(rows -> rows);
+    }
+
+    static Outcome raisesNative(String message) {
+        return new Outcome("TarveloNativeException", call -> assertEquals(
+                message, assertThrows(TarveloNativeException.class, call::run).getMessage()));
+    }
+
+    static Stream<Row> thunkRows() {
+        Stream<Row> sizes = LongStream.of(-4, 2, LARGEST_BLOCK + 8, REGISTER_IMAGE ? 8 : 65540).mapToObj(
+                size -> row("CallbackStateManagerNative.makeThunk", "argument block size " + size,
+                        () -> withCallback(handle -> CallbackStateManagerNative.makeThunk(handle, CDECL, size)),
+                        raisesNative(BLOCK_SIZE_ERROR)));
+        return Stream.concat(sizes, Stream.of(
+                row("CallbackStateManagerNative.makeThunk", "handle 0",
+                        () -> CallbackStateManagerNative.makeThunk(0, CDECL, 0),
+                        raisesNative("a thunk needs a registered callback handle, not 0")),
+                row("CallbackStateManagerNative.freeThunk", "address 0",
+                        () -> CallbackStateManagerNative.freeThunk(0), returns(0)),
+                row("CallbackStateManagerNative.freeThunk", "a block, no thunk",
+                        () -> CallbackStateManagerNative.freeThunk(block), raisesNative(NO_THUNK)),
+                row("CallbackStateManagerNative.freeThunk", "a thunk freed before", () -> withCallback(handle -> {
+                    long thunk = CallbackStateManagerNative.makeThunk(handle, CDECL, 0);
+                    CallbackStateManagerNative.freeThunk(thunk);
+                    return CallbackStateManagerNative.freeThunk(thunk);
+                }), raisesNative(NO_THUNK)),
+                row("a freed thunk", "called", () -> withCallback(handle -> {
+                    long thunk = CallbackStateManagerNative.makeThunk(handle, CDECL, 0);
+                    CallbackStateManagerNative.freeThunk(thunk);
+                    return MethodNative.callInt(thunk, CDECL, 0, 0);
+                }), raisesNative("a released thunk was called"))));
+    }
+
+    private static final String NO_THUNK = "freeThunk was given an address that is no thunk in use";
+
+    interface HandleCall {
+        Object run(long handle) throws Exception;
+    }
+
+    /** Runs {@code call} with the handle of a registered int callback, unregistered after. */
+    private static Object withCallback(HandleCall call) throws Exception {
+        RecordingCallbacks target = new RecordingCallbacks();
+        long handle = target.register(INT);
+        try {
+            return call.run(handle);
+        } finally {
+            assertEquals(1, CallbackStateManagerNative.unregisterInDLL(handle));
+        }
     }
 
     /** What the entry point answered, and how often Java was called. */

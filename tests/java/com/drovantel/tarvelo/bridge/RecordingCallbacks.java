@@ -3,6 +3,7 @@ package com.drovantel.tarvelo.bridge;
 import com.drovantel.tarvelo.core.impl.jni.CallbackStateManagerNative;
 import java.lang.ref.WeakReference;
 import java.util.concurrent.atomic.AtomicInteger;
+import java.util.function.LongConsumer;
 import java.util.function.LongToIntFunction;
 
 /**
@@ -17,6 +18,8 @@ class RecordingCallbacks extends CallbackStateManagerNative {
     volatile long answer;
     volatile RuntimeException failure;
     volatile LongToIntFunction intAnswer;
+    /** Shown each argument block while it is valid, before the answer. */
+    volatile LongConsumer blockReader;
 
     /** Registers this object, through a new weak reference to itself, for {@code typeIndex}. */
     long register(int typeIndex) {
@@ -27,6 +30,10 @@ class RecordingCallbacks extends CallbackStateManagerNative {
         allCalls.incrementAndGet();
         calls.incrementAndGet();
         lastArgs = args;
+        LongConsumer reader = blockReader;
+        if (reader != null) {
+            reader.accept(args);
+        }
         RuntimeException thrown = failure;
         if (thrown != null) {
             throw thrown;

@@ -23,4 +23,9 @@ final class Target {
     static void assumeI386(String why) {
         assumeTrue(I386, "i386 only: " + why);
     }
+
+    /** Skips the calling test on i386; {@code why} names what only x86-64 has. */
+    static void assumeX86_64(String why) {
+        assumeTrue(!I386, "x86-64 only: " + why);
+    }
 }
