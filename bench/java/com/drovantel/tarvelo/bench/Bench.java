@@ -451,8 +451,12 @@ public final class Bench {
         String thunkRow = "bridge thunk from the C loop (onCallInt decodes its block)";
         Method makeThunk = thunkNative("makeThunk", long.class, int.class, long.class);
         Method freeThunk = thunkNative("freeThunk", long.class);
-        // One int argument: no stack slot on x86-64, one word on i386.
-        long thunk = makeThunk != null && freeThunk != null ? invoke(makeThunk, callback, handle, CDECL, X86_64 ? 0L : 4L) : 0;
+        long thunk = 0;
+        if (makeThunk != null && freeThunk != null) {
+            try (ArgumentBlock oneInt = ArgumentBlock.of(0)) {
+                thunk = invoke(makeThunk, callback, handle, CDECL, oneInt.size());
+            }
+        }
         ArgumentBlock thunkBlock = new ArgumentBlock().putAddress(thunk).putInt(UPCALLS_PER_LOOP);
         long pointerLoop = MethodNative.find(library, "pointer_upcall_loop");
         Harness harness = new Harness("Upcall: a native loop calls an int callback (ns per callback)")
