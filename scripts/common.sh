@@ -55,9 +55,9 @@ ensure_setup() {
     [ -z "$piece" ] || fail "setup finished but $piece is still missing"
 }
 
-# Configures and builds one target into $build/<target>: x86_64 with the host compiler, i386
-# with the toolchain file. Further arguments go to cmake.
-build_target() {
+# Configures one target into $build/<target>: x86_64 with the host compiler, i386 with the
+# toolchain file. Further arguments go to cmake.
+configure_target() {
     local target=$1 toolchain=()
     shift
     case $target in
@@ -67,5 +67,11 @@ build_target() {
     esac
     cmake -S "$repo" -B "$build/$target" "${toolchain[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null ||
         fail "configuring failed (cmake -B $build/$target)"
+}
+
+# Configures and builds all of one target; arguments as configure_target.
+build_target() {
+    local target=$1
+    configure_target "$@"
     cmake --build "$build/$target" -j "$(nproc)" || fail "build failed (cmake --build $build/$target)"
 }

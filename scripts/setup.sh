@@ -2,7 +2,7 @@
 # Installs what building and testing the library for both targets needs on a Debian 12
 # (x86_64) machine: the host's compiler, JDK and GoogleTest for x86-64, their i386 twins,
 # g++-multilib and qemu-i386 for i386. Idempotent: installs only what is missing. Run as root.
-#   --bench   also what only the benchmarks need: JNR-FFI beside JNA
+#   --bench   also what only the benchmarks need: JNR-FFI beside JNA, and both for amd64
 set -euo pipefail
 
 bench=0
@@ -115,10 +115,17 @@ if [ ! -f "$jna_root/usr/share/java/jna.jar" ]; then
     unpack_packages "$jna_root" libjna-java
 fi
 
-# JNR-FFI, for the benchmarks only: its i386 native part is libjffi-jni:i386, its jars
-# are unpacked as JNA's.
+# JNR-FFI, for the benchmarks only: its native parts are libjffi-jni for both
+# architectures (Multi-Arch: same, so they install side by side), its jars are unpacked as
+# JNA's. libjna-jni is not Multi-Arch: same, so its amd64 twin is unpacked beside the i386
+# one that is installed.
 if [ "$bench" -eq 1 ]; then
     have_pkg libjffi-jni:i386 || install_i386 libjffi-jni:i386
+    have_pkg libjffi-jni:amd64 || install_i386 libjffi-jni:amd64
+    jna_amd64_root=/opt/tarvelo-jna-amd64
+    if [ ! -f "$jna_amd64_root/usr/lib/x86_64-linux-gnu/jni/libjnidispatch.system.so" ]; then
+        unpack_packages "$jna_amd64_root" libjna-jni:amd64
+    fi
     jnr_root=/opt/tarvelo-jnr
     jnr_java=$jnr_root/usr/share/java
     for jar in jnr-ffi jffi asm asm-commons asm-analysis asm-tree asm-util jnr-x86asm; do

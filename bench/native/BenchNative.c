@@ -3,8 +3,21 @@
  * pointer (JNA and JNR-FFI) and through JNI. */
 #include <jni.h>
 #include <stdint.h>
+#include <tarvelo/tarvelo.h>
 
 int add(int a, int b) { return a + b; }
+
+/* Four doubles and four ints, interleaved: on x86-64 they fill both halves of the register image. */
+double mix(int a, double b, int c, double d, int e, double f, int g, double h) {
+    return a + b + c + d + e + f + g + h;
+}
+
+JNIEXPORT jdouble JNICALL Java_com_drovantel_tarvelo_bench_PlainJni_mix(
+    JNIEnv* env, jclass type, jint a, jdouble b, jint c, jdouble d, jint e, jdouble f, jint g, jdouble h) {
+    (void)env;
+    (void)type;
+    return mix(a, b, c, d, e, f, g, h);
+}
 
 JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_bench_PlainJni_add(JNIEnv* env, jclass type, jint a, jint b) {
     (void)env;
@@ -13,7 +26,8 @@ JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_bench_PlainJni_add(JNIEnv* env
 }
 
 /* The floor of the bridge's callInt: a native of the same signature that calls the function
- * through a pointer, with the two int arguments it knows the function takes. */
+ * through a pointer, with the two int arguments it knows the function takes: the first two
+ * words of an i386 block, the RDI and RSI slots of an x86-64 one. */
 JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_bench_PlainJni_callInt(
     JNIEnv* env, jclass type, jlong address, jint callingConvention, jlong argsAddress, jlong argsSize) {
     (void)env;
@@ -21,15 +35,12 @@ JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_bench_PlainJni_callInt(
     (void)callingConvention;
     (void)argsSize;
     int (*function)(int, int) = (int (*)(int, int))(intptr_t)address;
-    const jint* args = (const jint*)(intptr_t)argsAddress;
-    return function(args[0], args[1]);
+    const intptr_t* args = (const intptr_t*)(intptr_t)argsAddress;
+    return function((int)args[0], (int)args[1]);
 }
 
-/* The bridge's callback entry point. */
-__attribute__((stdcall)) int onCallInt(void* callback, void* args);
-
 /* Calls back `count` times through the bridge; each call gets a block holding its index. */
-int tarvelo_upcall_loop(void* callback, int count) {
+int tarvelo_upcall_loop(TarveloCallback* callback, int count) {
     int sum = 0;
     for (int i = 0; i < count; ++i) {
         int32_t block[1] = {i};

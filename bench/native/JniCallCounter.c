@@ -1,6 +1,6 @@
 /* Counts the JNI functions that the thread which started counting calls, through JVMTI's
    function table interception: the virtual machine's table (that of every thread) is
-   replaced by one whose entries are the counting stubs of JniCallCounterStubs.S; they count
+   replaced by one whose entries are the counting stubs of <target>/JniCallCounterStubs.S; they count
    the calls given that thread's JNIEnv and forward every call to the original function.
    A native method's own entry and return are not JNI function calls and are not counted. */
 #include <jni.h>
@@ -50,7 +50,7 @@ static const struct {
     NAMED(CallStaticIntMethodV), NAMED(CallStaticObjectMethodV), NAMED(CallVoidMethodV), NAMED(GetStaticIntField),
     NAMED(GetStaticObjectField), NAMED(NewString), NAMED(GetStringLength), NAMED(GetStringRegion),
     NAMED(GetStringUTFLength), NAMED(GetStringUTFRegion), NAMED(GetStringCritical), NAMED(ReleaseStringCritical),
-    NAMED(NewObjectV), NAMED(ThrowNew),
+    NAMED(NewObjectV), NAMED(ThrowNew), NAMED(GetObjectRefType),
 };
 
 static const char* functionName(size_t index, char* scratch, size_t size) {

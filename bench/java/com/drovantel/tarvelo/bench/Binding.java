@@ -15,6 +15,7 @@ final class Binding {
     static native long rawParseInt(String text, int n);
     static native long proxyParseInt(String text, int n);
     static native long rawCount(java.io.ByteArrayInputStream stream, int n);
+    static native long rawCountChecked(java.io.ByteArrayInputStream stream, int n);
     static native long proxyCount(java.io.ByteArrayInputStream stream, int n);
     static native long rawMaxValue(int n);
     static native long proxyMaxValue(int n);

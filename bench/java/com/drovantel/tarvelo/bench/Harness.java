@@ -50,6 +50,16 @@ final class Harness {
         return this;
     }
 
+    /** Scenarios of another peer, in order, each of operationsPerIteration operations. */
+    Harness addAll(int operationsPerIteration, java.util.Map<String, Scenario> more) {
+        more.forEach((name, scenario) -> add(name, operationsPerIteration, scenario));
+        return this;
+    }
+
+    Harness addAll(java.util.Map<String, Scenario> more) {
+        return addAll(1, more);
+    }
+
     Harness goal(String label, String scenario, String reference, double maximum) {
         return addGoal(new Goal(label, scenario, reference, maximum, false));
     }
@@ -114,9 +124,9 @@ final class Harness {
 
     private void print(double[] nanos, double[] jniCalls, String[] calledFunctions) {
         System.out.printf("%n%s  (load average %s)%n", group, Bench.loadAverage());
-        System.out.printf("  %-52s %10s %9s %9s%n", "scenario", "ns/op", "x floor", "JNI/op");
+        System.out.printf("  %-60s %10s %9s %9s%n", "scenario", "ns/op", "x floor", "JNI/op");
         for (int i = 0; i < names.size(); i++) {
-            System.out.printf("  %-52s %10.1f %9.2f %9s%n", names.get(i), nanos[i], nanos[i] / nanos[0],
+            System.out.printf("  %-60s %10.1f %9.2f %9s%n", names.get(i), nanos[i], nanos[i] / nanos[0],
                     callsText(jniCalls[i]));
         }
         for (int i = 0; i < names.size(); i++) {

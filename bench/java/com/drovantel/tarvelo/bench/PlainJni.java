@@ -7,6 +7,7 @@ final class PlainJni {
     private PlainJni() {}
 
     static native int add(int a, int b);
+    static native double mix(int a, double b, int c, double d, int e, double f, int g, double h);
     /** Same signature as MethodNative.callInt; calls a function of two ints through a pointer. */
     static native int callInt(long address, int callingConvention, long argsAddress, long argsSize);
     static native int getInt(long address);
