@@ -49,8 +49,16 @@ constexpr const char* kBlockSizeRule = "Argument block size must be a multiple o
     }
 }
 
-// errno as the last call native on this thread left it, for getLastErrno.
-thread_local int lastErrno = 0;
+// errno as the last call native on this thread left it, for getLastErrno, and the address of
+// the thread's errno, which stays the same for the thread's life: found once, it spares every
+// call native the C library's __errno_location through the PLT. Initial-exec: one load relative
+// to the thread pointer, where the default model for a shared library calls __tls_get_addr;
+// a few bytes fit the static TLS that the C library keeps for libraries loaded later.
+struct ErrnoSlots {
+    int lastErrno;
+    int* threadErrno;
+};
+[[gnu::tls_model("initial-exec")]] thread_local ErrnoSlots errnoSlots = {0, nullptr};
 
 // callGeneric's body, inlined into each call native: calling the exported callGeneric and
 // asm_dispatch would go through the PLT, whose indirect jumps cost more than the rest of
@@ -67,15 +75,18 @@ inline void dispatchCall(JNIEnv* env, jlong address, int returnType, jvalue* res
         refuseCall(env, badBlockSize);
         return;
     }
-    // The slot's address is found before the call: its lookup may call into the C library
-    // (even allocate), and the compiler would otherwise place it between the call and the
-    // read of errno. After the call only the stub's return path, which calls nothing, and
-    // errno's own lookup run before errno is read.
-    int* errnoSlot = &lastErrno;
-    asm volatile("" : "+r"(errnoSlot) : : "memory");
+    // Both addresses are found before the call: errno's first lookup calls into the C library,
+    // and the compiler would otherwise place it between the call and the read of errno. After
+    // the call only the stub's return path, which calls nothing, runs before errno is read.
+    ErrnoSlots* slots = &errnoSlots;
+    int* threadErrno = slots->threadErrno;
+    if (__builtin_expect(threadErrno == nullptr, 0)) {
+        threadErrno = slots->threadErrno = &errno;
+    }
+    asm volatile("" : "+r"(slots), "+r"(threadErrno) : : "memory");
     try {
         asm_dispatch_in_library(function, static_cast<int>(blockSize), block, returnType, result, callingConvention);
-        *errnoSlot = errno;
+        slots->lastErrno = *threadErrno;
     } catch (abi::__forced_unwind&) {
         throw;  // thread cancellation must keep unwinding, or the C library aborts
     } catch (...) {
@@ -108,7 +119,7 @@ JNIEXPORT jlong JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_fi
 }
 
 JNIEXPORT jint JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_getLastErrno(JNIEnv*, jclass) {
-    return lastErrno;
+    return errnoSlots.lastErrno;
 }
 
 JNIEXPORT void JNICALL Java_com_drovantel_tarvelo_core_impl_jni_MethodNative_callVoid(
