@@ -82,7 +82,8 @@ public:
         NativeppObjectMgr* mgr = objectMgr.load(std::memory_order_acquire);
         return mgr != nullptr ? mgr : installDefaultMgr(env);
     }
-    /// Installs mgr, which this proxy then owns; the previous manager is deleted.
+    /// Installs mgr as the proxy's first manager, which the proxy then owns; a proxy that has
+    /// one already raises NativeppException, and mgr stays with the caller.
     void nativeppSetObjectMgr(NativeppObjectMgr* mgr);
     /// The private lock, made on first use: most proxies never need it.
     NativeppMonitor* nativeppGetMonitor();
@@ -102,8 +103,8 @@ public:
     bool nativeppNotEqualRef(NativeppObject* other);
     bool nativeppNotEqualRef(jobject obj);
     ///@}
-    /// Java's instanceof: whether the proxy's object is an instance of cls; false for an empty
-    /// proxy.
+    /// Java's instanceof on a reference proxy: whether its object is an instance of cls; false
+    /// for an empty proxy. An instance proxy raises NativeppException "Object is not a reference".
     ///@{
     bool instanceof(jclass cls, JNIEnv* env);
     bool instanceof(jclass cls);

@@ -46,8 +46,8 @@ public:
 
     /// Adds cls to the registry under its class name.
     static void registerClass(NativeppObjectClass* cls);
-    /// The registered descriptor of the class name (Java form, "java.lang.String") or of cls; null
-    /// when none is registered.
+    /// The registered descriptor of the class name (JNI form, "java/lang/String") or of cls;
+    /// null when none is registered.
     ///@{
     static NativeppObjectClass* findClass(const char* name);
     static NativeppObjectClass* findClass(JNIEnv* env, NativeppJClassLocal& cls);
@@ -65,7 +65,7 @@ public:
 
     /// The class of obj's object, in a holder.
     static NativeppJClassLocal getJavaClass(NativeppJObjectLocal& obj, JNIEnv* env);
-    /// The class name of cls, or of obj's class, as Class.getName() spells it.
+    /// The class name of cls, or of obj's class, in JNI form ("java/lang/String"), modified UTF-8.
     ///@{
     static std::string getClassName(NativeppJClassLocal& cls, JNIEnv* env);
     static std::string getClassName(NativeppJObjectLocal& obj, JNIEnv* env);

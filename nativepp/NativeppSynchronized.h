@@ -17,7 +17,8 @@ class NativeppMonitor;
 /// object, NativeppException "Error entering synchronized zone"; the destructor never throws.
 class NATIVEPP_EXPORT NativeppSynchronized {
 public:
-    /// Holds monitor, a proxy's native lock (no JNI call).
+    /// Takes monitor, a proxy's native lock; a pending Java exception is thrown first, as for
+    /// a Java monitor.
     NativeppSynchronized(NativeppMonitor* monitor, JNIEnv* env);
     /// Enters the monitor of obj, which the caller keeps alive; obj is not taken over.
     NativeppSynchronized(jobject obj, JNIEnv* env);
