@@ -6,7 +6,7 @@
 
 namespace nativepp {
 
-// A Java boolean ("Z") as unsigned char.
+/// A Java boolean ("Z") as unsigned char.
 class NATIVEPP_EXPORT NativeppBoolean : public NativeppPrimitive {
     NATIVEPP_PRIMITIVE_MEMBERS(NativeppBoolean, unsigned char)
 };

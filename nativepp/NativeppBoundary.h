@@ -35,8 +35,10 @@ public:
 /// value-initialised result (0, false, null; nothing for void) with a Java exception pending.
 /// Owns: nothing. Threads: the thread of the native call, with its own env. Throws: never.
 ///
-///     extern "C" JNIEXPORT jint JNICALL Java_com_example_Parser_parse(JNIEnv* env, jclass, jstring text) {
-///         return nativepp::nativeppBoundary(env, [&] { return java::lang::Integer::parseInt(text); });
+///     extern "C" JNIEXPORT jint JNICALL Java_com_example_Parser_parse(JNIEnv* env, jclass, jstring
+/// text) {
+///         return nativepp::nativeppBoundary(env, [&] { return java::lang::Integer::parseInt(text);
+/// });
 ///     }
 ///
 /// The body returns what the native returns: a primitive, a JNI reference (a proxy's
@@ -78,9 +80,11 @@ JniReference nativeppNewLocalRef(NativeppObject& proxy, JNIEnv* env) {
 template <auto Function>
 class NativeppBoundaryNative;
 
+/// NativeppBoundaryNative for a plain JNI function: Result (*)(JNIEnv*, Args...).
 template <typename Result, typename... Args, Result (*Function)(JNIEnv*, Args...)>
 class NativeppBoundaryNative<Function> {
 public:
+    /// The native itself: Function(env, args...) inside nativeppBoundary.
     static Result JNICALL call(JNIEnv* env, Args... args) noexcept {
         return nativeppBoundary(env, [&]() -> Result { return Function(env, args...); });
     }

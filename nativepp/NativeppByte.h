@@ -6,7 +6,7 @@
 
 namespace nativepp {
 
-// A Java byte ("B") as signed char.
+/// A Java byte ("B") as signed char.
 class NATIVEPP_EXPORT NativeppByte : public NativeppPrimitive {
     NATIVEPP_PRIMITIVE_MEMBERS(NativeppByte, signed char)
 };

@@ -6,7 +6,7 @@
 
 namespace nativepp {
 
-// A Java char ("C") as unsigned short.
+/// A Java char ("C") as unsigned short.
 class NATIVEPP_EXPORT NativeppChar : public NativeppPrimitive {
     NATIVEPP_PRIMITIVE_MEMBERS(NativeppChar, unsigned short)
 };

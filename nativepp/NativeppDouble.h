@@ -6,7 +6,7 @@
 
 namespace nativepp {
 
-// A Java double ("D") as double.
+/// A Java double ("D") as double.
 class NATIVEPP_EXPORT NativeppDouble : public NativeppPrimitive {
     NATIVEPP_PRIMITIVE_MEMBERS(NativeppDouble, double)
 };

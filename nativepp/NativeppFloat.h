@@ -6,7 +6,7 @@
 
 namespace nativepp {
 
-// A Java float ("F") as float.
+/// A Java float ("F") as float.
 class NATIVEPP_EXPORT NativeppFloat : public NativeppPrimitive {
     NATIVEPP_PRIMITIVE_MEMBERS(NativeppFloat, float)
 };

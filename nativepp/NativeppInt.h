@@ -6,7 +6,7 @@
 
 namespace nativepp {
 
-// A Java int ("I") as int.
+/// A Java int ("I") as int.
 class NATIVEPP_EXPORT NativeppInt : public NativeppPrimitive {
     NATIVEPP_PRIMITIVE_MEMBERS(NativeppInt, int)
 };

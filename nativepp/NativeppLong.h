@@ -6,7 +6,7 @@
 
 namespace nativepp {
 
-// A Java long ("J") as long long.
+/// A Java long ("J") as long long.
 class NATIVEPP_EXPORT NativeppLong : public NativeppPrimitive {
     NATIVEPP_PRIMITIVE_MEMBERS(NativeppLong, long long)
 };

@@ -10,14 +10,17 @@ namespace nativepp {
 
 class NativeppObjectClass;
 
-// Calls of static methods of the class cls, one operation per result type. The Java
-// arguments follow as for NativeppMethodInstance; a Java exception raises its proxy.
-// Threads: any attached thread.
+/// Calls of static methods of the class cls, one operation per result type. The Java
+/// arguments follow as for NativeppMethodInstance; a Java exception raises its proxy.
+/// Threads: any attached thread.
 class NATIVEPP_EXPORT NativeppMethodStatic {
 public:
-    // The result's local reference belongs to the caller (an empty holder for null).
+    /// The result's local reference belongs to the caller (an empty holder for null).
     static NativeppJObjectLocal callStaticObjectMethod(JNIEnv* env, int index, const char* name, const char* signature,
                                                        NativeppObjectClass* cls, ...);
+    /// Calls the static method that returns void or the named primitive type, number index of cls;
+    /// returns its result.
+    ///@{
     static void callStaticVoidMethod(JNIEnv* env, int index, const char* name, const char* signature,
                                      NativeppObjectClass* cls, ...);
     static unsigned char callStaticBooleanMethod(JNIEnv* env, int index, const char* name, const char* signature,
@@ -36,6 +39,7 @@ public:
                                        NativeppObjectClass* cls, ...);
     static double callStaticDoubleMethod(JNIEnv* env, int index, const char* name, const char* signature,
                                          NativeppObjectClass* cls, ...);
+    ///@}
 };
 
 }  // namespace nativepp

@@ -6,10 +6,11 @@
 
 namespace nativepp {
 
-// The manager of a stand-alone reference proxy. Threads and throws: as
-// NativeppObjectReferenceMgr.
+/// The manager of a stand-alone reference proxy. Threads and throws: as
+/// NativeppObjectReferenceMgr.
 class NATIVEPP_EXPORT NativeppObjectLocalReferenceMgr : public NativeppObjectReferenceMgr {
 public:
+    /// The manager of object, empty until it is bound.
     explicit NativeppObjectLocalReferenceMgr(NativeppObject* object);
     ~NativeppObjectLocalReferenceMgr() override;
 };

@@ -11,10 +11,14 @@ namespace nativepp {
 
 class NativeppPrimitiveFieldMgr;
 
-// A Java primitive field, static field or array element. It keeps no copy: every read and
-// every write goes to Java at once through its accessor.
-// Owns its accessor. Threads: any attached thread, each access with its own environment.
-// Throws: NativeppException when never bound or bound twice; what its accessor raises.
+/// A Java primitive field, static field or array element. It keeps no copy: every read and
+/// every write goes to Java at once through its accessor.
+/// Owns its accessor. Threads: any attached thread, each access with its own environment.
+/// Throws: NativeppException when never bound or bound twice; what its accessor raises.
+///
+/// Each value class (NativeppBoolean, NativeppByte, NativeppChar, NativeppShort, NativeppInt,
+/// NativeppLong, NativeppFloat, NativeppDouble) has get() and set(value), converts to its
+/// native type and takes one by assignment, each a read or write in Java.
 class NATIVEPP_EXPORT NativeppPrimitive : public NativeppValue {
 public:
     NativeppPrimitive();
@@ -23,17 +27,17 @@ public:
     NativeppPrimitive(const NativeppPrimitive&) = delete;
     NativeppPrimitive& operator=(const NativeppPrimitive&) = delete;
 
-    // Each value is bound once; a second binding is refused and keeps the first.
+    /// Each value is bound once; a second binding is refused and keeps the first.
     void nativeppInitFieldNamedStatic(int index, const char* name, NativeppObjectClass* ownerClass) override;
     void nativeppInitFieldNamed(int index, const char* name, NativeppObjectClass* ownerClass,
                                 NativeppObject* owner) override;
     void nativeppInitArrayElement(int index, NativeppObject* array) override;
 
-    // The descriptor of the value's type, whose signature names the field type.
+    /// The descriptor of the value's type, whose signature names the field type.
     virtual NativeppClass* getClass() = 0;
 
 protected:
-    // The accessor; a value that was never bound raises instead of reaching JNI.
+    /// The accessor; a value that was never bound raises instead of reaching JNI.
     NativeppPrimitiveFieldMgr* accessor();
 
 private:

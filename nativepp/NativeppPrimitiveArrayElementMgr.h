@@ -6,11 +6,12 @@
 
 namespace nativepp {
 
-// A primitive value in element index of the Java array of the array proxy owner: each
-// access is a one-element region copy of the proxy's current array.
-// Threads: any attached thread. Throws: what the region copies raise.
+/// A primitive value in element index of the Java array of the array proxy owner: each
+/// access is a one-element region copy of the proxy's current array.
+/// Threads: any attached thread. Throws: what the region copies raise.
 class NATIVEPP_EXPORT NativeppPrimitiveArrayElementMgr : public NativeppPrimitiveFieldMgr {
 public:
+    /// The accessor of element index of array's Java array.
     NativeppPrimitiveArrayElementMgr(int index, NativeppObject* array);
     ~NativeppPrimitiveArrayElementMgr() override;
 

@@ -9,12 +9,12 @@ namespace nativepp {
 class NativeppClass;
 class NativeppObjectClass;
 
-// A primitive value in the named field of owner's Java object, or in the static field of
-// ownerClass when owner is null. name is not copied: it must outlive the accessor.
-// Threads: any attached thread. Throws: what the field operations raise.
+/// A primitive value in the named field of owner's Java object, or in the static field of
+/// ownerClass when owner is null. name is not copied: it must outlive the accessor.
+/// Threads: any attached thread. Throws: what the field operations raise.
 class NATIVEPP_EXPORT NativeppPrimitiveFieldNamedMgr : public NativeppPrimitiveFieldMgr {
 public:
-    // valueClass is not kept: each typed operation names the descriptor of its own type.
+    /// valueClass is not kept: each typed operation names the descriptor of its own type.
     NativeppPrimitiveFieldNamedMgr(int index, const char* name, NativeppClass* valueClass,
                                    NativeppObjectClass* ownerClass, NativeppObject* owner);
     ~NativeppPrimitiveFieldNamedMgr() override;

@@ -6,7 +6,7 @@
 
 namespace nativepp {
 
-// A Java short ("S") as short.
+/// A Java short ("S") as short.
 class NATIVEPP_EXPORT NativeppShort : public NativeppPrimitive {
     NATIVEPP_PRIMITIVE_MEMBERS(NativeppShort, short)
 };

@@ -7,24 +7,26 @@
 
 namespace nativepp {
 
-// A polling lock that needs no JNI call and no operating-system object, so that it can
-// live in statics built before the virtual machine is known. Not re-entrant.
-// Owns: nothing but its flag. Threads: any thread, attached or not. Throws: nothing.
+/// A polling lock that needs no JNI call and no operating-system object, so that it can
+/// live in statics built before the virtual machine is known. Not re-entrant.
+/// Owns: nothing but its flag. Threads: any thread, attached or not. Throws: nothing.
 class NATIVEPP_EXPORT NativeppSimpleLock {
 public:
     NativeppSimpleLock();
 
-    // Inline: under emulation a call and its return cost more than the lock itself.
+    /// Inline: under emulation a call and its return cost more than the lock itself.
     void lock() {
         if (flags.exchange(kBothFlagsSet, std::memory_order_acquire) != 0) {
             lockContended();
         }
     }
+    /// Releases the lock.
     void unlock() { flags.store(0, std::memory_order_release); }
 
-    // Holds the lock for one scope and releases it on every exit, exceptions included.
+    /// Holds the lock for one scope and releases it on every exit, exceptions included.
     class Guard {
     public:
+        /// Takes lock, waiting for it.
         explicit Guard(NativeppSimpleLock& lock) : held(lock) { held.lock(); }
         ~Guard() { held.unlock(); }
         Guard(const Guard&) = delete;
@@ -39,7 +41,7 @@ private:
 
     void lockContended();
 
-    // Both one-byte flags in one word, so that testing them and setting them is one step.
+    /// Both one-byte flags in one word, so that testing them and setting them is one step.
     std::atomic<unsigned short> flags;
 };
 

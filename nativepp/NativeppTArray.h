@@ -14,17 +14,17 @@
 
 namespace nativepp {
 
-// The element store of the array proxy A: element values E made by A's hooks
-// (nativeppNewCompArrayAux, nativeppInitArrayAuxElement, nativeppDeleteCompArray), element i
-// bound to index i of whatever Java array the proxy holds when it is used, not to one array.
-// So a store serves every array the proxy is pointed at: it grows when an index finds a
-// longer array, and is never rebuilt for another one. An element reference stays valid for
-// the life of the array proxy, whatever other threads index or re-point meanwhile; a store
-// outgrown is kept until then. The store holds no reference to a Java array.
-// Owns the elements. Threads: any attached thread; the store changes under the array
-// proxy's lock, which is never held across a JNI call.
-// Throws: the mapped ArrayIndexOutOfBoundsException for an index outside the proxy's array
-// (every index of an empty proxy).
+/// The element store of the array proxy A: element values E made by A's hooks
+/// (nativeppNewCompArrayAux, nativeppInitArrayAuxElement, nativeppDeleteCompArray), element i
+/// bound to index i of whatever Java array the proxy holds when it is used, not to one array.
+/// So a store serves every array the proxy is pointed at: it grows when an index finds a
+/// longer array, and is never rebuilt for another one. An element reference stays valid for
+/// the life of the array proxy, whatever other threads index or re-point meanwhile; a store
+/// outgrown is kept until then. The store holds no reference to a Java array.
+/// Owns the elements. Threads: any attached thread; the store changes under the array
+/// proxy's lock, which is never held across a JNI call.
+/// Throws: the mapped ArrayIndexOutOfBoundsException for an index outside the proxy's array
+/// (every index of an empty proxy).
 template <typename A, typename E>
 class NativeppTArray : public NativeppArray {
 public:
@@ -39,11 +39,11 @@ public:
         parent->nativeppDeleteCompArray(elements);
     }
 
-    // The array proxy that contains this store; set by its field set-up.
+    /// The array proxy that contains this store; set by its field set-up.
     void setParent(A* arrayProxy) { parent = arrayProxy; }
 
-    // Element i of the proxy's current array. While the proxy holds the array the length was
-    // read for, this makes no JNI call.
+    /// Element i of the proxy's current array. While the proxy holds the array the length was
+    /// read for, this makes no JNI call.
     E& getElement(int i, JNIEnv* env) {
         // A field array's first read looks up its field: before the lock, which is never held
         // across a lookup. The share is taken under the lock: outside it, the element read
@@ -67,13 +67,14 @@ public:
         setLengthOf(array, n);
         return elements[i];
     }
+    /// As getElement(i, env), with the calling thread's environment.
     E& getElement(int i) { return getElement(i, NativeppJVM::getJNIEnv()); }
 
     NativeppObject* getParent() override { return parent; }
 
 private:
-    // At least n elements; a larger store at least doubles, so that all outgrown stores
-    // together hold fewer elements than the current one.
+    /// At least n elements; a larger store at least doubles, so that all outgrown stores
+    /// together hold fewer elements than the current one.
     void reserve(int n) {
         if (n <= capacity) {
             return;

@@ -33,7 +33,7 @@ missing_piece() {
              /usr/share/java/junit-platform-console-standalone.jar /usr/lib/gcc/x86_64-linux-gnu/12/32; do
         [ -e "$f" ] || { echo "$f"; return; }
     done
-    for f in cmake javac g++ python3 pkg-config; do
+    for f in cmake javac g++ python3 pkg-config doxygen; do
         command -v "$f" >/dev/null || { echo "$f"; return; }
     done
     [ "$(qemu_major)" -ge 10 ] 2>/dev/null || echo "qemu-i386 10 or later"

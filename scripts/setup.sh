@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing the library for both targets needs on a Debian 12
 # (x86_64) machine: the host's compiler, JDK and GoogleTest for x86-64, their i386 twins,
-# g++-multilib and qemu-i386 for i386. Idempotent: installs only what is missing. Run as root.
+# g++-multilib and qemu-i386 for i386, Doxygen for the reference manual. Idempotent: installs
+# only what is missing. Run as root.
 #   --bench   also what only the benchmarks need: JNR-FFI beside JNA, and both for amd64
 set -euo pipefail
 
@@ -56,7 +57,7 @@ SRC
     updated=0
 fi
 
-host=$(missing g++-multilib cmake pkg-config openjdk-17-jdk-headless:amd64 junit5 python3 libgtest-dev:amd64)
+host=$(missing g++-multilib cmake pkg-config openjdk-17-jdk-headless:amd64 junit5 python3 libgtest-dev:amd64 doxygen)
 if [ -n "$host" ]; then
     apt_update
     # shellcheck disable=SC2086

@@ -68,10 +68,52 @@ def temporaries(params):
             for p in params if p.by_pointer]
 
 
+JAVA_PRIMITIVES = {"Z": "boolean", "B": "byte", "C": "char", "S": "short", "I": "int", "J": "long",
+                   "F": "float", "D": "double", "V": "void"}
+
+
+def java_type(descriptor):
+    """A JNI type descriptor as Java source writes the type: "[Ljava/lang/String;" -> "java.lang.String[]"."""
+    if descriptor.startswith("["):
+        return java_type(descriptor[1:]) + "[]"
+    if descriptor in JAVA_PRIMITIVES:
+        return JAVA_PRIMITIVES[descriptor]
+    return descriptor[1:-1].replace("/", ".").replace("$", ".")
+
+
+def java_params(descriptors):
+    return "(%s)" % ", ".join(java_type(d) for d in descriptors)
+
+
+def java_field(field):
+    return "public %s%s %s" % ("static " if field.static else "", java_type(field.type), field.name)
+
+
+def java_constructor(proxy, constructor):
+    return "public %s%s" % (java_type("L%s;" % proxy.java.class_name), java_params(constructor.params))
+
+
+def java_method(method):
+    return "public %s%s %s%s" % ("static " if method.static else "", java_type(method.result), method.name,
+                                 java_params(method.params))
+
+
 def java_description(proxy):
-    kind = {"class": "class", "interface": "interface", "array": "array type"}[proxy.java.kind]
-    java_name = proxy.java.class_name if proxy.array else proxy.java.class_name.replace("/", ".")
-    return "// Proxy of the Java %s %s." % (kind, java_name)
+    """The class comment: what it stands for and its Java declaration with the supertypes that
+    are proxied (java.lang.Object is implied, as in Java)."""
+    java = proxy.java
+    if proxy.array:
+        return ["/// Proxy of the Java array type %s." % java_type(java.class_name)]
+    named = java_type("L%s;" % java.class_name)
+    supertypes = [b for b in proxy.bases if not isinstance(b, str) and not b.is_object_root]
+    classes = [java_type("L%s;" % b.java.class_name) for b in supertypes if b.java.kind == "class"]
+    interfaces = [java_type("L%s;" % b.java.class_name) for b in supertypes if b.java.kind == "interface"]
+    declaration = "public %s %s" % (java.kind, named)
+    if classes:
+        declaration += " extends " + ", ".join(classes)
+    if interfaces:
+        declaration += (" extends " if java.kind == "interface" else " implements ") + ", ".join(interfaces)
+    return ["/// Proxy of the Java %s %s." % (java.kind, named), "///", "/// Java: `%s`" % declaration]
 
 
 class HeaderEmitter:
@@ -91,7 +133,7 @@ class HeaderEmitter:
         self.includes(out)
         self.forward_declarations(out)
         open_namespaces(out, self.proxy)
-        out.add(java_description(self.proxy))
+        out.add(*java_description(self.proxy))
         bases = ", ".join("public virtual " + b for b in self.proxy.base_spellings)
         out.add("class NATIVEPP_EXPORT %s : %s {" % (self.name, bases), "public:")
         for section in (self.statics, self.field_members, self.binding_members, self.extras,
@@ -110,8 +152,8 @@ class HeaderEmitter:
     def throw_through_copy(self, out):
         q = self.proxy.qualified
         out.add("", "namespace nativepp {", "",
-                "// Thrown in two steps: a temporary reference proxy, then the thrown copy of it; the",
-                "// temporary is gone before any handler runs.",
+                "/// Thrown in two steps: a temporary reference proxy, then the thrown copy of it; the",
+                "/// temporary is gone before any handler runs.",
                 "template <>",
                 "inline void NativeppTObjectClass<%s>::throwAsNativeException(const NativeppJObjectLocal& obj) {" % q,
                 "    %s temporary(obj);" % q,
@@ -153,66 +195,90 @@ class HeaderEmitter:
         out.blank()
 
     def statics(self, out):
-        out.add("    static nativepp::NativeppTObjectClass<%s> nativeppClass;" % self.name,
+        out.add("    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.",
+                "    static nativepp::NativeppTObjectClass<%s> nativeppClass;" % self.name,
+                "    /// The java.lang.Class object of this class.",
                 "    static java::lang::Class* class$;")
         for f in self.proxy.static_fields:
-            out.add("    static %s* %s;" % (f.type.value_class, f.name))
+            out.add("    /// " + java_field(f.field),
+                    "    static %s* %s;" % (f.type.value_class, f.name))
         out.blank()
 
     def field_members(self, out):
         for f in self.proxy.instance_fields:
-            out.add("    %s %s;" % (f.member_type, f.name))
+            out.add("    /// " + java_field(f.field),
+                    "    %s %s;" % (f.member_type, f.name))
         array = self.proxy.array
         if array is not None:
-            out.add("    nativepp::NativeppTArray<%s, %s> nativeppArray;" % (self.name, array.element_class),
+            out.add("    /// The element store behind operator[], get and set.",
+                    "    nativepp::NativeppTArray<%s, %s> nativeppArray;" % (self.name, array.element_class),
+                    "    /// public final int length",
                     "    nativepp::NativeppArrayLengthField length;")
         out.blank()
 
     def binding_members(self, out):
         n, q = self.name, self.proxy.qualified
-        out.add("    %s();" % n,
-                "    // The jobject forms take a local reference over (it is deleted before they",
-                "    // return); a global or weak reference stays with its owner.",
+        out.add("    /// An empty reference, like a Java variable set to null: the first call on it throws",
+                "    /// java.lang.NullPointerException.",
+                "    %s();" % n,
+                "    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,",
+                "    /// without it a reference, which assignment may re-point. A local reference is taken",
+                "    /// over (deleted before they return); a global or weak reference stays with its owner.",
+                "    ///@{",
                 "    %s(jobject& obj, %s& pd);" % (n, PD),
                 "    %s(const %s& obj, %s& pd);" % (n, LOCAL, PD),
                 "    %s(jobject& obj);" % n,
-                "    %s(const %s& obj);" % (n, LOCAL),
-                "    // A second reference to other's Java object; other stays with its owner.",
-                "    %s(const %s& other);" % (n, n),
-                "    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a",
-                "    // marked temporary) is deleted, so other must come from new or be null (an",
-                "    // empty reference). Explicit: &local must not become a by-value argument.",
-                "    explicit %s(%s* other);" % (n, n),
-                "    // A proxy of static field number index, called name, of the class owner.",
-                "    %s(int index, const char* name, %s* owner);" % (n, OBJECT_CLASS))
+                "    %s(const %s& obj);" % (n, LOCAL))
         for jni_type in self.proxy.jni_reference_types:
             out.add("    %s(%s& obj, %s& pd);" % (n, jni_type, PD), "    %s(%s& obj);" % (n, jni_type))
-        out.add("    ~%s() override;" % n, "",
+        out.add("    ///@}",
+                "    /// A second reference to other's Java object; other stays with its owner.",
+                "    %s(const %s& other);" % (n, n),
+                "    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a",
+                "    /// marked temporary) is deleted, so other must come from new or be null (an",
+                "    /// empty reference). Explicit: &local must not become a by-value argument.",
+                "    explicit %s(%s* other);" % (n, n),
+                "    /// A proxy of static field number index, called name, of the class owner.",
+                "    %s(int index, const char* name, %s* owner);" % (n, OBJECT_CLASS),
+                "    /// Releases this proxy's global reference; the Java object lives on in Java.",
+                "    ~%s() override;" % n, "",
+                "    /// The class descriptor, nativeppClass.",
                 "    %s* nativeppGetClass() override;" % OBJECT_CLASS,
+                "    /// Binds the instance field members to this proxy's object.",
                 "    void nativeppInitFields();", "",
+                "    /// Re-points this proxy at the object obj refers to, taking a local reference over",
+                "    /// as the constructors do.",
+                "    ///@{",
                 "    %s& operator=(jobject& obj);" % n)
         for jni_type in self.proxy.jni_reference_types:
             out.add("    %s& operator=(%s& obj);" % (n, jni_type))
-        out.add("    %s& operator=(const %s& other);" % (n, n),
-                "    // Takes other over as %s(%s*) does." % (n, n),
+        out.add("    ///@}",
+                "    /// Re-points this proxy at other's Java object; other stays with its owner.",
+                "    %s& operator=(const %s& other);" % (n, n),
+                "    /// Takes other over as %s(%s*) does." % (n, n),
                 "    %s& operator=(%s* other);" % (n, n),
-                "    // Comparisons take nothing over.")
+                "    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.",
+                "    ///@{")
         for op in ("==", "!="):
             out.add("    bool operator%s(%s& other);" % (op, n),
                     "    bool operator%s(%s* other);" % (op, n),
                     "    bool operator%s(jobject& obj);" % op)
-        out.add("    // Refuses an object that is not an instance of this class.",
+        out.add("    ///@}",
+                "    /// The same object as this class; refuses an object that is not an instance of it.",
+                "    ///@{",
                 "    static %s cast$(java::lang::Object object);" % q,
-                "    static %s cast$(java::lang::Object* object);" % q)
+                "    static %s cast$(java::lang::Object* object);" % q,
+                "    ///@}")
         out.blank()
 
     def extras(self, out):
         if self.proxy.is_object_root:
             out.add("    // The binding part's instanceof(jclass) stays callable beside the proxy's.",
                     "    using nativepp::NativeppObject::instanceof;",
+                    "    /// Java's instanceof: whether the object is an instance of cls.",
                     "    bool instanceof(java::lang::Class cls);")
         if self.proxy.is_class_class:
-            out.add("    // The class object of a descriptor; it cannot be assigned.",
+            out.add("    /// The class object of a descriptor; it cannot be assigned.",
                     "    explicit %s(%s* cls);" % (self.name, OBJECT_CLASS))
         if self.proxy.array is not None:
             self.array_members(out)
@@ -223,60 +289,79 @@ class HeaderEmitter:
     def array_members(self, out):
         n, array = self.name, self.proxy.array
         e = array.element_class
-        out.add("    // A new Java array of size elements, bound as an instance.",
+        out.add("    /// A new Java array of size elements, bound as an instance.",
                 "    explicit %s(int size);" % n)
         if array.primitive:
             c = array.element.spelling
-            out.add("    // A new Java array holding a copy of size elements of data.",
+            out.add("    /// A new Java array holding a copy of size elements of data.",
                     "    %s(int size, const %s* data);" % (n, c),
+                    "    /// Copies count elements from index start into buffer, which it returns.",
                     "    %s* get(int start, int count, %s* buffer);" % (c, c),
+                    "    /// Copies count elements of buffer into the array from index start.",
                     "    void set(int start, int count, const %s* buffer);" % c,
-                    "    // The whole array, as long as it is now.",
+                    "    /// The whole array, as long as it is now.",
+                    "    ///@{",
                     "    %s* get(%s* buffer);" % (c, c),
-                    "    void set(const %s* buffer);" % c)
-        out.add("    // Element i, made on first use and bound to the Java element.",
+                    "    void set(const %s* buffer);" % c,
+                    "    ///@}")
+        out.add("    /// Element i, made on first use and bound to the Java element.",
                 "    %s& operator[](int i);" % e)
         if array.conversions:
-            out.add("    // The same Java array as an array of a supertype: a view that this proxy owns,",
-                    "    // re-pointed at its current array by every conversion.")
+            out.add("    /// The same Java array as an array of a supertype: a view that this proxy owns,",
+                    "    /// re-pointed at its current array by every conversion.",
+                    "    ///@{")
         for target in array.conversions:
             out.add("    operator %s&();" % target.qualified)
-        out.add("", "    virtual void nativeppDeleteCompArray(%s* elements);" % e,
+        if array.conversions:
+            out.add("    ///@}")
+        out.add("", "    /// The element store's hooks: free, make and bind the proxies of the elements.",
+                "    ///@{",
+                "    virtual void nativeppDeleteCompArray(%s* elements);" % e,
                 "    virtual %s* nativeppNewCompArrayAux(int n);" % e,
-                "    virtual void nativeppInitArrayAuxElement(int i, %s* elements);" % e)
+                "    virtual void nativeppInitArrayAuxElement(int i, %s* elements);" % e,
+                "    ///@}")
         if array.conversions:
             out.add("", "private:")
         for target in array.conversions:
             out.add("    std::unique_ptr<%s> %s;" % (target.qualified, view_member(target)))
 
     def string_members(self, out):
-        out.add("    // A new Java string from native text, bound as a reference. Narrow text is UTF-8",
-                "    // (modified UTF-8 reads too), wide text UTF-32; the std:: forms may hold U+0000 and",
-                "    // convert whole. Malformed text reads as U+FFFD (nativepp/NativeppString.h).")
+        out.add("    /// A new Java string from native text, bound as a reference. Narrow text is UTF-8",
+                "    /// (modified UTF-8 reads too), wide text UTF-32; the std:: forms may hold U+0000 and",
+                "    /// convert whole. Malformed text reads as U+FFFD (nativepp/NativeppString.h).",
+                "    ///@{")
         out.add(*["    %s(%s text);" % (self.name, t) for t in STRING_TEXT_TYPES])
         out.add(*["    %s& operator=(%s text);" % (self.name, t) for t in STRING_TEXT_TYPES])
-        out.add("    // The text as UTF-8 or as UTF-32, whole: U+0000 is a zero byte or zero wchar_t, and an",
-                "    // unpaired surrogate becomes U+FFFD.",
+        out.add("    ///@}",
+                "    /// The text as UTF-8 or as UTF-32, whole: U+0000 is a zero byte or zero wchar_t, and an",
+                "    /// unpaired surrogate becomes U+FFFD.",
+                "    ///@{",
                 "    operator std::string();", "    operator std::wstring();",
-                "    // Java's concat with the operand as a string (valueOf for primitives, toString",
-                "    // for objects); += rebinds this proxy to the new string.")
+                "    ///@}",
+                "    /// Java's concat with the operand as a string (valueOf for primitives, toString",
+                "    /// for objects); += rebinds this proxy to the new string.",
+                "    ///@{")
         operands = [t for t, _, _ in self.model.string_operands()]
         out.add(*["    java::lang::String operator+(%s operand);" % t for t in operands])
         out.add(*["    java::lang::String& operator+=(%s operand);" % t for t in operands])
-        out.add("    // A C++ char, char16_t or bool is appended as Java appends a char or a boolean.")
+        out.add("    ///@}",
+                "    /// A C++ char, char16_t or bool is appended as Java appends a char or a boolean.",
+                "    ///@{")
         for descriptor, test in sorted(CHARACTER_ARGUMENTS.items()):
             mapped = PRIMITIVES[descriptor][0]
             out.add("    template <typename P, %s<P> = 0>" % test,
                     "    java::lang::String operator+(P operand) { return *this + static_cast<%s>(operand); }" % mapped,
                     "    template <typename P, %s<P> = 0>" % test,
                     "    java::lang::String& operator+=(P operand) { return *this += static_cast<%s>(operand); }" % mapped)
+        out.add("    ///@}")
 
     def java_constructors(self, out):
         if self.proxy.constructors:
             out.add("    // Java constructors, binding the new object as an instance.")
         for c in self.proxy.constructors:
             explicit = "explicit " if c.explicit else ""
-            out.add("    %s%s(%s);" % (explicit, self.name, params_text(c.params, c.discriminated)))
+            out.add("    /// " + java_constructor(self.proxy, c.constructor),
+                    "    %s%s(%s);" % (explicit, self.name, params_text(c.params, c.discriminated)))
         out.blank()
 
     def java_methods(self, out):
@@ -284,8 +369,9 @@ class HeaderEmitter:
             out.add("    // Java methods. A by-pointer argument may be null (Java null); it is lent, not",
                     "    // handed over.")
         for m in self.proxy.methods:
+            out.add("    /// " + java_method(m.method))
             if m.method.absent:
-                out.add("    // Absent from current platforms: a call raises \"Method not found\".")
+                out.add("    ///", "    /// Absent from current platforms: a call raises \"Method not found\".")
             static = "static " if m.static else ""
             out.add("    %s%s %s(%s);" % (static, m.result.spelling, m.name, params_text(m.params)))
         forms = [m for m in self.proxy.methods if m.character_params]
@@ -304,7 +390,8 @@ class HeaderEmitter:
         passed = ["static_cast<%s>(%s)" % (p.type.spelling, p.name) if p in chosen else p.name for p in m.params]
         call = "%s(%s);" % (m.name, ", ".join(passed))
         static = "static " if m.static else ""
-        out.add("    template <%s>" % ", ".join(heads),
+        out.add("    /// " + java_method(m.method),
+                "    template <%s>" % ", ".join(heads),
                 "    %s%s %s(%s) { %s%s }" % (static, m.result.spelling, m.name, ", ".join(declared),
                                              "" if m.result.is_void else "return ", call))
 

@@ -3,7 +3,8 @@
 # under lib/<multiarch> and that a consumer of the other target does not find it; builds and
 # runs a consumer project that finds it with find_package(tarvelo), and one built with
 # pkg-config; loads the installed library from Java; builds the consumer with the library as
-# its subdirectory, on a PATH without qemu-i386 (only the tests need the emulator).
+# its subdirectory, on a PATH without qemu-i386 (only the tests need the emulator); builds the
+# README's walk-through "A first native in C++" against the prefix and runs it from Java.
 # The emulator is "native" for the x86-64 build.
 set -euo pipefail
 build=$1 here=$2 emulator=$3 java=$4 libjvm=$5 javac=$6 arch=$7
@@ -68,6 +69,26 @@ step "load the installed library from Java"
 jar=$prefix/share/java/tarvelo.jar
 "$javac" --release 17 -d "$work/classes" -cp "$jar" "$here/LoadInstalled.java"
 "$here/../run-java.sh" "$emulator" "$java" -Djava.library.path="$libdir" -cp "$work/classes:$jar" LoadInstalled "$arch"
+
+step "the README's first native: quoted verbatim, built with find_package(tarvelo), run from Java"
+example=$repo/docs/examples/first-native
+python3 - "$repo/README.md" "$example" <<'PY'
+import pathlib, sys
+readme = pathlib.Path(sys.argv[1]).read_text()
+for name, lang in (("com/example/Greeter.java", "java"), ("greeter.cpp", "cpp"),
+                   ("CMakeLists.txt", "cmake"), ("expected-output.txt", "")):
+    text = (pathlib.Path(sys.argv[2]) / name).read_text()
+    if "```%s\n%s```" % (lang, text) not in readme:
+        sys.exit("README.md does not quote docs/examples/first-native/%s as it is" % name)
+PY
+# shellcheck disable=SC2086
+cmake -S "$example" -B "$work/first-native" $toolchain_option \
+    -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+cmake --build "$work/first-native" >/dev/null
+"$javac" --release 17 -d "$work/first-native/classes" "$example/com/example/Greeter.java"
+"$here/../run-java.sh" "$emulator" "$java" -Djava.library.path="$work/first-native" \
+    -cp "$work/first-native/classes" com.example.Greeter | tee "$work/first-native.out"
+diff -u "$example/expected-output.txt" "$work/first-native.out"
 
 step "build the consumer with the library as a subdirectory, without qemu-i386"
 source "$here/../path-without-qemu.sh"

@@ -27,68 +27,106 @@ namespace java { namespace lang { class ByteJArray; class Class; }}
 namespace java {
 namespace io {
 
-// Proxy of the Java class java.io.ByteArrayInputStream.
+/// Proxy of the Java class java.io.ByteArrayInputStream.
+///
+/// Java: `public class java.io.ByteArrayInputStream extends java.io.InputStream`
 class NATIVEPP_EXPORT ByteArrayInputStream : public virtual java::io::InputStream {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<ByteArrayInputStream> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// public byte[] buf
     java::lang::ByteJArray buf;
+    /// public int pos
     nativepp::NativeppInt pos;
+    /// public int mark
     nativepp::NativeppInt mark$;
+    /// public int count
     nativepp::NativeppInt count;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     ByteArrayInputStream();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     ByteArrayInputStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteArrayInputStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteArrayInputStream(jobject& obj);
     ByteArrayInputStream(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     ByteArrayInputStream(const ByteArrayInputStream& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit ByteArrayInputStream(ByteArrayInputStream* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     ByteArrayInputStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~ByteArrayInputStream() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     ByteArrayInputStream& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     ByteArrayInputStream& operator=(const ByteArrayInputStream& other);
-    // Takes other over as ByteArrayInputStream(ByteArrayInputStream*) does.
+    /// Takes other over as ByteArrayInputStream(ByteArrayInputStream*) does.
     ByteArrayInputStream& operator=(ByteArrayInputStream* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(ByteArrayInputStream& other);
     bool operator==(ByteArrayInputStream* other);
     bool operator==(jobject& obj);
     bool operator!=(ByteArrayInputStream& other);
     bool operator!=(ByteArrayInputStream* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::io::ByteArrayInputStream cast$(java::lang::Object object);
     static java::io::ByteArrayInputStream cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.io.ByteArrayInputStream(byte[])
     explicit ByteArrayInputStream(java::lang::ByteJArray arg0);
+    /// public java.io.ByteArrayInputStream(byte[])
     explicit ByteArrayInputStream(java::lang::ByteJArray* arg0);
+    /// public java.io.ByteArrayInputStream(byte[], int, int)
     ByteArrayInputStream(java::lang::ByteJArray arg0, int arg1, int arg2);
+    /// public java.io.ByteArrayInputStream(byte[], int, int)
     ByteArrayInputStream(java::lang::ByteJArray* arg0, int arg1, int arg2);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public void mark(int)
     void mark(int arg0);
+    /// public void reset()
     void reset();
+    /// public int available()
     int available();
+    /// public void close()
     void close();
+    /// public int read()
     int read();
+    /// public int read(byte[], int, int)
     int read(java::lang::ByteJArray arg0, int arg1, int arg2);
+    /// public int read(byte[], int, int)
     int read(java::lang::ByteJArray* arg0, int arg1, int arg2);
+    /// public long skip(long)
     long long skip(long long arg0);
+    /// public boolean markSupported()
     unsigned char markSupported();
 };
 

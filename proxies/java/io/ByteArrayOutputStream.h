@@ -27,67 +27,104 @@ namespace java { namespace lang { class ByteJArray; class Class; class String; }
 namespace java {
 namespace io {
 
-// Proxy of the Java class java.io.ByteArrayOutputStream.
+/// Proxy of the Java class java.io.ByteArrayOutputStream.
+///
+/// Java: `public class java.io.ByteArrayOutputStream extends java.io.OutputStream`
 class NATIVEPP_EXPORT ByteArrayOutputStream : public virtual java::io::OutputStream {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<ByteArrayOutputStream> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// public byte[] buf
     java::lang::ByteJArray buf;
+    /// public int count
     nativepp::NativeppInt count;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     ByteArrayOutputStream();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     ByteArrayOutputStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteArrayOutputStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteArrayOutputStream(jobject& obj);
     ByteArrayOutputStream(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     ByteArrayOutputStream(const ByteArrayOutputStream& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit ByteArrayOutputStream(ByteArrayOutputStream* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     ByteArrayOutputStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~ByteArrayOutputStream() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     ByteArrayOutputStream& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     ByteArrayOutputStream& operator=(const ByteArrayOutputStream& other);
-    // Takes other over as ByteArrayOutputStream(ByteArrayOutputStream*) does.
+    /// Takes other over as ByteArrayOutputStream(ByteArrayOutputStream*) does.
     ByteArrayOutputStream& operator=(ByteArrayOutputStream* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(ByteArrayOutputStream& other);
     bool operator==(ByteArrayOutputStream* other);
     bool operator==(jobject& obj);
     bool operator!=(ByteArrayOutputStream& other);
     bool operator!=(ByteArrayOutputStream* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::io::ByteArrayOutputStream cast$(java::lang::Object object);
     static java::io::ByteArrayOutputStream cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.io.ByteArrayOutputStream()
     explicit ByteArrayOutputStream(nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.io.ByteArrayOutputStream(int)
     explicit ByteArrayOutputStream(int arg0);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public java.lang.String toString(java.lang.String)
     java::lang::String toString(java::lang::String arg0);
+    /// public java.lang.String toString(java.lang.String)
     java::lang::String toString(java::lang::String* arg0);
+    /// public int size()
     int size();
+    /// public void write(int)
     void write(int arg0);
+    /// public void write(byte[], int, int)
     void write(java::lang::ByteJArray arg0, int arg1, int arg2);
+    /// public void write(byte[], int, int)
     void write(java::lang::ByteJArray* arg0, int arg1, int arg2);
+    /// public void reset()
     void reset();
+    /// public byte[] toByteArray()
     java::lang::ByteJArray toByteArray();
+    /// public void close()
     void close();
+    /// public void writeTo(java.io.OutputStream)
     void writeTo(java::io::OutputStream arg0);
+    /// public void writeTo(java.io.OutputStream)
     void writeTo(java::io::OutputStream* arg0);
 };
 

@@ -28,111 +28,193 @@ namespace java { namespace lang { class Class; class Comparable; class Object; c
 namespace java {
 namespace io {
 
-// Proxy of the Java class java.io.File.
+/// Proxy of the Java class java.io.File.
+///
+/// Java: `public class java.io.File implements java.lang.Comparable, java.io.Serializable`
 class NATIVEPP_EXPORT File : public virtual java::lang::Object, public virtual java::lang::Comparable, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<File> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
+    /// public static char separatorChar
     static nativepp::NativeppChar* separatorChar;
+    /// public static java.lang.String separator
     static java::lang::String* separator;
+    /// public static char pathSeparatorChar
     static nativepp::NativeppChar* pathSeparatorChar;
+    /// public static java.lang.String pathSeparator
     static java::lang::String* pathSeparator;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     File();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     File(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     File(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     File(jobject& obj);
     File(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     File(const File& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit File(File* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     File(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~File() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     File& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     File& operator=(const File& other);
-    // Takes other over as File(File*) does.
+    /// Takes other over as File(File*) does.
     File& operator=(File* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(File& other);
     bool operator==(File* other);
     bool operator==(jobject& obj);
     bool operator!=(File& other);
     bool operator!=(File* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::io::File cast$(java::lang::Object object);
     static java::io::File cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.io.File(java.io.File, java.lang.String)
     File(java::io::File arg0, java::lang::String arg1);
+    /// public java.io.File(java.io.File, java.lang.String)
     File(java::io::File arg0, java::lang::String* arg1);
+    /// public java.io.File(java.io.File, java.lang.String)
     File(java::io::File* arg0, java::lang::String arg1);
+    /// public java.io.File(java.io.File, java.lang.String)
     File(java::io::File* arg0, java::lang::String* arg1);
+    /// public java.io.File(java.lang.String)
     explicit File(java::lang::String arg0);
+    /// public java.io.File(java.lang.String)
     explicit File(java::lang::String* arg0);
+    /// public java.io.File(java.lang.String, java.lang.String)
     File(java::lang::String arg0, java::lang::String arg1);
+    /// public java.io.File(java.lang.String, java.lang.String)
     File(java::lang::String arg0, java::lang::String* arg1);
+    /// public java.io.File(java.lang.String, java.lang.String)
     File(java::lang::String* arg0, java::lang::String arg1);
+    /// public java.io.File(java.lang.String, java.lang.String)
     File(java::lang::String* arg0, java::lang::String* arg1);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public int hashCode()
     int hashCode();
+    /// public int compareTo(java.io.File)
     int compareTo(java::io::File arg0);
+    /// public int compareTo(java.io.File)
     int compareTo(java::io::File* arg0);
+    /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object arg0);
+    /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
+    /// public java.lang.String getName()
     java::lang::String getName();
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public long length()
     long long length();
+    /// public java.lang.String getCanonicalPath()
     java::lang::String getCanonicalPath();
+    /// public java.lang.String getParent()
     java::lang::String getParent();
+    /// public boolean isAbsolute()
     unsigned char isAbsolute();
+    /// public boolean setReadOnly()
     unsigned char setReadOnly();
+    /// public java.lang.String[] list()
     java::lang::StringJArray list();
+    /// public boolean delete()
     unsigned char delete$();
+    /// public java.lang.String getPath()
     java::lang::String getPath();
+    /// public boolean canRead()
     unsigned char canRead();
+    /// public boolean canWrite()
     unsigned char canWrite();
+    /// public boolean createNewFile()
     unsigned char createNewFile();
+    /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
     static java::io::File createTempFile(java::lang::String arg0, java::lang::String arg1, java::io::File arg2);
+    /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
     static java::io::File createTempFile(java::lang::String arg0, java::lang::String arg1, java::io::File* arg2);
+    /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
     static java::io::File createTempFile(java::lang::String arg0, java::lang::String* arg1, java::io::File arg2);
+    /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
     static java::io::File createTempFile(java::lang::String arg0, java::lang::String* arg1, java::io::File* arg2);
+    /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
     static java::io::File createTempFile(java::lang::String* arg0, java::lang::String arg1, java::io::File arg2);
+    /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
     static java::io::File createTempFile(java::lang::String* arg0, java::lang::String arg1, java::io::File* arg2);
+    /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
     static java::io::File createTempFile(java::lang::String* arg0, java::lang::String* arg1, java::io::File arg2);
+    /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
     static java::io::File createTempFile(java::lang::String* arg0, java::lang::String* arg1, java::io::File* arg2);
+    /// public static java.io.File createTempFile(java.lang.String, java.lang.String)
     static java::io::File createTempFile(java::lang::String arg0, java::lang::String arg1);
+    /// public static java.io.File createTempFile(java.lang.String, java.lang.String)
     static java::io::File createTempFile(java::lang::String arg0, java::lang::String* arg1);
+    /// public static java.io.File createTempFile(java.lang.String, java.lang.String)
     static java::io::File createTempFile(java::lang::String* arg0, java::lang::String arg1);
+    /// public static java.io.File createTempFile(java.lang.String, java.lang.String)
     static java::io::File createTempFile(java::lang::String* arg0, java::lang::String* arg1);
+    /// public void deleteOnExit()
     void deleteOnExit();
+    /// public boolean exists()
     unsigned char exists();
+    /// public java.io.File getAbsoluteFile()
     java::io::File getAbsoluteFile();
+    /// public java.lang.String getAbsolutePath()
     java::lang::String getAbsolutePath();
+    /// public java.io.File getCanonicalFile()
     java::io::File getCanonicalFile();
+    /// public java.io.File getParentFile()
     java::io::File getParentFile();
+    /// public boolean isDirectory()
     unsigned char isDirectory();
+    /// public boolean isFile()
     unsigned char isFile();
+    /// public boolean isHidden()
     unsigned char isHidden();
+    /// public long lastModified()
     long long lastModified();
+    /// public boolean mkdir()
     unsigned char mkdir();
+    /// public boolean mkdirs()
     unsigned char mkdirs();
+    /// public boolean renameTo(java.io.File)
     unsigned char renameTo(java::io::File arg0);
+    /// public boolean renameTo(java.io.File)
     unsigned char renameTo(java::io::File* arg0);
+    /// public boolean setLastModified(long)
     unsigned char setLastModified(long long arg0);
 };
 

@@ -25,63 +25,97 @@ namespace java { namespace lang { class ByteJArray; class Class; class String; }
 namespace java {
 namespace io {
 
-// Proxy of the Java class java.io.FileInputStream.
+/// Proxy of the Java class java.io.FileInputStream.
+///
+/// Java: `public class java.io.FileInputStream extends java.io.InputStream`
 class NATIVEPP_EXPORT FileInputStream : public virtual java::io::InputStream {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<FileInputStream> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     FileInputStream();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     FileInputStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     FileInputStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     FileInputStream(jobject& obj);
     FileInputStream(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     FileInputStream(const FileInputStream& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit FileInputStream(FileInputStream* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     FileInputStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~FileInputStream() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     FileInputStream& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     FileInputStream& operator=(const FileInputStream& other);
-    // Takes other over as FileInputStream(FileInputStream*) does.
+    /// Takes other over as FileInputStream(FileInputStream*) does.
     FileInputStream& operator=(FileInputStream* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(FileInputStream& other);
     bool operator==(FileInputStream* other);
     bool operator==(jobject& obj);
     bool operator!=(FileInputStream& other);
     bool operator!=(FileInputStream* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::io::FileInputStream cast$(java::lang::Object object);
     static java::io::FileInputStream cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.io.FileInputStream(java.lang.String)
     explicit FileInputStream(java::lang::String arg0);
+    /// public java.io.FileInputStream(java.lang.String)
     explicit FileInputStream(java::lang::String* arg0);
+    /// public java.io.FileInputStream(java.io.File)
     explicit FileInputStream(java::io::File arg0);
+    /// public java.io.FileInputStream(java.io.File)
     explicit FileInputStream(java::io::File* arg0);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public void finalize()
     void finalize();
+    /// public int available()
     int available();
+    /// public void close()
     void close();
+    /// public int read()
     int read();
+    /// public int read(byte[])
     int read(java::lang::ByteJArray arg0);
+    /// public int read(byte[])
     int read(java::lang::ByteJArray* arg0);
+    /// public int read(byte[], int, int)
     int read(java::lang::ByteJArray arg0, int arg1, int arg2);
+    /// public int read(byte[], int, int)
     int read(java::lang::ByteJArray* arg0, int arg1, int arg2);
+    /// public long skip(long)
     long long skip(long long arg0);
 };
 

@@ -25,61 +25,92 @@ namespace java { namespace lang { class ByteJArray; class Class; }}
 namespace java {
 namespace io {
 
-// Proxy of the Java class java.io.FilterOutputStream.
+/// Proxy of the Java class java.io.FilterOutputStream.
+///
+/// Java: `public class java.io.FilterOutputStream extends java.io.OutputStream`
 class NATIVEPP_EXPORT FilterOutputStream : public virtual java::io::OutputStream {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<FilterOutputStream> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// public java.io.OutputStream out
     java::io::OutputStream out;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     FilterOutputStream();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     FilterOutputStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     FilterOutputStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     FilterOutputStream(jobject& obj);
     FilterOutputStream(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     FilterOutputStream(const FilterOutputStream& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit FilterOutputStream(FilterOutputStream* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     FilterOutputStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~FilterOutputStream() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     FilterOutputStream& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     FilterOutputStream& operator=(const FilterOutputStream& other);
-    // Takes other over as FilterOutputStream(FilterOutputStream*) does.
+    /// Takes other over as FilterOutputStream(FilterOutputStream*) does.
     FilterOutputStream& operator=(FilterOutputStream* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(FilterOutputStream& other);
     bool operator==(FilterOutputStream* other);
     bool operator==(jobject& obj);
     bool operator!=(FilterOutputStream& other);
     bool operator!=(FilterOutputStream* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::io::FilterOutputStream cast$(java::lang::Object object);
     static java::io::FilterOutputStream cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.io.FilterOutputStream(java.io.OutputStream)
     FilterOutputStream(java::io::OutputStream arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.io.FilterOutputStream(java.io.OutputStream)
     FilterOutputStream(java::io::OutputStream* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public void write(int)
     void write(int arg0);
+    /// public void write(byte[])
     void write(java::lang::ByteJArray arg0);
+    /// public void write(byte[])
     void write(java::lang::ByteJArray* arg0);
+    /// public void write(byte[], int, int)
     void write(java::lang::ByteJArray arg0, int arg1, int arg2);
+    /// public void write(byte[], int, int)
     void write(java::lang::ByteJArray* arg0, int arg1, int arg2);
+    /// public void flush()
     void flush();
+    /// public void close()
     void close();
 };
 

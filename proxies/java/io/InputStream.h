@@ -24,62 +24,95 @@ namespace java { namespace lang { class ByteJArray; class Class; class Object; }
 namespace java {
 namespace io {
 
-// Proxy of the Java class java.io.InputStream.
+/// Proxy of the Java class java.io.InputStream.
+///
+/// Java: `public class java.io.InputStream`
 class NATIVEPP_EXPORT InputStream : public virtual java::lang::Object {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<InputStream> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     InputStream();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     InputStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     InputStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     InputStream(jobject& obj);
     InputStream(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     InputStream(const InputStream& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit InputStream(InputStream* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     InputStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~InputStream() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     InputStream& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     InputStream& operator=(const InputStream& other);
-    // Takes other over as InputStream(InputStream*) does.
+    /// Takes other over as InputStream(InputStream*) does.
     InputStream& operator=(InputStream* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(InputStream& other);
     bool operator==(InputStream* other);
     bool operator==(jobject& obj);
     bool operator!=(InputStream& other);
     bool operator!=(InputStream* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::io::InputStream cast$(java::lang::Object object);
     static java::io::InputStream cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.io.InputStream()
     explicit InputStream(nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public void mark(int)
     void mark(int arg0);
+    /// public void reset()
     void reset();
+    /// public int available()
     int available();
+    /// public void close()
     void close();
+    /// public int read()
     int read();
+    /// public int read(byte[])
     int read(java::lang::ByteJArray arg0);
+    /// public int read(byte[])
     int read(java::lang::ByteJArray* arg0);
+    /// public int read(byte[], int, int)
     int read(java::lang::ByteJArray arg0, int arg1, int arg2);
+    /// public int read(byte[], int, int)
     int read(java::lang::ByteJArray* arg0, int arg1, int arg2);
+    /// public long skip(long)
     long long skip(long long arg0);
+    /// public boolean markSupported()
     unsigned char markSupported();
 };
 

@@ -26,91 +26,148 @@ namespace java { namespace lang { class ByteJArray; class Class; class Object; c
 namespace java {
 namespace io {
 
-// Proxy of the Java class java.io.PrintStream.
+/// Proxy of the Java class java.io.PrintStream.
+///
+/// Java: `public class java.io.PrintStream extends java.io.FilterOutputStream`
 class NATIVEPP_EXPORT PrintStream : public virtual java::io::FilterOutputStream {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<PrintStream> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     PrintStream();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     PrintStream(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     PrintStream(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     PrintStream(jobject& obj);
     PrintStream(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     PrintStream(const PrintStream& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit PrintStream(PrintStream* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     PrintStream(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~PrintStream() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     PrintStream& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     PrintStream& operator=(const PrintStream& other);
-    // Takes other over as PrintStream(PrintStream*) does.
+    /// Takes other over as PrintStream(PrintStream*) does.
     PrintStream& operator=(PrintStream* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(PrintStream& other);
     bool operator==(PrintStream* other);
     bool operator==(jobject& obj);
     bool operator!=(PrintStream& other);
     bool operator!=(PrintStream* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::io::PrintStream cast$(java::lang::Object object);
     static java::io::PrintStream cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.io.PrintStream(java.io.OutputStream)
     PrintStream(java::io::OutputStream arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.io.PrintStream(java.io.OutputStream)
     PrintStream(java::io::OutputStream* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.io.PrintStream(java.io.OutputStream, boolean)
     PrintStream(java::io::OutputStream arg0, unsigned char arg1);
+    /// public java.io.PrintStream(java.io.OutputStream, boolean)
     PrintStream(java::io::OutputStream* arg0, unsigned char arg1);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public void println()
     void println();
+    /// public void println(boolean)
     void println(unsigned char arg0);
+    /// public void println(char)
     void println(unsigned short arg0);
+    /// public void println(int)
     void println(int arg0);
+    /// public void println(long)
     void println(long long arg0);
+    /// public void println(float)
     void println(float arg0);
+    /// public void println(double)
     void println(double arg0);
+    /// public void println(java.lang.String)
     void println(java::lang::String arg0);
+    /// public void println(java.lang.String)
     void println(java::lang::String* arg0);
+    /// public void println(java.lang.Object)
     void println(java::lang::Object arg0);
+    /// public void println(java.lang.Object)
     void println(java::lang::Object* arg0);
+    /// public void write(int)
     void write(int arg0);
+    /// public void write(byte[], int, int)
     void write(java::lang::ByteJArray arg0, int arg1, int arg2);
+    /// public void write(byte[], int, int)
     void write(java::lang::ByteJArray* arg0, int arg1, int arg2);
+    /// public void print(boolean)
     void print(unsigned char arg0);
+    /// public void print(char)
     void print(unsigned short arg0);
+    /// public void print(int)
     void print(int arg0);
+    /// public void print(long)
     void print(long long arg0);
+    /// public void print(float)
     void print(float arg0);
+    /// public void print(double)
     void print(double arg0);
+    /// public void print(java.lang.String)
     void print(java::lang::String arg0);
+    /// public void print(java.lang.String)
     void print(java::lang::String* arg0);
+    /// public void print(java.lang.Object)
     void print(java::lang::Object arg0);
+    /// public void print(java.lang.Object)
     void print(java::lang::Object* arg0);
+    /// public void flush()
     void flush();
+    /// public void close()
     void close();
+    /// public boolean checkError()
     unsigned char checkError();
+    /// public void setError()
     void setError();
     // A C++ char or char16_t argument reaches the Java char form and a bool the boolean
     // form, as in Java; C++ alone would promote them to int.
+    /// public void println(boolean)
     template <typename P0, nativepp::NativeppIfJavaBoolean<P0> = 0>
     void println(P0 arg0) { println(static_cast<unsigned char>(arg0)); }
+    /// public void println(char)
     template <typename P0, nativepp::NativeppIfJavaChar<P0> = 0>
     void println(P0 arg0) { println(static_cast<unsigned short>(arg0)); }
+    /// public void print(boolean)
     template <typename P0, nativepp::NativeppIfJavaBoolean<P0> = 0>
     void print(P0 arg0) { print(static_cast<unsigned char>(arg0)); }
+    /// public void print(char)
     template <typename P0, nativepp::NativeppIfJavaChar<P0> = 0>
     void print(P0 arg0) { print(static_cast<unsigned short>(arg0)); }
 };

@@ -24,46 +24,67 @@ namespace java { namespace lang { class Class; class Object; }}
 namespace java {
 namespace io {
 
-// Proxy of the Java interface java.io.Serializable.
+/// Proxy of the Java interface java.io.Serializable.
+///
+/// Java: `public interface java.io.Serializable`
 class NATIVEPP_EXPORT Serializable : public virtual java::lang::Object {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Serializable> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Serializable();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Serializable(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Serializable(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Serializable(jobject& obj);
     Serializable(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Serializable(const Serializable& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Serializable(Serializable* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Serializable(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Serializable() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Serializable& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Serializable& operator=(const Serializable& other);
-    // Takes other over as Serializable(Serializable*) does.
+    /// Takes other over as Serializable(Serializable*) does.
     Serializable& operator=(Serializable* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Serializable& other);
     bool operator==(Serializable* other);
     bool operator==(jobject& obj);
     bool operator!=(Serializable& other);
     bool operator!=(Serializable* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::io::Serializable cast$(java::lang::Object object);
     static java::io::Serializable cast$(java::lang::Object* object);
+    ///@}
 };
 
 }  // namespace io

@@ -30,71 +30,99 @@ namespace java { namespace lang { class Class; class Cloneable; class Object; }}
 namespace java {
 namespace lang {
 
-// Proxy of the Java array type [B.
+/// Proxy of the Java array type byte[].
 class NATIVEPP_EXPORT ByteJArray : public virtual java::lang::Object, public virtual java::lang::Cloneable, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<ByteJArray> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// The element store behind operator[], get and set.
     nativepp::NativeppTArray<ByteJArray, nativepp::NativeppByte> nativeppArray;
+    /// public final int length
     nativepp::NativeppArrayLengthField length;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     ByteJArray();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     ByteJArray(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteJArray(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteJArray(jobject& obj);
     ByteJArray(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
-    ByteJArray(const ByteJArray& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
-    explicit ByteJArray(ByteJArray* other);
-    // A proxy of static field number index, called name, of the class owner.
-    ByteJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ByteJArray(jarray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteJArray(jarray& obj);
     ByteJArray(jbyteArray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ByteJArray(jbyteArray& obj);
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
+    ByteJArray(const ByteJArray& other);
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
+    explicit ByteJArray(ByteJArray* other);
+    /// A proxy of static field number index, called name, of the class owner.
+    ByteJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~ByteJArray() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     ByteJArray& operator=(jobject& obj);
     ByteJArray& operator=(jarray& obj);
     ByteJArray& operator=(jbyteArray& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     ByteJArray& operator=(const ByteJArray& other);
-    // Takes other over as ByteJArray(ByteJArray*) does.
+    /// Takes other over as ByteJArray(ByteJArray*) does.
     ByteJArray& operator=(ByteJArray* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(ByteJArray& other);
     bool operator==(ByteJArray* other);
     bool operator==(jobject& obj);
     bool operator!=(ByteJArray& other);
     bool operator!=(ByteJArray* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::ByteJArray cast$(java::lang::Object object);
     static java::lang::ByteJArray cast$(java::lang::Object* object);
+    ///@}
 
-    // A new Java array of size elements, bound as an instance.
+    /// A new Java array of size elements, bound as an instance.
     explicit ByteJArray(int size);
-    // A new Java array holding a copy of size elements of data.
+    /// A new Java array holding a copy of size elements of data.
     ByteJArray(int size, const signed char* data);
+    /// Copies count elements from index start into buffer, which it returns.
     signed char* get(int start, int count, signed char* buffer);
+    /// Copies count elements of buffer into the array from index start.
     void set(int start, int count, const signed char* buffer);
-    // The whole array, as long as it is now.
+    /// The whole array, as long as it is now.
+    ///@{
     signed char* get(signed char* buffer);
     void set(const signed char* buffer);
-    // Element i, made on first use and bound to the Java element.
+    ///@}
+    /// Element i, made on first use and bound to the Java element.
     nativepp::NativeppByte& operator[](int i);
 
+    /// The element store's hooks: free, make and bind the proxies of the elements.
+    ///@{
     virtual void nativeppDeleteCompArray(nativepp::NativeppByte* elements);
     virtual nativepp::NativeppByte* nativeppNewCompArrayAux(int n);
     virtual void nativeppInitArrayAuxElement(int i, nativepp::NativeppByte* elements);
+    ///@}
 };
 
 }  // namespace lang

@@ -24,52 +24,77 @@ namespace java { namespace lang { class Class; class Object; class String; }}
 namespace java {
 namespace lang {
 
-// Proxy of the Java interface java.lang.CharSequence.
+/// Proxy of the Java interface java.lang.CharSequence.
+///
+/// Java: `public interface java.lang.CharSequence`
 class NATIVEPP_EXPORT CharSequence : public virtual java::lang::Object {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<CharSequence> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     CharSequence();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     CharSequence(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     CharSequence(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     CharSequence(jobject& obj);
     CharSequence(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     CharSequence(const CharSequence& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit CharSequence(CharSequence* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     CharSequence(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~CharSequence() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     CharSequence& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     CharSequence& operator=(const CharSequence& other);
-    // Takes other over as CharSequence(CharSequence*) does.
+    /// Takes other over as CharSequence(CharSequence*) does.
     CharSequence& operator=(CharSequence* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(CharSequence& other);
     bool operator==(CharSequence* other);
     bool operator==(jobject& obj);
     bool operator!=(CharSequence& other);
     bool operator!=(CharSequence* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::CharSequence cast$(java::lang::Object object);
     static java::lang::CharSequence cast$(java::lang::Object* object);
+    ///@}
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public char charAt(int)
     unsigned short charAt(int arg0);
+    /// public int length()
     int length();
+    /// public java.lang.CharSequence subSequence(int, int)
     java::lang::CharSequence subSequence(int arg0, int arg1);
 };
 

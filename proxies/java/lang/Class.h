@@ -26,79 +26,125 @@ namespace java { namespace lang { class ClassLoader; class Object; class ObjectJ
 namespace java {
 namespace lang {
 
-// Proxy of the Java class java.lang.Class.
+/// Proxy of the Java class java.lang.Class.
+///
+/// Java: `public class java.lang.Class implements java.io.Serializable`
 class NATIVEPP_EXPORT Class : public virtual java::lang::Object, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Class> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Class();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Class(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Class(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Class(jobject& obj);
     Class(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
-    Class(const Class& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
-    explicit Class(Class* other);
-    // A proxy of static field number index, called name, of the class owner.
-    Class(int index, const char* name, nativepp::NativeppObjectClass* owner);
     Class(jclass& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Class(jclass& obj);
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
+    Class(const Class& other);
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
+    explicit Class(Class* other);
+    /// A proxy of static field number index, called name, of the class owner.
+    Class(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Class() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Class& operator=(jobject& obj);
     Class& operator=(jclass& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Class& operator=(const Class& other);
-    // Takes other over as Class(Class*) does.
+    /// Takes other over as Class(Class*) does.
     Class& operator=(Class* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Class& other);
     bool operator==(Class* other);
     bool operator==(jobject& obj);
     bool operator!=(Class& other);
     bool operator!=(Class* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::Class cast$(java::lang::Object object);
     static java::lang::Class cast$(java::lang::Object* object);
+    ///@}
 
-    // The class object of a descriptor; it cannot be assigned.
+    /// The class object of a descriptor; it cannot be assigned.
     explicit Class(nativepp::NativeppObjectClass* cls);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public boolean isInstance(java.lang.Object)
     unsigned char isInstance(java::lang::Object arg0);
+    /// public boolean isInstance(java.lang.Object)
     unsigned char isInstance(java::lang::Object* arg0);
+    /// public int getModifiers()
     int getModifiers();
+    /// public static java.lang.Class forName(java.lang.String)
     static java::lang::Class forName(java::lang::String arg0);
+    /// public static java.lang.Class forName(java.lang.String)
     static java::lang::Class forName(java::lang::String* arg0);
+    /// public static java.lang.Class forName(java.lang.String, boolean, java.lang.ClassLoader)
     static java::lang::Class forName(java::lang::String arg0, unsigned char arg1, java::lang::ClassLoader arg2);
+    /// public static java.lang.Class forName(java.lang.String, boolean, java.lang.ClassLoader)
     static java::lang::Class forName(java::lang::String arg0, unsigned char arg1, java::lang::ClassLoader* arg2);
+    /// public static java.lang.Class forName(java.lang.String, boolean, java.lang.ClassLoader)
     static java::lang::Class forName(java::lang::String* arg0, unsigned char arg1, java::lang::ClassLoader arg2);
+    /// public static java.lang.Class forName(java.lang.String, boolean, java.lang.ClassLoader)
     static java::lang::Class forName(java::lang::String* arg0, unsigned char arg1, java::lang::ClassLoader* arg2);
+    /// public java.lang.String getName()
     java::lang::String getName();
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public boolean desiredAssertionStatus()
     unsigned char desiredAssertionStatus();
+    /// public java.lang.ClassLoader getClassLoader()
     java::lang::ClassLoader getClassLoader();
+    /// public java.lang.Class getComponentType()
     java::lang::Class getComponentType();
+    /// public java.lang.Class getDeclaringClass()
     java::lang::Class getDeclaringClass();
+    /// public java.io.InputStream getResourceAsStream(java.lang.String)
     java::io::InputStream getResourceAsStream(java::lang::String arg0);
+    /// public java.io.InputStream getResourceAsStream(java.lang.String)
     java::io::InputStream getResourceAsStream(java::lang::String* arg0);
+    /// public java.lang.Object[] getSigners()
     java::lang::ObjectJArray getSigners();
+    /// public java.lang.Class getSuperclass()
     java::lang::Class getSuperclass();
+    /// public boolean isArray()
     unsigned char isArray();
+    /// public boolean isAssignableFrom(java.lang.Class)
     unsigned char isAssignableFrom(java::lang::Class arg0);
+    /// public boolean isAssignableFrom(java.lang.Class)
     unsigned char isAssignableFrom(java::lang::Class* arg0);
+    /// public boolean isInterface()
     unsigned char isInterface();
+    /// public boolean isPrimitive()
     unsigned char isPrimitive();
+    /// public java.lang.Object newInstance()
     java::lang::Object newInstance();
 };
 

@@ -25,83 +25,137 @@ namespace java { namespace lang { class Class; class Object; class ObjectJArray;
 namespace java {
 namespace lang {
 
-// Proxy of the Java class java.lang.ClassLoader.
+/// Proxy of the Java class java.lang.ClassLoader.
+///
+/// Java: `public class java.lang.ClassLoader`
 class NATIVEPP_EXPORT ClassLoader : public virtual java::lang::Object {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<ClassLoader> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     ClassLoader();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     ClassLoader(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ClassLoader(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ClassLoader(jobject& obj);
     ClassLoader(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     ClassLoader(const ClassLoader& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit ClassLoader(ClassLoader* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     ClassLoader(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~ClassLoader() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     ClassLoader& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     ClassLoader& operator=(const ClassLoader& other);
-    // Takes other over as ClassLoader(ClassLoader*) does.
+    /// Takes other over as ClassLoader(ClassLoader*) does.
     ClassLoader& operator=(ClassLoader* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(ClassLoader& other);
     bool operator==(ClassLoader* other);
     bool operator==(jobject& obj);
     bool operator!=(ClassLoader& other);
     bool operator!=(ClassLoader* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::ClassLoader cast$(java::lang::Object object);
     static java::lang::ClassLoader cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.lang.ClassLoader()
     explicit ClassLoader(nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.lang.ClassLoader(java.lang.ClassLoader)
     ClassLoader(java::lang::ClassLoader arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.lang.ClassLoader(java.lang.ClassLoader)
     ClassLoader(java::lang::ClassLoader* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public java.lang.Class loadClass(java.lang.String)
     java::lang::Class loadClass(java::lang::String arg0);
+    /// public java.lang.Class loadClass(java.lang.String)
     java::lang::Class loadClass(java::lang::String* arg0);
+    /// public java.lang.Class loadClass(java.lang.String, boolean)
     java::lang::Class loadClass(java::lang::String arg0, unsigned char arg1);
+    /// public java.lang.Class loadClass(java.lang.String, boolean)
     java::lang::Class loadClass(java::lang::String* arg0, unsigned char arg1);
+    /// public static java.lang.ClassLoader getSystemClassLoader()
     static java::lang::ClassLoader getSystemClassLoader();
+    /// public java.io.InputStream getResourceAsStream(java.lang.String)
     java::io::InputStream getResourceAsStream(java::lang::String arg0);
+    /// public java.io.InputStream getResourceAsStream(java.lang.String)
     java::io::InputStream getResourceAsStream(java::lang::String* arg0);
+    /// public static java.io.InputStream getSystemResourceAsStream(java.lang.String)
     static java::io::InputStream getSystemResourceAsStream(java::lang::String arg0);
+    /// public static java.io.InputStream getSystemResourceAsStream(java.lang.String)
     static java::io::InputStream getSystemResourceAsStream(java::lang::String* arg0);
+    /// public void setSigners(java.lang.Class, java.lang.Object[])
     void setSigners(java::lang::Class arg0, java::lang::ObjectJArray arg1);
+    /// public void setSigners(java.lang.Class, java.lang.Object[])
     void setSigners(java::lang::Class arg0, java::lang::ObjectJArray* arg1);
+    /// public void setSigners(java.lang.Class, java.lang.Object[])
     void setSigners(java::lang::Class* arg0, java::lang::ObjectJArray arg1);
+    /// public void setSigners(java.lang.Class, java.lang.Object[])
     void setSigners(java::lang::Class* arg0, java::lang::ObjectJArray* arg1);
+    /// public void clearAssertionStatus()
     void clearAssertionStatus();
+    /// public java.lang.Class findClass(java.lang.String)
     java::lang::Class findClass(java::lang::String arg0);
+    /// public java.lang.Class findClass(java.lang.String)
     java::lang::Class findClass(java::lang::String* arg0);
+    /// public java.lang.String findLibrary(java.lang.String)
     java::lang::String findLibrary(java::lang::String arg0);
+    /// public java.lang.String findLibrary(java.lang.String)
     java::lang::String findLibrary(java::lang::String* arg0);
+    /// public java.lang.Class findLoadedClass(java.lang.String)
     java::lang::Class findLoadedClass(java::lang::String arg0);
+    /// public java.lang.Class findLoadedClass(java.lang.String)
     java::lang::Class findLoadedClass(java::lang::String* arg0);
+    /// public java.lang.Class findSystemClass(java.lang.String)
     java::lang::Class findSystemClass(java::lang::String arg0);
+    /// public java.lang.Class findSystemClass(java.lang.String)
     java::lang::Class findSystemClass(java::lang::String* arg0);
+    /// public java.lang.ClassLoader getParent()
     java::lang::ClassLoader getParent();
+    /// public void resolveClass(java.lang.Class)
     void resolveClass(java::lang::Class arg0);
+    /// public void resolveClass(java.lang.Class)
     void resolveClass(java::lang::Class* arg0);
+    /// public void setClassAssertionStatus(java.lang.String, boolean)
     void setClassAssertionStatus(java::lang::String arg0, unsigned char arg1);
+    /// public void setClassAssertionStatus(java.lang.String, boolean)
     void setClassAssertionStatus(java::lang::String* arg0, unsigned char arg1);
+    /// public void setDefaultAssertionStatus(boolean)
     void setDefaultAssertionStatus(unsigned char arg0);
+    /// public void setPackageAssertionStatus(java.lang.String, boolean)
     void setPackageAssertionStatus(java::lang::String arg0, unsigned char arg1);
+    /// public void setPackageAssertionStatus(java.lang.String, boolean)
     void setPackageAssertionStatus(java::lang::String* arg0, unsigned char arg1);
 };
 

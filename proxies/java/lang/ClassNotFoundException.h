@@ -24,59 +24,89 @@ namespace java { namespace lang { class Class; class Exception; class String; cl
 namespace java {
 namespace lang {
 
-// Proxy of the Java class java.lang.ClassNotFoundException.
+/// Proxy of the Java class java.lang.ClassNotFoundException.
+///
+/// Java: `public class java.lang.ClassNotFoundException extends java.lang.Exception`
 class NATIVEPP_EXPORT ClassNotFoundException : public virtual java::lang::Exception {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<ClassNotFoundException> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     ClassNotFoundException();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     ClassNotFoundException(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ClassNotFoundException(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ClassNotFoundException(jobject& obj);
     ClassNotFoundException(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     ClassNotFoundException(const ClassNotFoundException& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit ClassNotFoundException(ClassNotFoundException* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     ClassNotFoundException(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~ClassNotFoundException() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     ClassNotFoundException& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     ClassNotFoundException& operator=(const ClassNotFoundException& other);
-    // Takes other over as ClassNotFoundException(ClassNotFoundException*) does.
+    /// Takes other over as ClassNotFoundException(ClassNotFoundException*) does.
     ClassNotFoundException& operator=(ClassNotFoundException* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(ClassNotFoundException& other);
     bool operator==(ClassNotFoundException* other);
     bool operator==(jobject& obj);
     bool operator!=(ClassNotFoundException& other);
     bool operator!=(ClassNotFoundException* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::ClassNotFoundException cast$(java::lang::Object object);
     static java::lang::ClassNotFoundException cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.lang.ClassNotFoundException(java.lang.String)
     explicit ClassNotFoundException(java::lang::String arg0);
+    /// public java.lang.ClassNotFoundException(java.lang.String)
     explicit ClassNotFoundException(java::lang::String* arg0);
+    /// public java.lang.ClassNotFoundException(java.lang.String, java.lang.Throwable)
     ClassNotFoundException(java::lang::String arg0, java::lang::Throwable arg1);
+    /// public java.lang.ClassNotFoundException(java.lang.String, java.lang.Throwable)
     ClassNotFoundException(java::lang::String arg0, java::lang::Throwable* arg1);
+    /// public java.lang.ClassNotFoundException(java.lang.String, java.lang.Throwable)
     ClassNotFoundException(java::lang::String* arg0, java::lang::Throwable arg1);
+    /// public java.lang.ClassNotFoundException(java.lang.String, java.lang.Throwable)
     ClassNotFoundException(java::lang::String* arg0, java::lang::Throwable* arg1);
+    /// public java.lang.ClassNotFoundException()
     explicit ClassNotFoundException(nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public java.lang.Throwable getCause()
     java::lang::Throwable getCause();
+    /// public java.lang.Throwable getException()
     java::lang::Throwable getException();
 };
 

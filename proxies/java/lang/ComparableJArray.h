@@ -31,67 +31,93 @@ namespace java { namespace lang { class Class; class Cloneable; class Comparable
 namespace java {
 namespace lang {
 
-// Proxy of the Java array type [Ljava/lang/Comparable;.
+/// Proxy of the Java array type java.lang.Comparable[].
 class NATIVEPP_EXPORT ComparableJArray : public virtual java::lang::Object, public virtual java::lang::Cloneable, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<ComparableJArray> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// The element store behind operator[], get and set.
     nativepp::NativeppTArray<ComparableJArray, java::lang::Comparable> nativeppArray;
+    /// public final int length
     nativepp::NativeppArrayLengthField length;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     ComparableJArray();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     ComparableJArray(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ComparableJArray(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ComparableJArray(jobject& obj);
     ComparableJArray(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
-    ComparableJArray(const ComparableJArray& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
-    explicit ComparableJArray(ComparableJArray* other);
-    // A proxy of static field number index, called name, of the class owner.
-    ComparableJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ComparableJArray(jarray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ComparableJArray(jarray& obj);
     ComparableJArray(jobjectArray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ComparableJArray(jobjectArray& obj);
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
+    ComparableJArray(const ComparableJArray& other);
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
+    explicit ComparableJArray(ComparableJArray* other);
+    /// A proxy of static field number index, called name, of the class owner.
+    ComparableJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~ComparableJArray() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     ComparableJArray& operator=(jobject& obj);
     ComparableJArray& operator=(jarray& obj);
     ComparableJArray& operator=(jobjectArray& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     ComparableJArray& operator=(const ComparableJArray& other);
-    // Takes other over as ComparableJArray(ComparableJArray*) does.
+    /// Takes other over as ComparableJArray(ComparableJArray*) does.
     ComparableJArray& operator=(ComparableJArray* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(ComparableJArray& other);
     bool operator==(ComparableJArray* other);
     bool operator==(jobject& obj);
     bool operator!=(ComparableJArray& other);
     bool operator!=(ComparableJArray* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::ComparableJArray cast$(java::lang::Object object);
     static java::lang::ComparableJArray cast$(java::lang::Object* object);
+    ///@}
 
-    // A new Java array of size elements, bound as an instance.
+    /// A new Java array of size elements, bound as an instance.
     explicit ComparableJArray(int size);
-    // Element i, made on first use and bound to the Java element.
+    /// Element i, made on first use and bound to the Java element.
     java::lang::Comparable& operator[](int i);
-    // The same Java array as an array of a supertype: a view that this proxy owns,
-    // re-pointed at its current array by every conversion.
+    /// The same Java array as an array of a supertype: a view that this proxy owns,
+    /// re-pointed at its current array by every conversion.
+    ///@{
     operator java::lang::ObjectJArray&();
+    ///@}
 
+    /// The element store's hooks: free, make and bind the proxies of the elements.
+    ///@{
     virtual void nativeppDeleteCompArray(java::lang::Comparable* elements);
     virtual java::lang::Comparable* nativeppNewCompArrayAux(int n);
     virtual void nativeppInitArrayAuxElement(int i, java::lang::Comparable* elements);
+    ///@}
 
 private:
     std::unique_ptr<java::lang::ObjectJArray> nativeppAsObjectJArray;

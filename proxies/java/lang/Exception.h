@@ -24,56 +24,86 @@ namespace java { namespace lang { class Class; class String; class Throwable; }}
 namespace java {
 namespace lang {
 
-// Proxy of the Java class java.lang.Exception.
+/// Proxy of the Java class java.lang.Exception.
+///
+/// Java: `public class java.lang.Exception extends java.lang.Throwable`
 class NATIVEPP_EXPORT Exception : public virtual java::lang::Throwable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Exception> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Exception();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Exception(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Exception(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Exception(jobject& obj);
     Exception(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Exception(const Exception& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Exception(Exception* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Exception(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Exception() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Exception& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Exception& operator=(const Exception& other);
-    // Takes other over as Exception(Exception*) does.
+    /// Takes other over as Exception(Exception*) does.
     Exception& operator=(Exception* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Exception& other);
     bool operator==(Exception* other);
     bool operator==(jobject& obj);
     bool operator!=(Exception& other);
     bool operator!=(Exception* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::Exception cast$(java::lang::Object object);
     static java::lang::Exception cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.lang.Exception(java.lang.String)
     explicit Exception(java::lang::String arg0);
+    /// public java.lang.Exception(java.lang.String)
     explicit Exception(java::lang::String* arg0);
+    /// public java.lang.Exception(java.lang.Throwable)
     Exception(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.lang.Exception(java.lang.Throwable)
     Exception(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.lang.Exception(java.lang.String, java.lang.Throwable)
     Exception(java::lang::String arg0, java::lang::Throwable arg1);
+    /// public java.lang.Exception(java.lang.String, java.lang.Throwable)
     Exception(java::lang::String arg0, java::lang::Throwable* arg1);
+    /// public java.lang.Exception(java.lang.String, java.lang.Throwable)
     Exception(java::lang::String* arg0, java::lang::Throwable arg1);
+    /// public java.lang.Exception(java.lang.String, java.lang.Throwable)
     Exception(java::lang::String* arg0, java::lang::Throwable* arg1);
+    /// public java.lang.Exception()
     explicit Exception(nativepp::NativeppNewInstanceParamDiscriminator& pd);
 };
 

@@ -30,71 +30,99 @@ namespace java { namespace lang { class Class; class Cloneable; class Object; }}
 namespace java {
 namespace lang {
 
-// Proxy of the Java array type [I.
+/// Proxy of the Java array type int[].
 class NATIVEPP_EXPORT IntJArray : public virtual java::lang::Object, public virtual java::lang::Cloneable, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<IntJArray> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// The element store behind operator[], get and set.
     nativepp::NativeppTArray<IntJArray, nativepp::NativeppInt> nativeppArray;
+    /// public final int length
     nativepp::NativeppArrayLengthField length;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     IntJArray();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     IntJArray(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     IntJArray(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     IntJArray(jobject& obj);
     IntJArray(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
-    IntJArray(const IntJArray& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
-    explicit IntJArray(IntJArray* other);
-    // A proxy of static field number index, called name, of the class owner.
-    IntJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
     IntJArray(jarray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     IntJArray(jarray& obj);
     IntJArray(jintArray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     IntJArray(jintArray& obj);
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
+    IntJArray(const IntJArray& other);
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
+    explicit IntJArray(IntJArray* other);
+    /// A proxy of static field number index, called name, of the class owner.
+    IntJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~IntJArray() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     IntJArray& operator=(jobject& obj);
     IntJArray& operator=(jarray& obj);
     IntJArray& operator=(jintArray& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     IntJArray& operator=(const IntJArray& other);
-    // Takes other over as IntJArray(IntJArray*) does.
+    /// Takes other over as IntJArray(IntJArray*) does.
     IntJArray& operator=(IntJArray* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(IntJArray& other);
     bool operator==(IntJArray* other);
     bool operator==(jobject& obj);
     bool operator!=(IntJArray& other);
     bool operator!=(IntJArray* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::IntJArray cast$(java::lang::Object object);
     static java::lang::IntJArray cast$(java::lang::Object* object);
+    ///@}
 
-    // A new Java array of size elements, bound as an instance.
+    /// A new Java array of size elements, bound as an instance.
     explicit IntJArray(int size);
-    // A new Java array holding a copy of size elements of data.
+    /// A new Java array holding a copy of size elements of data.
     IntJArray(int size, const int* data);
+    /// Copies count elements from index start into buffer, which it returns.
     int* get(int start, int count, int* buffer);
+    /// Copies count elements of buffer into the array from index start.
     void set(int start, int count, const int* buffer);
-    // The whole array, as long as it is now.
+    /// The whole array, as long as it is now.
+    ///@{
     int* get(int* buffer);
     void set(const int* buffer);
-    // Element i, made on first use and bound to the Java element.
+    ///@}
+    /// Element i, made on first use and bound to the Java element.
     nativepp::NativeppInt& operator[](int i);
 
+    /// The element store's hooks: free, make and bind the proxies of the elements.
+    ///@{
     virtual void nativeppDeleteCompArray(nativepp::NativeppInt* elements);
     virtual nativepp::NativeppInt* nativeppNewCompArrayAux(int n);
     virtual void nativeppInitArrayAuxElement(int i, nativepp::NativeppInt* elements);
+    ///@}
 };
 
 }  // namespace lang

@@ -26,93 +26,157 @@ namespace java { namespace lang { class Class; class Comparable; class Number; c
 namespace java {
 namespace lang {
 
-// Proxy of the Java class java.lang.Integer.
+/// Proxy of the Java class java.lang.Integer.
+///
+/// Java: `public class java.lang.Integer extends java.lang.Number implements java.lang.Comparable`
 class NATIVEPP_EXPORT Integer : public virtual java::lang::Number, public virtual java::lang::Comparable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Integer> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
+    /// public static int MIN_VALUE
     static nativepp::NativeppInt* MIN_VALUE;
+    /// public static int MAX_VALUE
     static nativepp::NativeppInt* MAX_VALUE;
+    /// public static java.lang.Class TYPE
     static java::lang::Class* TYPE;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Integer();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Integer(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Integer(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Integer(jobject& obj);
     Integer(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Integer(const Integer& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Integer(Integer* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Integer(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Integer() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Integer& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Integer& operator=(const Integer& other);
-    // Takes other over as Integer(Integer*) does.
+    /// Takes other over as Integer(Integer*) does.
     Integer& operator=(Integer* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Integer& other);
     bool operator==(Integer* other);
     bool operator==(jobject& obj);
     bool operator!=(Integer& other);
     bool operator!=(Integer* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::Integer cast$(java::lang::Object object);
     static java::lang::Integer cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.lang.Integer(java.lang.String)
     explicit Integer(java::lang::String arg0);
+    /// public java.lang.Integer(java.lang.String)
     explicit Integer(java::lang::String* arg0);
+    /// public java.lang.Integer(int)
     explicit Integer(int arg0);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public int hashCode()
     int hashCode();
+    /// public int compareTo(java.lang.Integer)
     int compareTo(java::lang::Integer arg0);
+    /// public int compareTo(java.lang.Integer)
     int compareTo(java::lang::Integer* arg0);
+    /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object arg0);
+    /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
+    /// public static java.lang.String toHexString(int)
     static java::lang::String toHexString(int arg0);
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public static java.lang.String toString(int, int)
     static java::lang::String toString(int arg0, int arg1);
+    /// public static java.lang.String toString(int)
     static java::lang::String toString(int arg0);
+    /// public static java.lang.Integer decode(java.lang.String)
     static java::lang::Integer decode(java::lang::String arg0);
+    /// public static java.lang.Integer decode(java.lang.String)
     static java::lang::Integer decode(java::lang::String* arg0);
+    /// public static java.lang.Integer valueOf(java.lang.String, int)
     static java::lang::Integer valueOf(java::lang::String arg0, int arg1);
+    /// public static java.lang.Integer valueOf(java.lang.String, int)
     static java::lang::Integer valueOf(java::lang::String* arg0, int arg1);
+    /// public static java.lang.Integer valueOf(java.lang.String)
     static java::lang::Integer valueOf(java::lang::String arg0);
+    /// public static java.lang.Integer valueOf(java.lang.String)
     static java::lang::Integer valueOf(java::lang::String* arg0);
+    /// public byte byteValue()
     signed char byteValue();
+    /// public double doubleValue()
     double doubleValue();
+    /// public float floatValue()
     float floatValue();
+    /// public int intValue()
     int intValue();
+    /// public long longValue()
     long long longValue();
+    /// public short shortValue()
     short shortValue();
+    /// public static int parseInt(java.lang.String, int)
     static int parseInt(java::lang::String arg0, int arg1);
+    /// public static int parseInt(java.lang.String, int)
     static int parseInt(java::lang::String* arg0, int arg1);
+    /// public static int parseInt(java.lang.String)
     static int parseInt(java::lang::String arg0);
+    /// public static int parseInt(java.lang.String)
     static int parseInt(java::lang::String* arg0);
+    /// public static java.lang.Integer getInteger(java.lang.String)
     static java::lang::Integer getInteger(java::lang::String arg0);
+    /// public static java.lang.Integer getInteger(java.lang.String)
     static java::lang::Integer getInteger(java::lang::String* arg0);
+    /// public static java.lang.Integer getInteger(java.lang.String, int)
     static java::lang::Integer getInteger(java::lang::String arg0, int arg1);
+    /// public static java.lang.Integer getInteger(java.lang.String, int)
     static java::lang::Integer getInteger(java::lang::String* arg0, int arg1);
+    /// public static java.lang.Integer getInteger(java.lang.String, java.lang.Integer)
     static java::lang::Integer getInteger(java::lang::String arg0, java::lang::Integer arg1);
+    /// public static java.lang.Integer getInteger(java.lang.String, java.lang.Integer)
     static java::lang::Integer getInteger(java::lang::String arg0, java::lang::Integer* arg1);
+    /// public static java.lang.Integer getInteger(java.lang.String, java.lang.Integer)
     static java::lang::Integer getInteger(java::lang::String* arg0, java::lang::Integer arg1);
+    /// public static java.lang.Integer getInteger(java.lang.String, java.lang.Integer)
     static java::lang::Integer getInteger(java::lang::String* arg0, java::lang::Integer* arg1);
+    /// public static java.lang.String toBinaryString(int)
     static java::lang::String toBinaryString(int arg0);
+    /// public static java.lang.String toOctalString(int)
     static java::lang::String toOctalString(int arg0);
 };
 

@@ -26,57 +26,85 @@ namespace java { namespace lang { class Class; class Object; }}
 namespace java {
 namespace lang {
 
-// Proxy of the Java class java.lang.Number.
+/// Proxy of the Java class java.lang.Number.
+///
+/// Java: `public class java.lang.Number implements java.io.Serializable`
 class NATIVEPP_EXPORT Number : public virtual java::lang::Object, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Number> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Number();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Number(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Number(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Number(jobject& obj);
     Number(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Number(const Number& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Number(Number* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Number(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Number() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Number& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Number& operator=(const Number& other);
-    // Takes other over as Number(Number*) does.
+    /// Takes other over as Number(Number*) does.
     Number& operator=(Number* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Number& other);
     bool operator==(Number* other);
     bool operator==(jobject& obj);
     bool operator!=(Number& other);
     bool operator!=(Number* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::Number cast$(java::lang::Object object);
     static java::lang::Number cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.lang.Number()
     explicit Number(nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public byte byteValue()
     signed char byteValue();
+    /// public double doubleValue()
     double doubleValue();
+    /// public float floatValue()
     float floatValue();
+    /// public int intValue()
     int intValue();
+    /// public long longValue()
     long long longValue();
+    /// public short shortValue()
     short shortValue();
 };
 

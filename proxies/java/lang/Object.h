@@ -24,63 +24,94 @@ namespace java { namespace lang { class Class; class String; }}
 namespace java {
 namespace lang {
 
-// Proxy of the Java class java.lang.Object.
+/// Proxy of the Java class java.lang.Object.
+///
+/// Java: `public class java.lang.Object`
 class NATIVEPP_EXPORT Object : public virtual nativepp::NativeppObject {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Object> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Object();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Object(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Object(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Object(jobject& obj);
     Object(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Object(const Object& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Object(Object* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Object(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Object() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Object& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Object& operator=(const Object& other);
-    // Takes other over as Object(Object*) does.
+    /// Takes other over as Object(Object*) does.
     Object& operator=(Object* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Object& other);
     bool operator==(Object* other);
     bool operator==(jobject& obj);
     bool operator!=(Object& other);
     bool operator!=(Object* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::Object cast$(java::lang::Object object);
     static java::lang::Object cast$(java::lang::Object* object);
+    ///@}
 
     // The binding part's instanceof(jclass) stays callable beside the proxy's.
     using nativepp::NativeppObject::instanceof;
+    /// Java's instanceof: whether the object is an instance of cls.
     bool instanceof(java::lang::Class cls);
 
     // Java constructors, binding the new object as an instance.
+    /// public java.lang.Object()
     explicit Object(nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public int hashCode()
     int hashCode();
+    /// public java.lang.Class getClass()
     java::lang::Class getClass();
+    /// public void finalize()
     void finalize();
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
+    /// public void notify()
     void notify();
+    /// public void notifyAll()
     void notifyAll();
+    /// public java.lang.String toString()
     java::lang::String toString();
 };
 

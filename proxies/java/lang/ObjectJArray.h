@@ -29,64 +29,88 @@ namespace java { namespace lang { class Class; class Cloneable; class Object; }}
 namespace java {
 namespace lang {
 
-// Proxy of the Java array type [Ljava/lang/Object;.
+/// Proxy of the Java array type java.lang.Object[].
 class NATIVEPP_EXPORT ObjectJArray : public virtual java::lang::Object, public virtual java::lang::Cloneable, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<ObjectJArray> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// The element store behind operator[], get and set.
     nativepp::NativeppTArray<ObjectJArray, java::lang::Object> nativeppArray;
+    /// public final int length
     nativepp::NativeppArrayLengthField length;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     ObjectJArray();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     ObjectJArray(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ObjectJArray(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ObjectJArray(jobject& obj);
     ObjectJArray(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
-    ObjectJArray(const ObjectJArray& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
-    explicit ObjectJArray(ObjectJArray* other);
-    // A proxy of static field number index, called name, of the class owner.
-    ObjectJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
     ObjectJArray(jarray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ObjectJArray(jarray& obj);
     ObjectJArray(jobjectArray& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     ObjectJArray(jobjectArray& obj);
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
+    ObjectJArray(const ObjectJArray& other);
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
+    explicit ObjectJArray(ObjectJArray* other);
+    /// A proxy of static field number index, called name, of the class owner.
+    ObjectJArray(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~ObjectJArray() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     ObjectJArray& operator=(jobject& obj);
     ObjectJArray& operator=(jarray& obj);
     ObjectJArray& operator=(jobjectArray& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     ObjectJArray& operator=(const ObjectJArray& other);
-    // Takes other over as ObjectJArray(ObjectJArray*) does.
+    /// Takes other over as ObjectJArray(ObjectJArray*) does.
     ObjectJArray& operator=(ObjectJArray* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(ObjectJArray& other);
     bool operator==(ObjectJArray* other);
     bool operator==(jobject& obj);
     bool operator!=(ObjectJArray& other);
     bool operator!=(ObjectJArray* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::ObjectJArray cast$(java::lang::Object object);
     static java::lang::ObjectJArray cast$(java::lang::Object* object);
+    ///@}
 
-    // A new Java array of size elements, bound as an instance.
+    /// A new Java array of size elements, bound as an instance.
     explicit ObjectJArray(int size);
-    // Element i, made on first use and bound to the Java element.
+    /// Element i, made on first use and bound to the Java element.
     java::lang::Object& operator[](int i);
 
+    /// The element store's hooks: free, make and bind the proxies of the elements.
+    ///@{
     virtual void nativeppDeleteCompArray(java::lang::Object* elements);
     virtual java::lang::Object* nativeppNewCompArrayAux(int n);
     virtual void nativeppInitArrayAuxElement(int i, java::lang::Object* elements);
+    ///@}
 };
 
 }  // namespace lang
@@ -94,8 +118,8 @@ public:
 
 namespace nativepp {
 
-// Thrown in two steps: a temporary reference proxy, then the thrown copy of it; the
-// temporary is gone before any handler runs.
+/// Thrown in two steps: a temporary reference proxy, then the thrown copy of it; the
+/// temporary is gone before any handler runs.
 template <>
 inline void NativeppTObjectClass<java::lang::ObjectJArray>::throwAsNativeException(const NativeppJObjectLocal& obj) {
     java::lang::ObjectJArray temporary(obj);

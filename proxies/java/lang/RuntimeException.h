@@ -24,56 +24,86 @@ namespace java { namespace lang { class Class; class Exception; class String; cl
 namespace java {
 namespace lang {
 
-// Proxy of the Java class java.lang.RuntimeException.
+/// Proxy of the Java class java.lang.RuntimeException.
+///
+/// Java: `public class java.lang.RuntimeException extends java.lang.Exception`
 class NATIVEPP_EXPORT RuntimeException : public virtual java::lang::Exception {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<RuntimeException> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     RuntimeException();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     RuntimeException(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     RuntimeException(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     RuntimeException(jobject& obj);
     RuntimeException(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     RuntimeException(const RuntimeException& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit RuntimeException(RuntimeException* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     RuntimeException(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~RuntimeException() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     RuntimeException& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     RuntimeException& operator=(const RuntimeException& other);
-    // Takes other over as RuntimeException(RuntimeException*) does.
+    /// Takes other over as RuntimeException(RuntimeException*) does.
     RuntimeException& operator=(RuntimeException* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(RuntimeException& other);
     bool operator==(RuntimeException* other);
     bool operator==(jobject& obj);
     bool operator!=(RuntimeException& other);
     bool operator!=(RuntimeException* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::RuntimeException cast$(java::lang::Object object);
     static java::lang::RuntimeException cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.lang.RuntimeException(java.lang.String)
     explicit RuntimeException(java::lang::String arg0);
+    /// public java.lang.RuntimeException(java.lang.String)
     explicit RuntimeException(java::lang::String* arg0);
+    /// public java.lang.RuntimeException(java.lang.Throwable)
     RuntimeException(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.lang.RuntimeException(java.lang.Throwable)
     RuntimeException(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.lang.RuntimeException(java.lang.String, java.lang.Throwable)
     RuntimeException(java::lang::String arg0, java::lang::Throwable arg1);
+    /// public java.lang.RuntimeException(java.lang.String, java.lang.Throwable)
     RuntimeException(java::lang::String arg0, java::lang::Throwable* arg1);
+    /// public java.lang.RuntimeException(java.lang.String, java.lang.Throwable)
     RuntimeException(java::lang::String* arg0, java::lang::Throwable arg1);
+    /// public java.lang.RuntimeException(java.lang.String, java.lang.Throwable)
     RuntimeException(java::lang::String* arg0, java::lang::Throwable* arg1);
+    /// public java.lang.RuntimeException()
     explicit RuntimeException(nativepp::NativeppNewInstanceParamDiscriminator& pd);
 };
 

@@ -31,53 +31,75 @@ namespace java { namespace lang { class ByteJArray; class CharSequence; class Cl
 namespace java {
 namespace lang {
 
-// Proxy of the Java class java.lang.String.
+/// Proxy of the Java class java.lang.String.
+///
+/// Java: `public class java.lang.String implements java.lang.CharSequence, java.lang.Comparable, java.io.Serializable`
 class NATIVEPP_EXPORT String : public virtual java::lang::Object, public virtual java::lang::CharSequence, public virtual java::lang::Comparable, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<String> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     String();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     String(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     String(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     String(jobject& obj);
     String(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
-    String(const String& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
-    explicit String(String* other);
-    // A proxy of static field number index, called name, of the class owner.
-    String(int index, const char* name, nativepp::NativeppObjectClass* owner);
     String(jstring& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     String(jstring& obj);
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
+    String(const String& other);
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
+    explicit String(String* other);
+    /// A proxy of static field number index, called name, of the class owner.
+    String(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~String() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     String& operator=(jobject& obj);
     String& operator=(jstring& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     String& operator=(const String& other);
-    // Takes other over as String(String*) does.
+    /// Takes other over as String(String*) does.
     String& operator=(String* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(String& other);
     bool operator==(String* other);
     bool operator==(jobject& obj);
     bool operator!=(String& other);
     bool operator!=(String* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::String cast$(java::lang::Object object);
     static java::lang::String cast$(java::lang::Object* object);
+    ///@}
 
-    // A new Java string from native text, bound as a reference. Narrow text is UTF-8
-    // (modified UTF-8 reads too), wide text UTF-32; the std:: forms may hold U+0000 and
-    // convert whole. Malformed text reads as U+FFFD (nativepp/NativeppString.h).
+    /// A new Java string from native text, bound as a reference. Narrow text is UTF-8
+    /// (modified UTF-8 reads too), wide text UTF-32; the std:: forms may hold U+0000 and
+    /// convert whole. Malformed text reads as U+FFFD (nativepp/NativeppString.h).
+    ///@{
     String(const char* text);
     String(const wchar_t* text);
     String(const std::string& text);
@@ -86,12 +108,16 @@ public:
     String& operator=(const wchar_t* text);
     String& operator=(const std::string& text);
     String& operator=(const std::wstring& text);
-    // The text as UTF-8 or as UTF-32, whole: U+0000 is a zero byte or zero wchar_t, and an
-    // unpaired surrogate becomes U+FFFD.
+    ///@}
+    /// The text as UTF-8 or as UTF-32, whole: U+0000 is a zero byte or zero wchar_t, and an
+    /// unpaired surrogate becomes U+FFFD.
+    ///@{
     operator std::string();
     operator std::wstring();
-    // Java's concat with the operand as a string (valueOf for primitives, toString
-    // for objects); += rebinds this proxy to the new string.
+    ///@}
+    /// Java's concat with the operand as a string (valueOf for primitives, toString
+    /// for objects); += rebinds this proxy to the new string.
+    ///@{
     java::lang::String operator+(java::lang::String operand);
     java::lang::String operator+(java::lang::String* operand);
     java::lang::String operator+(java::lang::Object operand);
@@ -124,7 +150,9 @@ public:
     java::lang::String& operator+=(long long operand);
     java::lang::String& operator+=(float operand);
     java::lang::String& operator+=(double operand);
-    // A C++ char, char16_t or bool is appended as Java appends a char or a boolean.
+    ///@}
+    /// A C++ char, char16_t or bool is appended as Java appends a char or a boolean.
+    ///@{
     template <typename P, nativepp::NativeppIfJavaChar<P> = 0>
     java::lang::String operator+(P operand) { return *this + static_cast<unsigned short>(operand); }
     template <typename P, nativepp::NativeppIfJavaChar<P> = 0>
@@ -133,101 +161,190 @@ public:
     java::lang::String operator+(P operand) { return *this + static_cast<unsigned char>(operand); }
     template <typename P, nativepp::NativeppIfJavaBoolean<P> = 0>
     java::lang::String& operator+=(P operand) { return *this += static_cast<unsigned char>(operand); }
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.lang.String()
     explicit String(nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.lang.String(byte[], int, int, int)
     String(java::lang::ByteJArray arg0, int arg1, int arg2, int arg3);
+    /// public java.lang.String(byte[], int, int, int)
     String(java::lang::ByteJArray* arg0, int arg1, int arg2, int arg3);
+    /// public java.lang.String(byte[], int, int)
     String(java::lang::ByteJArray arg0, int arg1, int arg2);
+    /// public java.lang.String(byte[], int, int)
     String(java::lang::ByteJArray* arg0, int arg1, int arg2);
+    /// public java.lang.String(java.lang.String)
     String(java::lang::String arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.lang.String(java.lang.String)
     String(java::lang::String* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.lang.String(byte[], int)
     String(java::lang::ByteJArray arg0, int arg1);
+    /// public java.lang.String(byte[], int)
     String(java::lang::ByteJArray* arg0, int arg1);
+    /// public java.lang.String(byte[])
     explicit String(java::lang::ByteJArray arg0);
+    /// public java.lang.String(byte[])
     explicit String(java::lang::ByteJArray* arg0);
+    /// public java.lang.String(java.lang.StringBuffer)
     explicit String(java::lang::StringBuffer arg0);
+    /// public java.lang.String(java.lang.StringBuffer)
     explicit String(java::lang::StringBuffer* arg0);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public int hashCode()
     int hashCode();
+    /// public int compareTo(java.lang.String)
     int compareTo(java::lang::String arg0);
+    /// public int compareTo(java.lang.String)
     int compareTo(java::lang::String* arg0);
+    /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object arg0);
+    /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public char charAt(int)
     unsigned short charAt(int arg0);
+    /// public int compareToIgnoreCase(java.lang.String)
     int compareToIgnoreCase(java::lang::String arg0);
+    /// public int compareToIgnoreCase(java.lang.String)
     int compareToIgnoreCase(java::lang::String* arg0);
+    /// public java.lang.String concat(java.lang.String)
     java::lang::String concat(java::lang::String arg0);
+    /// public java.lang.String concat(java.lang.String)
     java::lang::String concat(java::lang::String* arg0);
+    /// public boolean contentEquals(java.lang.StringBuffer)
     unsigned char contentEquals(java::lang::StringBuffer arg0);
+    /// public boolean contentEquals(java.lang.StringBuffer)
     unsigned char contentEquals(java::lang::StringBuffer* arg0);
+    /// public boolean endsWith(java.lang.String)
     unsigned char endsWith(java::lang::String arg0);
+    /// public boolean endsWith(java.lang.String)
     unsigned char endsWith(java::lang::String* arg0);
+    /// public boolean equalsIgnoreCase(java.lang.String)
     unsigned char equalsIgnoreCase(java::lang::String arg0);
+    /// public boolean equalsIgnoreCase(java.lang.String)
     unsigned char equalsIgnoreCase(java::lang::String* arg0);
+    /// public byte[] getBytes()
     java::lang::ByteJArray getBytes();
+    /// public byte[] getBytes(java.lang.String)
     java::lang::ByteJArray getBytes(java::lang::String arg0);
+    /// public byte[] getBytes(java.lang.String)
     java::lang::ByteJArray getBytes(java::lang::String* arg0);
+    /// public int indexOf(int)
     int indexOf(int arg0);
+    /// public int indexOf(int, int)
     int indexOf(int arg0, int arg1);
+    /// public int indexOf(java.lang.String)
     int indexOf(java::lang::String arg0);
+    /// public int indexOf(java.lang.String)
     int indexOf(java::lang::String* arg0);
+    /// public int indexOf(java.lang.String, int)
     int indexOf(java::lang::String arg0, int arg1);
+    /// public int indexOf(java.lang.String, int)
     int indexOf(java::lang::String* arg0, int arg1);
+    /// public java.lang.String intern()
     java::lang::String intern();
+    /// public int lastIndexOf(int)
     int lastIndexOf(int arg0);
+    /// public int lastIndexOf(int, int)
     int lastIndexOf(int arg0, int arg1);
+    /// public int lastIndexOf(java.lang.String)
     int lastIndexOf(java::lang::String arg0);
+    /// public int lastIndexOf(java.lang.String)
     int lastIndexOf(java::lang::String* arg0);
+    /// public int lastIndexOf(java.lang.String, int)
     int lastIndexOf(java::lang::String arg0, int arg1);
+    /// public int lastIndexOf(java.lang.String, int)
     int lastIndexOf(java::lang::String* arg0, int arg1);
+    /// public int length()
     int length();
+    /// public boolean matches(java.lang.String)
     unsigned char matches(java::lang::String arg0);
+    /// public boolean matches(java.lang.String)
     unsigned char matches(java::lang::String* arg0);
+    /// public boolean regionMatches(int, java.lang.String, int, int)
     unsigned char regionMatches(int arg0, java::lang::String arg1, int arg2, int arg3);
+    /// public boolean regionMatches(int, java.lang.String, int, int)
     unsigned char regionMatches(int arg0, java::lang::String* arg1, int arg2, int arg3);
+    /// public boolean regionMatches(boolean, int, java.lang.String, int, int)
     unsigned char regionMatches(unsigned char arg0, int arg1, java::lang::String arg2, int arg3, int arg4);
+    /// public boolean regionMatches(boolean, int, java.lang.String, int, int)
     unsigned char regionMatches(unsigned char arg0, int arg1, java::lang::String* arg2, int arg3, int arg4);
+    /// public java.lang.String replace(char, char)
     java::lang::String replace(unsigned short arg0, unsigned short arg1);
+    /// public java.lang.String replaceAll(java.lang.String, java.lang.String)
     java::lang::String replaceAll(java::lang::String arg0, java::lang::String arg1);
+    /// public java.lang.String replaceAll(java.lang.String, java.lang.String)
     java::lang::String replaceAll(java::lang::String arg0, java::lang::String* arg1);
+    /// public java.lang.String replaceAll(java.lang.String, java.lang.String)
     java::lang::String replaceAll(java::lang::String* arg0, java::lang::String arg1);
+    /// public java.lang.String replaceAll(java.lang.String, java.lang.String)
     java::lang::String replaceAll(java::lang::String* arg0, java::lang::String* arg1);
+    /// public java.lang.String replaceFirst(java.lang.String, java.lang.String)
     java::lang::String replaceFirst(java::lang::String arg0, java::lang::String arg1);
+    /// public java.lang.String replaceFirst(java.lang.String, java.lang.String)
     java::lang::String replaceFirst(java::lang::String arg0, java::lang::String* arg1);
+    /// public java.lang.String replaceFirst(java.lang.String, java.lang.String)
     java::lang::String replaceFirst(java::lang::String* arg0, java::lang::String arg1);
+    /// public java.lang.String replaceFirst(java.lang.String, java.lang.String)
     java::lang::String replaceFirst(java::lang::String* arg0, java::lang::String* arg1);
+    /// public java.lang.String[] split(java.lang.String, int)
     java::lang::StringJArray split(java::lang::String arg0, int arg1);
+    /// public java.lang.String[] split(java.lang.String, int)
     java::lang::StringJArray split(java::lang::String* arg0, int arg1);
+    /// public java.lang.String[] split(java.lang.String)
     java::lang::StringJArray split(java::lang::String arg0);
+    /// public java.lang.String[] split(java.lang.String)
     java::lang::StringJArray split(java::lang::String* arg0);
+    /// public boolean startsWith(java.lang.String, int)
     unsigned char startsWith(java::lang::String arg0, int arg1);
+    /// public boolean startsWith(java.lang.String, int)
     unsigned char startsWith(java::lang::String* arg0, int arg1);
+    /// public boolean startsWith(java.lang.String)
     unsigned char startsWith(java::lang::String arg0);
+    /// public boolean startsWith(java.lang.String)
     unsigned char startsWith(java::lang::String* arg0);
+    /// public java.lang.CharSequence subSequence(int, int)
     java::lang::CharSequence subSequence(int arg0, int arg1);
+    /// public java.lang.String substring(int)
     java::lang::String substring(int arg0);
+    /// public java.lang.String substring(int, int)
     java::lang::String substring(int arg0, int arg1);
+    /// public java.lang.String toLowerCase()
     java::lang::String toLowerCase();
+    /// public java.lang.String toUpperCase()
     java::lang::String toUpperCase();
+    /// public java.lang.String trim()
     java::lang::String trim();
+    /// public static java.lang.String valueOf(java.lang.Object)
     static java::lang::String valueOf(java::lang::Object arg0);
+    /// public static java.lang.String valueOf(java.lang.Object)
     static java::lang::String valueOf(java::lang::Object* arg0);
+    /// public static java.lang.String valueOf(boolean)
     static java::lang::String valueOf(unsigned char arg0);
+    /// public static java.lang.String valueOf(char)
     static java::lang::String valueOf(unsigned short arg0);
+    /// public static java.lang.String valueOf(double)
     static java::lang::String valueOf(double arg0);
+    /// public static java.lang.String valueOf(float)
     static java::lang::String valueOf(float arg0);
+    /// public static java.lang.String valueOf(int)
     static java::lang::String valueOf(int arg0);
+    /// public static java.lang.String valueOf(long)
     static java::lang::String valueOf(long long arg0);
     // A C++ char or char16_t argument reaches the Java char form and a bool the boolean
     // form, as in Java; C++ alone would promote them to int.
+    /// public static java.lang.String valueOf(boolean)
     template <typename P0, nativepp::NativeppIfJavaBoolean<P0> = 0>
     static java::lang::String valueOf(P0 arg0) { return valueOf(static_cast<unsigned char>(arg0)); }
+    /// public static java.lang.String valueOf(char)
     template <typename P0, nativepp::NativeppIfJavaChar<P0> = 0>
     static java::lang::String valueOf(P0 arg0) { return valueOf(static_cast<unsigned short>(arg0)); }
 };

@@ -28,108 +28,182 @@ namespace java { namespace lang { class CharSequence; class Class; class Object;
 namespace java {
 namespace lang {
 
-// Proxy of the Java class java.lang.StringBuffer.
+/// Proxy of the Java class java.lang.StringBuffer.
+///
+/// Java: `public class java.lang.StringBuffer implements java.lang.CharSequence, java.io.Serializable`
 class NATIVEPP_EXPORT StringBuffer : public virtual java::lang::Object, public virtual java::lang::CharSequence, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<StringBuffer> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     StringBuffer();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     StringBuffer(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     StringBuffer(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     StringBuffer(jobject& obj);
     StringBuffer(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     StringBuffer(const StringBuffer& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit StringBuffer(StringBuffer* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     StringBuffer(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~StringBuffer() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     StringBuffer& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     StringBuffer& operator=(const StringBuffer& other);
-    // Takes other over as StringBuffer(StringBuffer*) does.
+    /// Takes other over as StringBuffer(StringBuffer*) does.
     StringBuffer& operator=(StringBuffer* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(StringBuffer& other);
     bool operator==(StringBuffer* other);
     bool operator==(jobject& obj);
     bool operator!=(StringBuffer& other);
     bool operator!=(StringBuffer* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::StringBuffer cast$(java::lang::Object object);
     static java::lang::StringBuffer cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.lang.StringBuffer(java.lang.String)
     explicit StringBuffer(java::lang::String arg0);
+    /// public java.lang.StringBuffer(java.lang.String)
     explicit StringBuffer(java::lang::String* arg0);
+    /// public java.lang.StringBuffer(int)
     explicit StringBuffer(int arg0);
+    /// public java.lang.StringBuffer()
     explicit StringBuffer(nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public java.lang.StringBuffer append(java.lang.Object)
     java::lang::StringBuffer append(java::lang::Object arg0);
+    /// public java.lang.StringBuffer append(java.lang.Object)
     java::lang::StringBuffer append(java::lang::Object* arg0);
+    /// public java.lang.StringBuffer append(java.lang.String)
     java::lang::StringBuffer append(java::lang::String arg0);
+    /// public java.lang.StringBuffer append(java.lang.String)
     java::lang::StringBuffer append(java::lang::String* arg0);
+    /// public java.lang.StringBuffer append(java.lang.StringBuffer)
     java::lang::StringBuffer append(java::lang::StringBuffer arg0);
+    /// public java.lang.StringBuffer append(java.lang.StringBuffer)
     java::lang::StringBuffer append(java::lang::StringBuffer* arg0);
+    /// public java.lang.StringBuffer append(boolean)
     java::lang::StringBuffer append(unsigned char arg0);
+    /// public java.lang.StringBuffer append(char)
     java::lang::StringBuffer append(unsigned short arg0);
+    /// public java.lang.StringBuffer append(int)
     java::lang::StringBuffer append(int arg0);
+    /// public java.lang.StringBuffer append(long)
     java::lang::StringBuffer append(long long arg0);
+    /// public java.lang.StringBuffer append(float)
     java::lang::StringBuffer append(float arg0);
+    /// public java.lang.StringBuffer append(double)
     java::lang::StringBuffer append(double arg0);
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public char charAt(int)
     unsigned short charAt(int arg0);
+    /// public int indexOf(java.lang.String)
     int indexOf(java::lang::String arg0);
+    /// public int indexOf(java.lang.String)
     int indexOf(java::lang::String* arg0);
+    /// public int indexOf(java.lang.String, int)
     int indexOf(java::lang::String arg0, int arg1);
+    /// public int indexOf(java.lang.String, int)
     int indexOf(java::lang::String* arg0, int arg1);
+    /// public int lastIndexOf(java.lang.String)
     int lastIndexOf(java::lang::String arg0);
+    /// public int lastIndexOf(java.lang.String)
     int lastIndexOf(java::lang::String* arg0);
+    /// public int lastIndexOf(java.lang.String, int)
     int lastIndexOf(java::lang::String arg0, int arg1);
+    /// public int lastIndexOf(java.lang.String, int)
     int lastIndexOf(java::lang::String* arg0, int arg1);
+    /// public int length()
     int length();
+    /// public java.lang.StringBuffer replace(int, int, java.lang.String)
     java::lang::StringBuffer replace(int arg0, int arg1, java::lang::String arg2);
+    /// public java.lang.StringBuffer replace(int, int, java.lang.String)
     java::lang::StringBuffer replace(int arg0, int arg1, java::lang::String* arg2);
+    /// public java.lang.CharSequence subSequence(int, int)
     java::lang::CharSequence subSequence(int arg0, int arg1);
+    /// public java.lang.String substring(int)
     java::lang::String substring(int arg0);
+    /// public java.lang.String substring(int, int)
     java::lang::String substring(int arg0, int arg1);
+    /// public int capacity()
     int capacity();
+    /// public void ensureCapacity(int)
     void ensureCapacity(int arg0);
+    /// public java.lang.StringBuffer delete(int, int)
     java::lang::StringBuffer delete$(int arg0, int arg1);
+    /// public java.lang.StringBuffer deleteCharAt(int)
     java::lang::StringBuffer deleteCharAt(int arg0);
+    /// public java.lang.StringBuffer insert(int, java.lang.Object)
     java::lang::StringBuffer insert(int arg0, java::lang::Object arg1);
+    /// public java.lang.StringBuffer insert(int, java.lang.Object)
     java::lang::StringBuffer insert(int arg0, java::lang::Object* arg1);
+    /// public java.lang.StringBuffer insert(int, java.lang.String)
     java::lang::StringBuffer insert(int arg0, java::lang::String arg1);
+    /// public java.lang.StringBuffer insert(int, java.lang.String)
     java::lang::StringBuffer insert(int arg0, java::lang::String* arg1);
+    /// public java.lang.StringBuffer insert(int, boolean)
     java::lang::StringBuffer insert(int arg0, unsigned char arg1);
+    /// public java.lang.StringBuffer insert(int, char)
     java::lang::StringBuffer insert(int arg0, unsigned short arg1);
+    /// public java.lang.StringBuffer insert(int, int)
     java::lang::StringBuffer insert(int arg0, int arg1);
+    /// public java.lang.StringBuffer insert(int, long)
     java::lang::StringBuffer insert(int arg0, long long arg1);
+    /// public java.lang.StringBuffer insert(int, float)
     java::lang::StringBuffer insert(int arg0, float arg1);
+    /// public java.lang.StringBuffer insert(int, double)
     java::lang::StringBuffer insert(int arg0, double arg1);
+    /// public java.lang.StringBuffer reverse()
     java::lang::StringBuffer reverse();
+    /// public void setCharAt(int, char)
     void setCharAt(int arg0, unsigned short arg1);
+    /// public void setLength(int)
     void setLength(int arg0);
     // A C++ char or char16_t argument reaches the Java char form and a bool the boolean
     // form, as in Java; C++ alone would promote them to int.
+    /// public java.lang.StringBuffer append(boolean)
     template <typename P0, nativepp::NativeppIfJavaBoolean<P0> = 0>
     java::lang::StringBuffer append(P0 arg0) { return append(static_cast<unsigned char>(arg0)); }
+    /// public java.lang.StringBuffer append(char)
     template <typename P0, nativepp::NativeppIfJavaChar<P0> = 0>
     java::lang::StringBuffer append(P0 arg0) { return append(static_cast<unsigned short>(arg0)); }
+    /// public java.lang.StringBuffer insert(int, boolean)
     template <typename P1, nativepp::NativeppIfJavaBoolean<P1> = 0>
     java::lang::StringBuffer insert(int arg0, P1 arg1) { return insert(arg0, static_cast<unsigned char>(arg1)); }
+    /// public java.lang.StringBuffer insert(int, char)
     template <typename P1, nativepp::NativeppIfJavaChar<P1> = 0>
     java::lang::StringBuffer insert(int arg0, P1 arg1) { return insert(arg0, static_cast<unsigned short>(arg1)); }
 };

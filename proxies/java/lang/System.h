@@ -26,90 +26,153 @@ namespace java { namespace util { class Properties; }}
 namespace java {
 namespace lang {
 
-// Proxy of the Java class java.lang.System.
+/// Proxy of the Java class java.lang.System.
+///
+/// Java: `public class java.lang.System`
 class NATIVEPP_EXPORT System : public virtual java::lang::Object {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<System> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
+    /// public static java.io.InputStream in
     static java::io::InputStream* in;
+    /// public static java.io.PrintStream out
     static java::io::PrintStream* out;
+    /// public static java.io.PrintStream err
     static java::io::PrintStream* err;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     System();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     System(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     System(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     System(jobject& obj);
     System(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     System(const System& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit System(System* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     System(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~System() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     System& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     System& operator=(const System& other);
-    // Takes other over as System(System*) does.
+    /// Takes other over as System(System*) does.
     System& operator=(System* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(System& other);
     bool operator==(System* other);
     bool operator==(jobject& obj);
     bool operator!=(System& other);
     bool operator!=(System* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::System cast$(java::lang::Object object);
     static java::lang::System cast$(java::lang::Object* object);
+    ///@}
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public static void arraycopy(java.lang.Object, int, java.lang.Object, int, int)
     static void arraycopy(java::lang::Object arg0, int arg1, java::lang::Object arg2, int arg3, int arg4);
+    /// public static void arraycopy(java.lang.Object, int, java.lang.Object, int, int)
     static void arraycopy(java::lang::Object arg0, int arg1, java::lang::Object* arg2, int arg3, int arg4);
+    /// public static void arraycopy(java.lang.Object, int, java.lang.Object, int, int)
     static void arraycopy(java::lang::Object* arg0, int arg1, java::lang::Object arg2, int arg3, int arg4);
+    /// public static void arraycopy(java.lang.Object, int, java.lang.Object, int, int)
     static void arraycopy(java::lang::Object* arg0, int arg1, java::lang::Object* arg2, int arg3, int arg4);
+    /// public static long currentTimeMillis()
     static long long currentTimeMillis();
+    /// public static int identityHashCode(java.lang.Object)
     static int identityHashCode(java::lang::Object arg0);
+    /// public static int identityHashCode(java.lang.Object)
     static int identityHashCode(java::lang::Object* arg0);
+    /// public static void exit(int)
     static void exit(int arg0);
-    // Absent from current platforms: a call raises "Method not found".
+    /// public static void runFinalizersOnExit(boolean)
+    ///
+    /// Absent from current platforms: a call raises "Method not found".
     static void runFinalizersOnExit(unsigned char arg0);
+    /// public static java.lang.String setProperty(java.lang.String, java.lang.String)
     static java::lang::String setProperty(java::lang::String arg0, java::lang::String arg1);
+    /// public static java.lang.String setProperty(java.lang.String, java.lang.String)
     static java::lang::String setProperty(java::lang::String arg0, java::lang::String* arg1);
+    /// public static java.lang.String setProperty(java.lang.String, java.lang.String)
     static java::lang::String setProperty(java::lang::String* arg0, java::lang::String arg1);
+    /// public static java.lang.String setProperty(java.lang.String, java.lang.String)
     static java::lang::String setProperty(java::lang::String* arg0, java::lang::String* arg1);
+    /// public static java.lang.String getProperty(java.lang.String)
     static java::lang::String getProperty(java::lang::String arg0);
+    /// public static java.lang.String getProperty(java.lang.String)
     static java::lang::String getProperty(java::lang::String* arg0);
+    /// public static java.lang.String getProperty(java.lang.String, java.lang.String)
     static java::lang::String getProperty(java::lang::String arg0, java::lang::String arg1);
+    /// public static java.lang.String getProperty(java.lang.String, java.lang.String)
     static java::lang::String getProperty(java::lang::String arg0, java::lang::String* arg1);
+    /// public static java.lang.String getProperty(java.lang.String, java.lang.String)
     static java::lang::String getProperty(java::lang::String* arg0, java::lang::String arg1);
+    /// public static java.lang.String getProperty(java.lang.String, java.lang.String)
     static java::lang::String getProperty(java::lang::String* arg0, java::lang::String* arg1);
+    /// public static void load(java.lang.String)
     static void load(java::lang::String arg0);
+    /// public static void load(java.lang.String)
     static void load(java::lang::String* arg0);
+    /// public static void loadLibrary(java.lang.String)
     static void loadLibrary(java::lang::String arg0);
+    /// public static void loadLibrary(java.lang.String)
     static void loadLibrary(java::lang::String* arg0);
+    /// public static java.lang.String mapLibraryName(java.lang.String)
     static java::lang::String mapLibraryName(java::lang::String arg0);
+    /// public static java.lang.String mapLibraryName(java.lang.String)
     static java::lang::String mapLibraryName(java::lang::String* arg0);
+    /// public static void gc()
     static void gc();
+    /// public static java.util.Properties getProperties()
     static java::util::Properties getProperties();
+    /// public static java.lang.String getenv(java.lang.String)
     static java::lang::String getenv(java::lang::String arg0);
+    /// public static java.lang.String getenv(java.lang.String)
     static java::lang::String getenv(java::lang::String* arg0);
+    /// public static void runFinalization()
     static void runFinalization();
+    /// public static void setErr(java.io.PrintStream)
     static void setErr(java::io::PrintStream arg0);
+    /// public static void setErr(java.io.PrintStream)
     static void setErr(java::io::PrintStream* arg0);
+    /// public static void setIn(java.io.InputStream)
     static void setIn(java::io::InputStream arg0);
+    /// public static void setIn(java.io.InputStream)
     static void setIn(java::io::InputStream* arg0);
+    /// public static void setOut(java.io.PrintStream)
     static void setOut(java::io::PrintStream arg0);
+    /// public static void setOut(java.io.PrintStream)
     static void setOut(java::io::PrintStream* arg0);
+    /// public static void setProperties(java.util.Properties)
     static void setProperties(java::util::Properties arg0);
+    /// public static void setProperties(java.util.Properties)
     static void setProperties(java::util::Properties* arg0);
 };
 

@@ -26,72 +26,112 @@ namespace java { namespace lang { class Class; class Object; class String; }}
 namespace java {
 namespace lang {
 
-// Proxy of the Java class java.lang.Throwable.
+/// Proxy of the Java class java.lang.Throwable.
+///
+/// Java: `public class java.lang.Throwable implements java.io.Serializable`
 class NATIVEPP_EXPORT Throwable : public virtual java::lang::Object, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Throwable> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Throwable();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Throwable(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Throwable(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Throwable(jobject& obj);
     Throwable(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
-    Throwable(const Throwable& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
-    explicit Throwable(Throwable* other);
-    // A proxy of static field number index, called name, of the class owner.
-    Throwable(int index, const char* name, nativepp::NativeppObjectClass* owner);
     Throwable(jthrowable& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Throwable(jthrowable& obj);
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
+    Throwable(const Throwable& other);
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
+    explicit Throwable(Throwable* other);
+    /// A proxy of static field number index, called name, of the class owner.
+    Throwable(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Throwable() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Throwable& operator=(jobject& obj);
     Throwable& operator=(jthrowable& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Throwable& operator=(const Throwable& other);
-    // Takes other over as Throwable(Throwable*) does.
+    /// Takes other over as Throwable(Throwable*) does.
     Throwable& operator=(Throwable* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Throwable& other);
     bool operator==(Throwable* other);
     bool operator==(jobject& obj);
     bool operator!=(Throwable& other);
     bool operator!=(Throwable* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::lang::Throwable cast$(java::lang::Object object);
     static java::lang::Throwable cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.lang.Throwable()
     explicit Throwable(nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.lang.Throwable(java.lang.String)
     explicit Throwable(java::lang::String arg0);
+    /// public java.lang.Throwable(java.lang.String)
     explicit Throwable(java::lang::String* arg0);
+    /// public java.lang.Throwable(java.lang.String, java.lang.Throwable)
     Throwable(java::lang::String arg0, java::lang::Throwable arg1);
+    /// public java.lang.Throwable(java.lang.String, java.lang.Throwable)
     Throwable(java::lang::String arg0, java::lang::Throwable* arg1);
+    /// public java.lang.Throwable(java.lang.String, java.lang.Throwable)
     Throwable(java::lang::String* arg0, java::lang::Throwable arg1);
+    /// public java.lang.Throwable(java.lang.String, java.lang.Throwable)
     Throwable(java::lang::String* arg0, java::lang::Throwable* arg1);
+    /// public java.lang.Throwable(java.lang.Throwable)
     Throwable(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.lang.Throwable(java.lang.Throwable)
     Throwable(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public void printStackTrace()
     void printStackTrace();
+    /// public void printStackTrace(java.io.PrintStream)
     void printStackTrace(java::io::PrintStream arg0);
+    /// public void printStackTrace(java.io.PrintStream)
     void printStackTrace(java::io::PrintStream* arg0);
+    /// public java.lang.Throwable fillInStackTrace()
     java::lang::Throwable fillInStackTrace();
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public java.lang.Throwable initCause(java.lang.Throwable)
     java::lang::Throwable initCause(java::lang::Throwable arg0);
+    /// public java.lang.Throwable initCause(java.lang.Throwable)
     java::lang::Throwable initCause(java::lang::Throwable* arg0);
+    /// public java.lang.Throwable getCause()
     java::lang::Throwable getCause();
+    /// public java.lang.String getLocalizedMessage()
     java::lang::String getLocalizedMessage();
+    /// public java.lang.String getMessage()
     java::lang::String getMessage();
 };
 

@@ -25,122 +25,215 @@ namespace java { namespace lang { class ByteJArray; class Class; class Comparabl
 namespace java {
 namespace math {
 
-// Proxy of the Java class java.math.BigInteger.
+/// Proxy of the Java class java.math.BigInteger.
+///
+/// Java: `public class java.math.BigInteger extends java.lang.Number implements java.lang.Comparable`
 class NATIVEPP_EXPORT BigInteger : public virtual java::lang::Number, public virtual java::lang::Comparable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<BigInteger> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
+    /// public static java.math.BigInteger ZERO
     static java::math::BigInteger* ZERO;
+    /// public static java.math.BigInteger ONE
     static java::math::BigInteger* ONE;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     BigInteger();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     BigInteger(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     BigInteger(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     BigInteger(jobject& obj);
     BigInteger(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     BigInteger(const BigInteger& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit BigInteger(BigInteger* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     BigInteger(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~BigInteger() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     BigInteger& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     BigInteger& operator=(const BigInteger& other);
-    // Takes other over as BigInteger(BigInteger*) does.
+    /// Takes other over as BigInteger(BigInteger*) does.
     BigInteger& operator=(BigInteger* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(BigInteger& other);
     bool operator==(BigInteger* other);
     bool operator==(jobject& obj);
     bool operator!=(BigInteger& other);
     bool operator!=(BigInteger* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::math::BigInteger cast$(java::lang::Object object);
     static java::math::BigInteger cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.math.BigInteger(java.lang.String)
     explicit BigInteger(java::lang::String arg0);
+    /// public java.math.BigInteger(java.lang.String)
     explicit BigInteger(java::lang::String* arg0);
+    /// public java.math.BigInteger(java.lang.String, int)
     BigInteger(java::lang::String arg0, int arg1);
+    /// public java.math.BigInteger(java.lang.String, int)
     BigInteger(java::lang::String* arg0, int arg1);
+    /// public java.math.BigInteger(byte[])
     explicit BigInteger(java::lang::ByteJArray arg0);
+    /// public java.math.BigInteger(byte[])
     explicit BigInteger(java::lang::ByteJArray* arg0);
+    /// public java.math.BigInteger(int, byte[])
     BigInteger(int arg0, java::lang::ByteJArray arg1);
+    /// public java.math.BigInteger(int, byte[])
     BigInteger(int arg0, java::lang::ByteJArray* arg1);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public java.math.BigInteger pow(int)
     java::math::BigInteger pow(int arg0);
+    /// public int hashCode()
     int hashCode();
+    /// public int compareTo(java.math.BigInteger)
     int compareTo(java::math::BigInteger arg0);
+    /// public int compareTo(java.math.BigInteger)
     int compareTo(java::math::BigInteger* arg0);
+    /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object arg0);
+    /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
+    /// public java.lang.String toString(int)
     java::lang::String toString(int arg0);
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public java.math.BigInteger min(java.math.BigInteger)
     java::math::BigInteger min$(java::math::BigInteger arg0);
+    /// public java.math.BigInteger min(java.math.BigInteger)
     java::math::BigInteger min$(java::math::BigInteger* arg0);
+    /// public static java.math.BigInteger valueOf(long)
     static java::math::BigInteger valueOf(long long arg0);
+    /// public java.math.BigInteger add(java.math.BigInteger)
     java::math::BigInteger add(java::math::BigInteger arg0);
+    /// public java.math.BigInteger add(java.math.BigInteger)
     java::math::BigInteger add(java::math::BigInteger* arg0);
+    /// public java.math.BigInteger max(java.math.BigInteger)
     java::math::BigInteger max$(java::math::BigInteger arg0);
+    /// public java.math.BigInteger max(java.math.BigInteger)
     java::math::BigInteger max$(java::math::BigInteger* arg0);
+    /// public double doubleValue()
     double doubleValue();
+    /// public float floatValue()
     float floatValue();
+    /// public int intValue()
     int intValue();
+    /// public long longValue()
     long long longValue();
+    /// public java.math.BigInteger abs()
     java::math::BigInteger abs();
+    /// public byte[] toByteArray()
     java::lang::ByteJArray toByteArray();
+    /// public java.math.BigInteger and(java.math.BigInteger)
     java::math::BigInteger and$(java::math::BigInteger arg0);
+    /// public java.math.BigInteger and(java.math.BigInteger)
     java::math::BigInteger and$(java::math::BigInteger* arg0);
+    /// public java.math.BigInteger andNot(java.math.BigInteger)
     java::math::BigInteger andNot(java::math::BigInteger arg0);
+    /// public java.math.BigInteger andNot(java.math.BigInteger)
     java::math::BigInteger andNot(java::math::BigInteger* arg0);
+    /// public int bitCount()
     int bitCount();
+    /// public java.math.BigInteger or(java.math.BigInteger)
     java::math::BigInteger or$(java::math::BigInteger arg0);
+    /// public java.math.BigInteger or(java.math.BigInteger)
     java::math::BigInteger or$(java::math::BigInteger* arg0);
+    /// public java.math.BigInteger xor(java.math.BigInteger)
     java::math::BigInteger xor$(java::math::BigInteger arg0);
+    /// public java.math.BigInteger xor(java.math.BigInteger)
     java::math::BigInteger xor$(java::math::BigInteger* arg0);
+    /// public int bitLength()
     int bitLength();
+    /// public java.math.BigInteger clearBit(int)
     java::math::BigInteger clearBit(int arg0);
+    /// public java.math.BigInteger divide(java.math.BigInteger)
     java::math::BigInteger divide(java::math::BigInteger arg0);
+    /// public java.math.BigInteger divide(java.math.BigInteger)
     java::math::BigInteger divide(java::math::BigInteger* arg0);
+    /// public java.math.BigInteger flipBit(int)
     java::math::BigInteger flipBit(int arg0);
+    /// public java.math.BigInteger gcd(java.math.BigInteger)
     java::math::BigInteger gcd(java::math::BigInteger arg0);
+    /// public java.math.BigInteger gcd(java.math.BigInteger)
     java::math::BigInteger gcd(java::math::BigInteger* arg0);
+    /// public int getLowestSetBit()
     int getLowestSetBit();
+    /// public boolean isProbablePrime(int)
     unsigned char isProbablePrime(int arg0);
+    /// public java.math.BigInteger mod(java.math.BigInteger)
     java::math::BigInteger mod(java::math::BigInteger arg0);
+    /// public java.math.BigInteger mod(java.math.BigInteger)
     java::math::BigInteger mod(java::math::BigInteger* arg0);
+    /// public java.math.BigInteger modInverse(java.math.BigInteger)
     java::math::BigInteger modInverse(java::math::BigInteger arg0);
+    /// public java.math.BigInteger modInverse(java.math.BigInteger)
     java::math::BigInteger modInverse(java::math::BigInteger* arg0);
+    /// public java.math.BigInteger modPow(java.math.BigInteger, java.math.BigInteger)
     java::math::BigInteger modPow(java::math::BigInteger arg0, java::math::BigInteger arg1);
+    /// public java.math.BigInteger modPow(java.math.BigInteger, java.math.BigInteger)
     java::math::BigInteger modPow(java::math::BigInteger arg0, java::math::BigInteger* arg1);
+    /// public java.math.BigInteger modPow(java.math.BigInteger, java.math.BigInteger)
     java::math::BigInteger modPow(java::math::BigInteger* arg0, java::math::BigInteger arg1);
+    /// public java.math.BigInteger modPow(java.math.BigInteger, java.math.BigInteger)
     java::math::BigInteger modPow(java::math::BigInteger* arg0, java::math::BigInteger* arg1);
+    /// public java.math.BigInteger multiply(java.math.BigInteger)
     java::math::BigInteger multiply(java::math::BigInteger arg0);
+    /// public java.math.BigInteger multiply(java.math.BigInteger)
     java::math::BigInteger multiply(java::math::BigInteger* arg0);
+    /// public java.math.BigInteger negate()
     java::math::BigInteger negate();
+    /// public java.math.BigInteger not()
     java::math::BigInteger not$();
+    /// public java.math.BigInteger remainder(java.math.BigInteger)
     java::math::BigInteger remainder(java::math::BigInteger arg0);
+    /// public java.math.BigInteger remainder(java.math.BigInteger)
     java::math::BigInteger remainder(java::math::BigInteger* arg0);
+    /// public java.math.BigInteger setBit(int)
     java::math::BigInteger setBit(int arg0);
+    /// public java.math.BigInteger shiftLeft(int)
     java::math::BigInteger shiftLeft(int arg0);
+    /// public java.math.BigInteger shiftRight(int)
     java::math::BigInteger shiftRight(int arg0);
+    /// public int signum()
     int signum();
+    /// public java.math.BigInteger subtract(java.math.BigInteger)
     java::math::BigInteger subtract(java::math::BigInteger arg0);
+    /// public java.math.BigInteger subtract(java.math.BigInteger)
     java::math::BigInteger subtract(java::math::BigInteger* arg0);
+    /// public boolean testBit(int)
     unsigned char testBit(int arg0);
 };
 

@@ -27,52 +27,77 @@ namespace java { namespace lang { class ByteJArray; class Class; class Object; c
 namespace java {
 namespace security {
 
-// Proxy of the Java interface java.security.Key.
+/// Proxy of the Java interface java.security.Key.
+///
+/// Java: `public interface java.security.Key extends java.io.Serializable`
 class NATIVEPP_EXPORT Key : public virtual java::lang::Object, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Key> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
+    /// public static long serialVersionUID
     static nativepp::NativeppLong* serialVersionUID;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Key();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Key(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Key(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Key(jobject& obj);
     Key(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Key(const Key& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Key(Key* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Key(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Key() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Key& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Key& operator=(const Key& other);
-    // Takes other over as Key(Key*) does.
+    /// Takes other over as Key(Key*) does.
     Key& operator=(Key* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Key& other);
     bool operator==(Key* other);
     bool operator==(jobject& obj);
     bool operator!=(Key& other);
     bool operator!=(Key* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::security::Key cast$(java::lang::Object object);
     static java::security::Key cast$(java::lang::Object* object);
+    ///@}
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public byte[] getEncoded()
     java::lang::ByteJArray getEncoded();
+    /// public java.lang.String getAlgorithm()
     java::lang::String getAlgorithm();
+    /// public java.lang.String getFormat()
     java::lang::String getFormat();
 };
 

@@ -25,75 +25,121 @@ namespace java { namespace security { class MessageDigestSpi; class Provider; }}
 namespace java {
 namespace security {
 
-// Proxy of the Java class java.security.MessageDigest.
+/// Proxy of the Java class java.security.MessageDigest.
+///
+/// Java: `public class java.security.MessageDigest extends java.security.MessageDigestSpi`
 class NATIVEPP_EXPORT MessageDigest : public virtual java::security::MessageDigestSpi {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<MessageDigest> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     MessageDigest();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     MessageDigest(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     MessageDigest(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     MessageDigest(jobject& obj);
     MessageDigest(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     MessageDigest(const MessageDigest& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit MessageDigest(MessageDigest* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     MessageDigest(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~MessageDigest() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     MessageDigest& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     MessageDigest& operator=(const MessageDigest& other);
-    // Takes other over as MessageDigest(MessageDigest*) does.
+    /// Takes other over as MessageDigest(MessageDigest*) does.
     MessageDigest& operator=(MessageDigest* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(MessageDigest& other);
     bool operator==(MessageDigest* other);
     bool operator==(jobject& obj);
     bool operator!=(MessageDigest& other);
     bool operator!=(MessageDigest* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::security::MessageDigest cast$(java::lang::Object object);
     static java::security::MessageDigest cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.security.MessageDigest(java.lang.String)
     explicit MessageDigest(java::lang::String arg0);
+    /// public java.security.MessageDigest(java.lang.String)
     explicit MessageDigest(java::lang::String* arg0);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public static java.security.MessageDigest getInstance(java.lang.String, java.security.Provider)
     static java::security::MessageDigest getInstance(java::lang::String arg0, java::security::Provider arg1);
+    /// public static java.security.MessageDigest getInstance(java.lang.String, java.security.Provider)
     static java::security::MessageDigest getInstance(java::lang::String arg0, java::security::Provider* arg1);
+    /// public static java.security.MessageDigest getInstance(java.lang.String, java.security.Provider)
     static java::security::MessageDigest getInstance(java::lang::String* arg0, java::security::Provider arg1);
+    /// public static java.security.MessageDigest getInstance(java.lang.String, java.security.Provider)
     static java::security::MessageDigest getInstance(java::lang::String* arg0, java::security::Provider* arg1);
+    /// public static java.security.MessageDigest getInstance(java.lang.String)
     static java::security::MessageDigest getInstance(java::lang::String arg0);
+    /// public static java.security.MessageDigest getInstance(java.lang.String)
     static java::security::MessageDigest getInstance(java::lang::String* arg0);
+    /// public void reset()
     void reset();
+    /// public byte[] digest(byte[])
     java::lang::ByteJArray digest(java::lang::ByteJArray arg0);
+    /// public byte[] digest(byte[])
     java::lang::ByteJArray digest(java::lang::ByteJArray* arg0);
+    /// public byte[] digest()
     java::lang::ByteJArray digest();
+    /// public void update(byte)
     void update(signed char arg0);
+    /// public void update(byte[])
     void update(java::lang::ByteJArray arg0);
+    /// public void update(byte[])
     void update(java::lang::ByteJArray* arg0);
+    /// public void update(byte[], int, int)
     void update(java::lang::ByteJArray arg0, int arg1, int arg2);
+    /// public void update(byte[], int, int)
     void update(java::lang::ByteJArray* arg0, int arg1, int arg2);
+    /// public java.lang.String getAlgorithm()
     java::lang::String getAlgorithm();
+    /// public static boolean isEqual(byte[], byte[])
     static unsigned char isEqual(java::lang::ByteJArray arg0, java::lang::ByteJArray arg1);
+    /// public static boolean isEqual(byte[], byte[])
     static unsigned char isEqual(java::lang::ByteJArray arg0, java::lang::ByteJArray* arg1);
+    /// public static boolean isEqual(byte[], byte[])
     static unsigned char isEqual(java::lang::ByteJArray* arg0, java::lang::ByteJArray arg1);
+    /// public static boolean isEqual(byte[], byte[])
     static unsigned char isEqual(java::lang::ByteJArray* arg0, java::lang::ByteJArray* arg1);
+    /// public java.security.Provider getProvider()
     java::security::Provider getProvider();
+    /// public int getDigestLength()
     int getDigestLength();
 };
 

@@ -24,57 +24,85 @@ namespace java { namespace lang { class ByteJArray; class Class; class Object; }
 namespace java {
 namespace security {
 
-// Proxy of the Java class java.security.MessageDigestSpi.
+/// Proxy of the Java class java.security.MessageDigestSpi.
+///
+/// Java: `public class java.security.MessageDigestSpi`
 class NATIVEPP_EXPORT MessageDigestSpi : public virtual java::lang::Object {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<MessageDigestSpi> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     MessageDigestSpi();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     MessageDigestSpi(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     MessageDigestSpi(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     MessageDigestSpi(jobject& obj);
     MessageDigestSpi(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     MessageDigestSpi(const MessageDigestSpi& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit MessageDigestSpi(MessageDigestSpi* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     MessageDigestSpi(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~MessageDigestSpi() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     MessageDigestSpi& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     MessageDigestSpi& operator=(const MessageDigestSpi& other);
-    // Takes other over as MessageDigestSpi(MessageDigestSpi*) does.
+    /// Takes other over as MessageDigestSpi(MessageDigestSpi*) does.
     MessageDigestSpi& operator=(MessageDigestSpi* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(MessageDigestSpi& other);
     bool operator==(MessageDigestSpi* other);
     bool operator==(jobject& obj);
     bool operator!=(MessageDigestSpi& other);
     bool operator!=(MessageDigestSpi* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::security::MessageDigestSpi cast$(java::lang::Object object);
     static java::security::MessageDigestSpi cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.security.MessageDigestSpi()
     explicit MessageDigestSpi(nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public void engineUpdate(byte)
     void engineUpdate(signed char arg0);
+    /// public void engineUpdate(byte[], int, int)
     void engineUpdate(java::lang::ByteJArray arg0, int arg1, int arg2);
+    /// public void engineUpdate(byte[], int, int)
     void engineUpdate(java::lang::ByteJArray* arg0, int arg1, int arg2);
+    /// public byte[] engineDigest()
     java::lang::ByteJArray engineDigest();
+    /// public int engineGetDigestLength()
     int engineGetDigestLength();
+    /// public void engineReset()
     void engineReset();
 };
 

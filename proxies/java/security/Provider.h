@@ -26,69 +26,109 @@ namespace java { namespace util { class Map; class Properties; }}
 namespace java {
 namespace security {
 
-// Proxy of the Java class java.security.Provider.
+/// Proxy of the Java class java.security.Provider.
+///
+/// Java: `public class java.security.Provider extends java.util.Properties`
 class NATIVEPP_EXPORT Provider : public virtual java::util::Properties {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Provider> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Provider();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Provider(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Provider(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Provider(jobject& obj);
     Provider(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Provider(const Provider& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Provider(Provider* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Provider(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Provider() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Provider& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Provider& operator=(const Provider& other);
-    // Takes other over as Provider(Provider*) does.
+    /// Takes other over as Provider(Provider*) does.
     Provider& operator=(Provider* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Provider& other);
     bool operator==(Provider* other);
     bool operator==(jobject& obj);
     bool operator!=(Provider& other);
     bool operator!=(Provider* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::security::Provider cast$(java::lang::Object object);
     static java::security::Provider cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.security.Provider(java.lang.String, double, java.lang.String)
     Provider(java::lang::String arg0, double arg1, java::lang::String arg2);
+    /// public java.security.Provider(java.lang.String, double, java.lang.String)
     Provider(java::lang::String arg0, double arg1, java::lang::String* arg2);
+    /// public java.security.Provider(java.lang.String, double, java.lang.String)
     Provider(java::lang::String* arg0, double arg1, java::lang::String arg2);
+    /// public java.security.Provider(java.lang.String, double, java.lang.String)
     Provider(java::lang::String* arg0, double arg1, java::lang::String* arg2);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object arg0, java::lang::Object arg1);
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object arg0, java::lang::Object* arg1);
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object arg1);
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object* arg1);
+    /// public java.lang.String getName()
     java::lang::String getName();
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public void load(java.io.InputStream)
     void load(java::io::InputStream arg0);
+    /// public void load(java.io.InputStream)
     void load(java::io::InputStream* arg0);
+    /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object arg0);
+    /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object* arg0);
+    /// public void clear()
     void clear();
+    /// public void putAll(java.util.Map)
     void putAll(java::util::Map arg0);
+    /// public void putAll(java.util.Map)
     void putAll(java::util::Map* arg0);
+    /// public java.lang.String getInfo()
     java::lang::String getInfo();
+    /// public double getVersion()
     double getVersion();
 };
 

@@ -27,47 +27,69 @@ namespace java { namespace security { class Key; }}
 namespace java {
 namespace security {
 
-// Proxy of the Java interface java.security.PublicKey.
+/// Proxy of the Java interface java.security.PublicKey.
+///
+/// Java: `public interface java.security.PublicKey extends java.security.Key`
 class NATIVEPP_EXPORT PublicKey : public virtual java::lang::Object, public virtual java::security::Key {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<PublicKey> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
+    /// public static long serialVersionUID
     static nativepp::NativeppLong* serialVersionUID;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     PublicKey();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     PublicKey(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     PublicKey(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     PublicKey(jobject& obj);
     PublicKey(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     PublicKey(const PublicKey& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit PublicKey(PublicKey* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     PublicKey(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~PublicKey() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     PublicKey& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     PublicKey& operator=(const PublicKey& other);
-    // Takes other over as PublicKey(PublicKey*) does.
+    /// Takes other over as PublicKey(PublicKey*) does.
     PublicKey& operator=(PublicKey* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(PublicKey& other);
     bool operator==(PublicKey* other);
     bool operator==(jobject& obj);
     bool operator!=(PublicKey& other);
     bool operator!=(PublicKey* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::security::PublicKey cast$(java::lang::Object object);
     static java::security::PublicKey cast$(java::lang::Object* object);
+    ///@}
 };
 
 }  // namespace security

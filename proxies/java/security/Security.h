@@ -25,66 +25,105 @@ namespace java { namespace security { class Provider; }}
 namespace java {
 namespace security {
 
-// Proxy of the Java class java.security.Security.
+/// Proxy of the Java class java.security.Security.
+///
+/// Java: `public class java.security.Security`
 class NATIVEPP_EXPORT Security : public virtual java::lang::Object {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Security> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Security();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Security(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Security(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Security(jobject& obj);
     Security(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Security(const Security& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Security(Security* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Security(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Security() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Security& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Security& operator=(const Security& other);
-    // Takes other over as Security(Security*) does.
+    /// Takes other over as Security(Security*) does.
     Security& operator=(Security* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Security& other);
     bool operator==(Security* other);
     bool operator==(jobject& obj);
     bool operator!=(Security& other);
     bool operator!=(Security* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::security::Security cast$(java::lang::Object object);
     static java::security::Security cast$(java::lang::Object* object);
+    ///@}
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public static void setProperty(java.lang.String, java.lang.String)
     static void setProperty(java::lang::String arg0, java::lang::String arg1);
+    /// public static void setProperty(java.lang.String, java.lang.String)
     static void setProperty(java::lang::String arg0, java::lang::String* arg1);
+    /// public static void setProperty(java.lang.String, java.lang.String)
     static void setProperty(java::lang::String* arg0, java::lang::String arg1);
+    /// public static void setProperty(java.lang.String, java.lang.String)
     static void setProperty(java::lang::String* arg0, java::lang::String* arg1);
+    /// public static java.lang.String getProperty(java.lang.String)
     static java::lang::String getProperty(java::lang::String arg0);
+    /// public static java.lang.String getProperty(java.lang.String)
     static java::lang::String getProperty(java::lang::String* arg0);
+    /// public static java.security.Provider getProvider(java.lang.String)
     static java::security::Provider getProvider(java::lang::String arg0);
+    /// public static java.security.Provider getProvider(java.lang.String)
     static java::security::Provider getProvider(java::lang::String* arg0);
+    /// public static int addProvider(java.security.Provider)
     static int addProvider(java::security::Provider arg0);
+    /// public static int addProvider(java.security.Provider)
     static int addProvider(java::security::Provider* arg0);
+    /// public static java.lang.String getAlgorithmProperty(java.lang.String, java.lang.String)
     static java::lang::String getAlgorithmProperty(java::lang::String arg0, java::lang::String arg1);
+    /// public static java.lang.String getAlgorithmProperty(java.lang.String, java.lang.String)
     static java::lang::String getAlgorithmProperty(java::lang::String arg0, java::lang::String* arg1);
+    /// public static java.lang.String getAlgorithmProperty(java.lang.String, java.lang.String)
     static java::lang::String getAlgorithmProperty(java::lang::String* arg0, java::lang::String arg1);
+    /// public static java.lang.String getAlgorithmProperty(java.lang.String, java.lang.String)
     static java::lang::String getAlgorithmProperty(java::lang::String* arg0, java::lang::String* arg1);
+    /// public static int insertProviderAt(java.security.Provider, int)
     static int insertProviderAt(java::security::Provider arg0, int arg1);
+    /// public static int insertProviderAt(java.security.Provider, int)
     static int insertProviderAt(java::security::Provider* arg0, int arg1);
+    /// public static void removeProvider(java.lang.String)
     static void removeProvider(java::lang::String arg0);
+    /// public static void removeProvider(java.lang.String)
     static void removeProvider(java::lang::String* arg0);
 };
 

@@ -27,91 +27,153 @@ namespace java { namespace util { class Date; }}
 namespace java {
 namespace text {
 
-// Proxy of the Java class java.text.DateFormat.
+/// Proxy of the Java class java.text.DateFormat.
+///
+/// Java: `public class java.text.DateFormat extends java.text.Format`
 class NATIVEPP_EXPORT DateFormat : public virtual java::text::Format {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<DateFormat> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
+    /// public static int ERA_FIELD
     static nativepp::NativeppInt* ERA_FIELD;
+    /// public static int YEAR_FIELD
     static nativepp::NativeppInt* YEAR_FIELD;
+    /// public static int MONTH_FIELD
     static nativepp::NativeppInt* MONTH_FIELD;
+    /// public static int DATE_FIELD
     static nativepp::NativeppInt* DATE_FIELD;
+    /// public static int HOUR_OF_DAY1_FIELD
     static nativepp::NativeppInt* HOUR_OF_DAY1_FIELD;
+    /// public static int HOUR_OF_DAY0_FIELD
     static nativepp::NativeppInt* HOUR_OF_DAY0_FIELD;
+    /// public static int MINUTE_FIELD
     static nativepp::NativeppInt* MINUTE_FIELD;
+    /// public static int SECOND_FIELD
     static nativepp::NativeppInt* SECOND_FIELD;
+    /// public static int MILLISECOND_FIELD
     static nativepp::NativeppInt* MILLISECOND_FIELD;
+    /// public static int DAY_OF_WEEK_FIELD
     static nativepp::NativeppInt* DAY_OF_WEEK_FIELD;
+    /// public static int DAY_OF_YEAR_FIELD
     static nativepp::NativeppInt* DAY_OF_YEAR_FIELD;
+    /// public static int DAY_OF_WEEK_IN_MONTH_FIELD
     static nativepp::NativeppInt* DAY_OF_WEEK_IN_MONTH_FIELD;
+    /// public static int WEEK_OF_YEAR_FIELD
     static nativepp::NativeppInt* WEEK_OF_YEAR_FIELD;
+    /// public static int WEEK_OF_MONTH_FIELD
     static nativepp::NativeppInt* WEEK_OF_MONTH_FIELD;
+    /// public static int AM_PM_FIELD
     static nativepp::NativeppInt* AM_PM_FIELD;
+    /// public static int HOUR1_FIELD
     static nativepp::NativeppInt* HOUR1_FIELD;
+    /// public static int HOUR0_FIELD
     static nativepp::NativeppInt* HOUR0_FIELD;
+    /// public static int TIMEZONE_FIELD
     static nativepp::NativeppInt* TIMEZONE_FIELD;
+    /// public static int FULL
     static nativepp::NativeppInt* FULL;
+    /// public static int LONG
     static nativepp::NativeppInt* LONG;
+    /// public static int MEDIUM
     static nativepp::NativeppInt* MEDIUM;
+    /// public static int SHORT
     static nativepp::NativeppInt* SHORT;
+    /// public static int DEFAULT
     static nativepp::NativeppInt* DEFAULT;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     DateFormat();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     DateFormat(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     DateFormat(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     DateFormat(jobject& obj);
     DateFormat(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     DateFormat(const DateFormat& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit DateFormat(DateFormat* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     DateFormat(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~DateFormat() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     DateFormat& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     DateFormat& operator=(const DateFormat& other);
-    // Takes other over as DateFormat(DateFormat*) does.
+    /// Takes other over as DateFormat(DateFormat*) does.
     DateFormat& operator=(DateFormat* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(DateFormat& other);
     bool operator==(DateFormat* other);
     bool operator==(jobject& obj);
     bool operator!=(DateFormat& other);
     bool operator!=(DateFormat* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::text::DateFormat cast$(java::lang::Object object);
     static java::text::DateFormat cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.text.DateFormat()
     explicit DateFormat(nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public int hashCode()
     int hashCode();
+    /// public java.lang.Object clone()
     java::lang::Object clone();
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
+    /// public static java.text.DateFormat getInstance()
     static java::text::DateFormat getInstance();
+    /// public java.util.Date parse(java.lang.String)
     java::util::Date parse(java::lang::String arg0);
+    /// public java.util.Date parse(java.lang.String)
     java::util::Date parse(java::lang::String* arg0);
+    /// public java.lang.String format(java.util.Date)
     java::lang::String format(java::util::Date arg0);
+    /// public java.lang.String format(java.util.Date)
     java::lang::String format(java::util::Date* arg0);
+    /// public static java.text.DateFormat getDateTimeInstance()
     static java::text::DateFormat getDateTimeInstance();
+    /// public static java.text.DateFormat getDateTimeInstance(int, int)
     static java::text::DateFormat getDateTimeInstance(int arg0, int arg1);
+    /// public static java.text.DateFormat getDateInstance()
     static java::text::DateFormat getDateInstance();
+    /// public static java.text.DateFormat getDateInstance(int)
     static java::text::DateFormat getDateInstance(int arg0);
+    /// public static java.text.DateFormat getTimeInstance()
     static java::text::DateFormat getTimeInstance();
+    /// public static java.text.DateFormat getTimeInstance(int)
     static java::text::DateFormat getTimeInstance(int arg0);
+    /// public boolean isLenient()
     unsigned char isLenient();
+    /// public void setLenient(boolean)
     void setLenient(unsigned char arg0);
 };
 

@@ -27,56 +27,83 @@ namespace java { namespace lang { class Class; class Cloneable; class Object; cl
 namespace java {
 namespace text {
 
-// Proxy of the Java class java.text.Format.
+/// Proxy of the Java class java.text.Format.
+///
+/// Java: `public class java.text.Format implements java.lang.Cloneable, java.io.Serializable`
 class NATIVEPP_EXPORT Format : public virtual java::lang::Object, public virtual java::lang::Cloneable, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Format> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Format();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Format(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Format(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Format(jobject& obj);
     Format(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Format(const Format& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Format(Format* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Format(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Format() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Format& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Format& operator=(const Format& other);
-    // Takes other over as Format(Format*) does.
+    /// Takes other over as Format(Format*) does.
     Format& operator=(Format* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Format& other);
     bool operator==(Format* other);
     bool operator==(jobject& obj);
     bool operator!=(Format& other);
     bool operator!=(Format* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::text::Format cast$(java::lang::Object object);
     static java::text::Format cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.text.Format()
     explicit Format(nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public java.lang.Object clone()
     java::lang::Object clone();
+    /// public java.lang.String format(java.lang.Object)
     java::lang::String format(java::lang::Object arg0);
+    /// public java.lang.String format(java.lang.Object)
     java::lang::String format(java::lang::Object* arg0);
+    /// public java.lang.Object parseObject(java.lang.String)
     java::lang::Object parseObject(java::lang::String arg0);
+    /// public java.lang.Object parseObject(java.lang.String)
     java::lang::Object parseObject(java::lang::String* arg0);
 };
 

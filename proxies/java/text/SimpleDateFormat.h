@@ -26,66 +26,103 @@ namespace java { namespace util { class Date; }}
 namespace java {
 namespace text {
 
-// Proxy of the Java class java.text.SimpleDateFormat.
+/// Proxy of the Java class java.text.SimpleDateFormat.
+///
+/// Java: `public class java.text.SimpleDateFormat extends java.text.DateFormat`
 class NATIVEPP_EXPORT SimpleDateFormat : public virtual java::text::DateFormat {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<SimpleDateFormat> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     SimpleDateFormat();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     SimpleDateFormat(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     SimpleDateFormat(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     SimpleDateFormat(jobject& obj);
     SimpleDateFormat(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     SimpleDateFormat(const SimpleDateFormat& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit SimpleDateFormat(SimpleDateFormat* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     SimpleDateFormat(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~SimpleDateFormat() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     SimpleDateFormat& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     SimpleDateFormat& operator=(const SimpleDateFormat& other);
-    // Takes other over as SimpleDateFormat(SimpleDateFormat*) does.
+    /// Takes other over as SimpleDateFormat(SimpleDateFormat*) does.
     SimpleDateFormat& operator=(SimpleDateFormat* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(SimpleDateFormat& other);
     bool operator==(SimpleDateFormat* other);
     bool operator==(jobject& obj);
     bool operator!=(SimpleDateFormat& other);
     bool operator!=(SimpleDateFormat* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::text::SimpleDateFormat cast$(java::lang::Object object);
     static java::text::SimpleDateFormat cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.text.SimpleDateFormat()
     explicit SimpleDateFormat(nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.text.SimpleDateFormat(java.lang.String)
     explicit SimpleDateFormat(java::lang::String arg0);
+    /// public java.text.SimpleDateFormat(java.lang.String)
     explicit SimpleDateFormat(java::lang::String* arg0);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public int hashCode()
     int hashCode();
+    /// public java.lang.Object clone()
     java::lang::Object clone();
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
+    /// public void applyLocalizedPattern(java.lang.String)
     void applyLocalizedPattern(java::lang::String arg0);
+    /// public void applyLocalizedPattern(java.lang.String)
     void applyLocalizedPattern(java::lang::String* arg0);
+    /// public void applyPattern(java.lang.String)
     void applyPattern(java::lang::String arg0);
+    /// public void applyPattern(java.lang.String)
     void applyPattern(java::lang::String* arg0);
+    /// public java.util.Date get2DigitYearStart()
     java::util::Date get2DigitYearStart();
+    /// public void set2DigitYearStart(java.util.Date)
     void set2DigitYearStart(java::util::Date arg0);
+    /// public void set2DigitYearStart(java.util.Date)
     void set2DigitYearStart(java::util::Date* arg0);
+    /// public java.lang.String toLocalizedPattern()
     java::lang::String toLocalizedPattern();
+    /// public java.lang.String toPattern()
     java::lang::String toPattern();
 };
 

@@ -28,91 +28,153 @@ namespace java { namespace lang { class Class; class Cloneable; class Comparable
 namespace java {
 namespace util {
 
-// Proxy of the Java class java.util.Date.
+/// Proxy of the Java class java.util.Date.
+///
+/// Java: `public class java.util.Date implements java.lang.Cloneable, java.lang.Comparable, java.io.Serializable`
 class NATIVEPP_EXPORT Date : public virtual java::lang::Object, public virtual java::lang::Cloneable, public virtual java::lang::Comparable, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Date> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Date();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Date(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Date(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Date(jobject& obj);
     Date(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Date(const Date& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Date(Date* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Date(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Date() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Date& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Date& operator=(const Date& other);
-    // Takes other over as Date(Date*) does.
+    /// Takes other over as Date(Date*) does.
     Date& operator=(Date* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Date& other);
     bool operator==(Date* other);
     bool operator==(jobject& obj);
     bool operator!=(Date& other);
     bool operator!=(Date* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::util::Date cast$(java::lang::Object object);
     static java::util::Date cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.util.Date(int, int, int)
     Date(int arg0, int arg1, int arg2);
+    /// public java.util.Date()
     explicit Date(nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.util.Date(int, int, int, int, int)
     Date(int arg0, int arg1, int arg2, int arg3, int arg4);
+    /// public java.util.Date(int, int, int, int, int, int)
     Date(int arg0, int arg1, int arg2, int arg3, int arg4, int arg5);
+    /// public java.util.Date(long)
     explicit Date(long long arg0);
+    /// public java.util.Date(java.lang.String)
     explicit Date(java::lang::String arg0);
+    /// public java.util.Date(java.lang.String)
     explicit Date(java::lang::String* arg0);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public int hashCode()
     int hashCode();
+    /// public int compareTo(java.util.Date)
     int compareTo(java::util::Date arg0);
+    /// public int compareTo(java.util.Date)
     int compareTo(java::util::Date* arg0);
+    /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object arg0);
+    /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
+    /// public java.lang.Object clone()
     java::lang::Object clone();
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public static long parse(java.lang.String)
     static long long parse(java::lang::String arg0);
+    /// public static long parse(java.lang.String)
     static long long parse(java::lang::String* arg0);
+    /// public int getDate()
     int getDate();
+    /// public int getHours()
     int getHours();
+    /// public int getMinutes()
     int getMinutes();
+    /// public int getMonth()
     int getMonth();
+    /// public int getSeconds()
     int getSeconds();
+    /// public long getTime()
     long long getTime();
+    /// public int getYear()
     int getYear();
+    /// public void setTime(long)
     void setTime(long long arg0);
+    /// public static long UTC(int, int, int, int, int, int)
     static long long UTC(int arg0, int arg1, int arg2, int arg3, int arg4, int arg5);
+    /// public boolean after(java.util.Date)
     unsigned char after(java::util::Date arg0);
+    /// public boolean after(java.util.Date)
     unsigned char after(java::util::Date* arg0);
+    /// public boolean before(java.util.Date)
     unsigned char before(java::util::Date arg0);
+    /// public boolean before(java.util.Date)
     unsigned char before(java::util::Date* arg0);
+    /// public int getDay()
     int getDay();
+    /// public int getTimezoneOffset()
     int getTimezoneOffset();
+    /// public void setDate(int)
     void setDate(int arg0);
+    /// public void setHours(int)
     void setHours(int arg0);
+    /// public void setMinutes(int)
     void setMinutes(int arg0);
+    /// public void setMonth(int)
     void setMonth(int arg0);
+    /// public void setSeconds(int)
     void setSeconds(int arg0);
+    /// public void setYear(int)
     void setYear(int arg0);
+    /// public java.lang.String toGMTString()
     java::lang::String toGMTString();
+    /// public java.lang.String toLocaleString()
     java::lang::String toLocaleString();
 };
 

@@ -24,61 +24,93 @@ namespace java { namespace lang { class Class; class Object; }}
 namespace java {
 namespace util {
 
-// Proxy of the Java class java.util.Dictionary.
+/// Proxy of the Java class java.util.Dictionary.
+///
+/// Java: `public class java.util.Dictionary`
 class NATIVEPP_EXPORT Dictionary : public virtual java::lang::Object {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Dictionary> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Dictionary();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Dictionary(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Dictionary(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Dictionary(jobject& obj);
     Dictionary(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Dictionary(const Dictionary& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Dictionary(Dictionary* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Dictionary(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Dictionary() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Dictionary& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Dictionary& operator=(const Dictionary& other);
-    // Takes other over as Dictionary(Dictionary*) does.
+    /// Takes other over as Dictionary(Dictionary*) does.
     Dictionary& operator=(Dictionary* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Dictionary& other);
     bool operator==(Dictionary* other);
     bool operator==(jobject& obj);
     bool operator!=(Dictionary& other);
     bool operator!=(Dictionary* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::util::Dictionary cast$(java::lang::Object object);
     static java::util::Dictionary cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.util.Dictionary()
     explicit Dictionary(nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object arg0, java::lang::Object arg1);
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object arg0, java::lang::Object* arg1);
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object arg1);
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object* arg1);
+    /// public java.lang.Object get(java.lang.Object)
     java::lang::Object get(java::lang::Object arg0);
+    /// public java.lang.Object get(java.lang.Object)
     java::lang::Object get(java::lang::Object* arg0);
+    /// public int size()
     int size();
+    /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object arg0);
+    /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object* arg0);
+    /// public boolean isEmpty()
     unsigned char isEmpty();
 };
 

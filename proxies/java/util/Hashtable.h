@@ -29,80 +29,131 @@ namespace java { namespace util { class Dictionary; class Map; }}
 namespace java {
 namespace util {
 
-// Proxy of the Java class java.util.Hashtable.
+/// Proxy of the Java class java.util.Hashtable.
+///
+/// Java: `public class java.util.Hashtable extends java.util.Dictionary implements java.lang.Cloneable, java.util.Map, java.io.Serializable`
 class NATIVEPP_EXPORT Hashtable : public virtual java::util::Dictionary, public virtual java::lang::Cloneable, public virtual java::util::Map, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Hashtable> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Hashtable();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Hashtable(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Hashtable(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Hashtable(jobject& obj);
     Hashtable(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Hashtable(const Hashtable& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Hashtable(Hashtable* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Hashtable(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Hashtable() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Hashtable& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Hashtable& operator=(const Hashtable& other);
-    // Takes other over as Hashtable(Hashtable*) does.
+    /// Takes other over as Hashtable(Hashtable*) does.
     Hashtable& operator=(Hashtable* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Hashtable& other);
     bool operator==(Hashtable* other);
     bool operator==(jobject& obj);
     bool operator!=(Hashtable& other);
     bool operator!=(Hashtable* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::util::Hashtable cast$(java::lang::Object object);
     static java::util::Hashtable cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.util.Hashtable(int, float)
     Hashtable(int arg0, float arg1);
+    /// public java.util.Hashtable()
     explicit Hashtable(nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.util.Hashtable(int)
     explicit Hashtable(int arg0);
+    /// public java.util.Hashtable(java.util.Map)
     Hashtable(java::util::Map arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.util.Hashtable(java.util.Map)
     Hashtable(java::util::Map* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public int hashCode()
     int hashCode();
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object arg0, java::lang::Object arg1);
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object arg0, java::lang::Object* arg1);
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object arg1);
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object* arg1);
+    /// public java.lang.Object clone()
     java::lang::Object clone();
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public boolean contains(java.lang.Object)
     unsigned char contains(java::lang::Object arg0);
+    /// public boolean contains(java.lang.Object)
     unsigned char contains(java::lang::Object* arg0);
+    /// public java.lang.Object get(java.lang.Object)
     java::lang::Object get(java::lang::Object arg0);
+    /// public java.lang.Object get(java.lang.Object)
     java::lang::Object get(java::lang::Object* arg0);
+    /// public int size()
     int size();
+    /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object arg0);
+    /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object* arg0);
+    /// public void clear()
     void clear();
+    /// public boolean containsKey(java.lang.Object)
     unsigned char containsKey(java::lang::Object arg0);
+    /// public boolean containsKey(java.lang.Object)
     unsigned char containsKey(java::lang::Object* arg0);
+    /// public boolean containsValue(java.lang.Object)
     unsigned char containsValue(java::lang::Object arg0);
+    /// public boolean containsValue(java.lang.Object)
     unsigned char containsValue(java::lang::Object* arg0);
+    /// public boolean isEmpty()
     unsigned char isEmpty();
+    /// public void putAll(java.util.Map)
     void putAll(java::util::Map arg0);
+    /// public void putAll(java.util.Map)
     void putAll(java::util::Map* arg0);
+    /// public void rehash()
     void rehash();
 };
 

@@ -24,68 +24,109 @@ namespace java { namespace lang { class Class; class Object; }}
 namespace java {
 namespace util {
 
-// Proxy of the Java interface java.util.Map.
+/// Proxy of the Java interface java.util.Map.
+///
+/// Java: `public interface java.util.Map`
 class NATIVEPP_EXPORT Map : public virtual java::lang::Object {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Map> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Map();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Map(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Map(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Map(jobject& obj);
     Map(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Map(const Map& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Map(Map* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Map(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Map() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Map& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Map& operator=(const Map& other);
-    // Takes other over as Map(Map*) does.
+    /// Takes other over as Map(Map*) does.
     Map& operator=(Map* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Map& other);
     bool operator==(Map* other);
     bool operator==(jobject& obj);
     bool operator!=(Map& other);
     bool operator!=(Map* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::util::Map cast$(java::lang::Object object);
     static java::util::Map cast$(java::lang::Object* object);
+    ///@}
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public int hashCode()
     int hashCode();
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object arg0, java::lang::Object arg1);
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object arg0, java::lang::Object* arg1);
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object arg1);
+    /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object* arg1);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
+    /// public java.lang.Object get(java.lang.Object)
     java::lang::Object get(java::lang::Object arg0);
+    /// public java.lang.Object get(java.lang.Object)
     java::lang::Object get(java::lang::Object* arg0);
+    /// public int size()
     int size();
+    /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object arg0);
+    /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object* arg0);
+    /// public void clear()
     void clear();
+    /// public boolean containsKey(java.lang.Object)
     unsigned char containsKey(java::lang::Object arg0);
+    /// public boolean containsKey(java.lang.Object)
     unsigned char containsKey(java::lang::Object* arg0);
+    /// public boolean containsValue(java.lang.Object)
     unsigned char containsValue(java::lang::Object arg0);
+    /// public boolean containsValue(java.lang.Object)
     unsigned char containsValue(java::lang::Object* arg0);
+    /// public boolean isEmpty()
     unsigned char isEmpty();
+    /// public void putAll(java.util.Map)
     void putAll(java::util::Map arg0);
+    /// public void putAll(java.util.Map)
     void putAll(java::util::Map* arg0);
 };
 

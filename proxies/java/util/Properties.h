@@ -27,77 +27,124 @@ namespace java { namespace util { class Hashtable; }}
 namespace java {
 namespace util {
 
-// Proxy of the Java class java.util.Properties.
+/// Proxy of the Java class java.util.Properties.
+///
+/// Java: `public class java.util.Properties extends java.util.Hashtable`
 class NATIVEPP_EXPORT Properties : public virtual java::util::Hashtable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Properties> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// public java.util.Properties defaults
     nativepp::NativeppTObjectField<java::util::Properties> defaults;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Properties();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Properties(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Properties(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Properties(jobject& obj);
     Properties(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Properties(const Properties& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Properties(Properties* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Properties(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Properties() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Properties& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Properties& operator=(const Properties& other);
-    // Takes other over as Properties(Properties*) does.
+    /// Takes other over as Properties(Properties*) does.
     Properties& operator=(Properties* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Properties& other);
     bool operator==(Properties* other);
     bool operator==(jobject& obj);
     bool operator!=(Properties& other);
     bool operator!=(Properties* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::util::Properties cast$(java::lang::Object object);
     static java::util::Properties cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.util.Properties()
     explicit Properties(nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.util.Properties(java.util.Properties)
     Properties(java::util::Properties arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    /// public java.util.Properties(java.util.Properties)
     Properties(java::util::Properties* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public java.lang.Object setProperty(java.lang.String, java.lang.String)
     java::lang::Object setProperty(java::lang::String arg0, java::lang::String arg1);
+    /// public java.lang.Object setProperty(java.lang.String, java.lang.String)
     java::lang::Object setProperty(java::lang::String arg0, java::lang::String* arg1);
+    /// public java.lang.Object setProperty(java.lang.String, java.lang.String)
     java::lang::Object setProperty(java::lang::String* arg0, java::lang::String arg1);
+    /// public java.lang.Object setProperty(java.lang.String, java.lang.String)
     java::lang::Object setProperty(java::lang::String* arg0, java::lang::String* arg1);
+    /// public java.lang.String getProperty(java.lang.String)
     java::lang::String getProperty(java::lang::String arg0);
+    /// public java.lang.String getProperty(java.lang.String)
     java::lang::String getProperty(java::lang::String* arg0);
+    /// public java.lang.String getProperty(java.lang.String, java.lang.String)
     java::lang::String getProperty(java::lang::String arg0, java::lang::String arg1);
+    /// public java.lang.String getProperty(java.lang.String, java.lang.String)
     java::lang::String getProperty(java::lang::String arg0, java::lang::String* arg1);
+    /// public java.lang.String getProperty(java.lang.String, java.lang.String)
     java::lang::String getProperty(java::lang::String* arg0, java::lang::String arg1);
+    /// public java.lang.String getProperty(java.lang.String, java.lang.String)
     java::lang::String getProperty(java::lang::String* arg0, java::lang::String* arg1);
+    /// public void load(java.io.InputStream)
     void load(java::io::InputStream arg0);
+    /// public void load(java.io.InputStream)
     void load(java::io::InputStream* arg0);
+    /// public void list(java.io.PrintStream)
     void list(java::io::PrintStream arg0);
+    /// public void list(java.io.PrintStream)
     void list(java::io::PrintStream* arg0);
+    /// public void save(java.io.OutputStream, java.lang.String)
     void save(java::io::OutputStream arg0, java::lang::String arg1);
+    /// public void save(java.io.OutputStream, java.lang.String)
     void save(java::io::OutputStream arg0, java::lang::String* arg1);
+    /// public void save(java.io.OutputStream, java.lang.String)
     void save(java::io::OutputStream* arg0, java::lang::String arg1);
+    /// public void save(java.io.OutputStream, java.lang.String)
     void save(java::io::OutputStream* arg0, java::lang::String* arg1);
+    /// public void store(java.io.OutputStream, java.lang.String)
     void store(java::io::OutputStream arg0, java::lang::String arg1);
+    /// public void store(java.io.OutputStream, java.lang.String)
     void store(java::io::OutputStream arg0, java::lang::String* arg1);
+    /// public void store(java.io.OutputStream, java.lang.String)
     void store(java::io::OutputStream* arg0, java::lang::String arg1);
+    /// public void store(java.io.OutputStream, java.lang.String)
     void store(java::io::OutputStream* arg0, java::lang::String* arg1);
 };
 

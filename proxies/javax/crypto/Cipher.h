@@ -27,103 +27,179 @@ namespace java { namespace security { namespace cert { class Certificate; }}}
 namespace javax {
 namespace crypto {
 
-// Proxy of the Java class javax.crypto.Cipher.
+/// Proxy of the Java class javax.crypto.Cipher.
+///
+/// Java: `public class javax.crypto.Cipher`
 class NATIVEPP_EXPORT Cipher : public virtual java::lang::Object {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Cipher> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
+    /// public static int ENCRYPT_MODE
     static nativepp::NativeppInt* ENCRYPT_MODE;
+    /// public static int DECRYPT_MODE
     static nativepp::NativeppInt* DECRYPT_MODE;
+    /// public static int WRAP_MODE
     static nativepp::NativeppInt* WRAP_MODE;
+    /// public static int UNWRAP_MODE
     static nativepp::NativeppInt* UNWRAP_MODE;
+    /// public static int PUBLIC_KEY
     static nativepp::NativeppInt* PUBLIC_KEY;
+    /// public static int PRIVATE_KEY
     static nativepp::NativeppInt* PRIVATE_KEY;
+    /// public static int SECRET_KEY
     static nativepp::NativeppInt* SECRET_KEY;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Cipher();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Cipher(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Cipher(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Cipher(jobject& obj);
     Cipher(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Cipher(const Cipher& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Cipher(Cipher* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Cipher(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Cipher() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Cipher& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Cipher& operator=(const Cipher& other);
-    // Takes other over as Cipher(Cipher*) does.
+    /// Takes other over as Cipher(Cipher*) does.
     Cipher& operator=(Cipher* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Cipher& other);
     bool operator==(Cipher* other);
     bool operator==(jobject& obj);
     bool operator!=(Cipher& other);
     bool operator!=(Cipher* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static javax::crypto::Cipher cast$(java::lang::Object object);
     static javax::crypto::Cipher cast$(java::lang::Object* object);
+    ///@}
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public void init(int, java.security.Key)
     void init(int arg0, java::security::Key arg1);
+    /// public void init(int, java.security.Key)
     void init(int arg0, java::security::Key* arg1);
+    /// public void init(int, java.security.cert.Certificate)
     void init(int arg0, java::security::cert::Certificate arg1);
+    /// public void init(int, java.security.cert.Certificate)
     void init(int arg0, java::security::cert::Certificate* arg1);
+    /// public static javax.crypto.Cipher getInstance(java.lang.String, java.security.Provider)
     static javax::crypto::Cipher getInstance(java::lang::String arg0, java::security::Provider arg1);
+    /// public static javax.crypto.Cipher getInstance(java.lang.String, java.security.Provider)
     static javax::crypto::Cipher getInstance(java::lang::String arg0, java::security::Provider* arg1);
+    /// public static javax.crypto.Cipher getInstance(java.lang.String, java.security.Provider)
     static javax::crypto::Cipher getInstance(java::lang::String* arg0, java::security::Provider arg1);
+    /// public static javax.crypto.Cipher getInstance(java.lang.String, java.security.Provider)
     static javax::crypto::Cipher getInstance(java::lang::String* arg0, java::security::Provider* arg1);
+    /// public static javax.crypto.Cipher getInstance(java.lang.String)
     static javax::crypto::Cipher getInstance(java::lang::String arg0);
+    /// public static javax.crypto.Cipher getInstance(java.lang.String)
     static javax::crypto::Cipher getInstance(java::lang::String* arg0);
+    /// public byte[] wrap(java.security.Key)
     java::lang::ByteJArray wrap(java::security::Key arg0);
+    /// public byte[] wrap(java.security.Key)
     java::lang::ByteJArray wrap(java::security::Key* arg0);
+    /// public byte[] update(byte[])
     java::lang::ByteJArray update(java::lang::ByteJArray arg0);
+    /// public byte[] update(byte[])
     java::lang::ByteJArray update(java::lang::ByteJArray* arg0);
+    /// public byte[] update(byte[], int, int)
     java::lang::ByteJArray update(java::lang::ByteJArray arg0, int arg1, int arg2);
+    /// public byte[] update(byte[], int, int)
     java::lang::ByteJArray update(java::lang::ByteJArray* arg0, int arg1, int arg2);
+    /// public int update(byte[], int, int, byte[])
     int update(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray arg3);
+    /// public int update(byte[], int, int, byte[])
     int update(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray* arg3);
+    /// public int update(byte[], int, int, byte[])
     int update(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray arg3);
+    /// public int update(byte[], int, int, byte[])
     int update(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray* arg3);
+    /// public int update(byte[], int, int, byte[], int)
     int update(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray arg3, int arg4);
+    /// public int update(byte[], int, int, byte[], int)
     int update(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4);
+    /// public int update(byte[], int, int, byte[], int)
     int update(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray arg3, int arg4);
+    /// public int update(byte[], int, int, byte[], int)
     int update(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4);
+    /// public java.lang.String getAlgorithm()
     java::lang::String getAlgorithm();
+    /// public byte[] doFinal()
     java::lang::ByteJArray doFinal();
+    /// public int doFinal(byte[], int)
     int doFinal(java::lang::ByteJArray arg0, int arg1);
+    /// public int doFinal(byte[], int)
     int doFinal(java::lang::ByteJArray* arg0, int arg1);
+    /// public byte[] doFinal(byte[])
     java::lang::ByteJArray doFinal(java::lang::ByteJArray arg0);
+    /// public byte[] doFinal(byte[])
     java::lang::ByteJArray doFinal(java::lang::ByteJArray* arg0);
+    /// public byte[] doFinal(byte[], int, int)
     java::lang::ByteJArray doFinal(java::lang::ByteJArray arg0, int arg1, int arg2);
+    /// public byte[] doFinal(byte[], int, int)
     java::lang::ByteJArray doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2);
+    /// public int doFinal(byte[], int, int, byte[])
     int doFinal(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray arg3);
+    /// public int doFinal(byte[], int, int, byte[])
     int doFinal(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray* arg3);
+    /// public int doFinal(byte[], int, int, byte[])
     int doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray arg3);
+    /// public int doFinal(byte[], int, int, byte[])
     int doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray* arg3);
+    /// public int doFinal(byte[], int, int, byte[], int)
     int doFinal(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray arg3, int arg4);
+    /// public int doFinal(byte[], int, int, byte[], int)
     int doFinal(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4);
+    /// public int doFinal(byte[], int, int, byte[], int)
     int doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray arg3, int arg4);
+    /// public int doFinal(byte[], int, int, byte[], int)
     int doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4);
+    /// public int getBlockSize()
     int getBlockSize();
+    /// public byte[] getIV()
     java::lang::ByteJArray getIV();
+    /// public int getOutputSize(int)
     int getOutputSize(int arg0);
+    /// public java.security.Provider getProvider()
     java::security::Provider getProvider();
+    /// public java.security.Key unwrap(byte[], java.lang.String, int)
     java::security::Key unwrap(java::lang::ByteJArray arg0, java::lang::String arg1, int arg2);
+    /// public java.security.Key unwrap(byte[], java.lang.String, int)
     java::security::Key unwrap(java::lang::ByteJArray arg0, java::lang::String* arg1, int arg2);
+    /// public java.security.Key unwrap(byte[], java.lang.String, int)
     java::security::Key unwrap(java::lang::ByteJArray* arg0, java::lang::String arg1, int arg2);
+    /// public java.security.Key unwrap(byte[], java.lang.String, int)
     java::security::Key unwrap(java::lang::ByteJArray* arg0, java::lang::String* arg1, int arg2);
 };
 

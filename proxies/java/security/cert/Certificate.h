@@ -28,59 +28,89 @@ namespace java {
 namespace security {
 namespace cert {
 
-// Proxy of the Java class java.security.cert.Certificate.
+/// Proxy of the Java class java.security.cert.Certificate.
+///
+/// Java: `public class java.security.cert.Certificate implements java.io.Serializable`
 class NATIVEPP_EXPORT Certificate : public virtual java::lang::Object, public virtual java::io::Serializable {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<Certificate> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     Certificate();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     Certificate(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Certificate(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     Certificate(jobject& obj);
     Certificate(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     Certificate(const Certificate& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit Certificate(Certificate* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     Certificate(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~Certificate() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     Certificate& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     Certificate& operator=(const Certificate& other);
-    // Takes other over as Certificate(Certificate*) does.
+    /// Takes other over as Certificate(Certificate*) does.
     Certificate& operator=(Certificate* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(Certificate& other);
     bool operator==(Certificate* other);
     bool operator==(jobject& obj);
     bool operator!=(Certificate& other);
     bool operator!=(Certificate* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::security::cert::Certificate cast$(java::lang::Object object);
     static java::security::cert::Certificate cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.security.cert.Certificate(java.lang.String)
     explicit Certificate(java::lang::String arg0);
+    /// public java.security.cert.Certificate(java.lang.String)
     explicit Certificate(java::lang::String* arg0);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public int hashCode()
     int hashCode();
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object arg0);
+    /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
+    /// public java.lang.String toString()
     java::lang::String toString();
+    /// public java.lang.String getType()
     java::lang::String getType();
+    /// public byte[] getEncoded()
     java::lang::ByteJArray getEncoded();
+    /// public java.security.PublicKey getPublicKey()
     java::security::PublicKey getPublicKey();
 };
 

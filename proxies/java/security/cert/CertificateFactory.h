@@ -28,58 +28,89 @@ namespace java {
 namespace security {
 namespace cert {
 
-// Proxy of the Java class java.security.cert.CertificateFactory.
+/// Proxy of the Java class java.security.cert.CertificateFactory.
+///
+/// Java: `public class java.security.cert.CertificateFactory`
 class NATIVEPP_EXPORT CertificateFactory : public virtual java::lang::Object {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<CertificateFactory> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     CertificateFactory();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     CertificateFactory(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     CertificateFactory(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     CertificateFactory(jobject& obj);
     CertificateFactory(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     CertificateFactory(const CertificateFactory& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit CertificateFactory(CertificateFactory* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     CertificateFactory(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~CertificateFactory() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     CertificateFactory& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     CertificateFactory& operator=(const CertificateFactory& other);
-    // Takes other over as CertificateFactory(CertificateFactory*) does.
+    /// Takes other over as CertificateFactory(CertificateFactory*) does.
     CertificateFactory& operator=(CertificateFactory* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(CertificateFactory& other);
     bool operator==(CertificateFactory* other);
     bool operator==(jobject& obj);
     bool operator!=(CertificateFactory& other);
     bool operator!=(CertificateFactory* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::security::cert::CertificateFactory cast$(java::lang::Object object);
     static java::security::cert::CertificateFactory cast$(java::lang::Object* object);
+    ///@}
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public static java.security.cert.CertificateFactory getInstance(java.lang.String, java.security.Provider)
     static java::security::cert::CertificateFactory getInstance(java::lang::String arg0, java::security::Provider arg1);
+    /// public static java.security.cert.CertificateFactory getInstance(java.lang.String, java.security.Provider)
     static java::security::cert::CertificateFactory getInstance(java::lang::String arg0, java::security::Provider* arg1);
+    /// public static java.security.cert.CertificateFactory getInstance(java.lang.String, java.security.Provider)
     static java::security::cert::CertificateFactory getInstance(java::lang::String* arg0, java::security::Provider arg1);
+    /// public static java.security.cert.CertificateFactory getInstance(java.lang.String, java.security.Provider)
     static java::security::cert::CertificateFactory getInstance(java::lang::String* arg0, java::security::Provider* arg1);
+    /// public static java.security.cert.CertificateFactory getInstance(java.lang.String)
     static java::security::cert::CertificateFactory getInstance(java::lang::String arg0);
+    /// public static java.security.cert.CertificateFactory getInstance(java.lang.String)
     static java::security::cert::CertificateFactory getInstance(java::lang::String* arg0);
+    /// public java.lang.String getType()
     java::lang::String getType();
+    /// public java.security.cert.Certificate generateCertificate(java.io.InputStream)
     java::security::cert::Certificate generateCertificate(java::io::InputStream arg0);
+    /// public java.security.cert.Certificate generateCertificate(java.io.InputStream)
     java::security::cert::Certificate generateCertificate(java::io::InputStream* arg0);
+    /// public java.security.Provider getProvider()
     java::security::Provider getProvider();
 };
 

@@ -30,63 +30,97 @@ namespace java {
 namespace security {
 namespace cert {
 
-// Proxy of the Java class java.security.cert.X509Certificate.
+/// Proxy of the Java class java.security.cert.X509Certificate.
+///
+/// Java: `public class java.security.cert.X509Certificate extends java.security.cert.Certificate implements java.security.cert.X509Extension`
 class NATIVEPP_EXPORT X509Certificate : public virtual java::security::cert::Certificate, public virtual java::security::cert::X509Extension {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<X509Certificate> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     X509Certificate();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     X509Certificate(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     X509Certificate(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     X509Certificate(jobject& obj);
     X509Certificate(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     X509Certificate(const X509Certificate& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit X509Certificate(X509Certificate* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     X509Certificate(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~X509Certificate() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     X509Certificate& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     X509Certificate& operator=(const X509Certificate& other);
-    // Takes other over as X509Certificate(X509Certificate*) does.
+    /// Takes other over as X509Certificate(X509Certificate*) does.
     X509Certificate& operator=(X509Certificate* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(X509Certificate& other);
     bool operator==(X509Certificate* other);
     bool operator==(jobject& obj);
     bool operator!=(X509Certificate& other);
     bool operator!=(X509Certificate* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::security::cert::X509Certificate cast$(java::lang::Object object);
     static java::security::cert::X509Certificate cast$(java::lang::Object* object);
+    ///@}
 
     // Java constructors, binding the new object as an instance.
+    /// public java.security.cert.X509Certificate()
     explicit X509Certificate(nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public byte[] getSignature()
     java::lang::ByteJArray getSignature();
+    /// public java.security.Principal getIssuerDN()
     java::security::Principal getIssuerDN();
+    /// public java.security.Principal getSubjectDN()
     java::security::Principal getSubjectDN();
+    /// public int getVersion()
     int getVersion();
+    /// public int getBasicConstraints()
     int getBasicConstraints();
+    /// public java.util.Date getNotAfter()
     java::util::Date getNotAfter();
+    /// public java.util.Date getNotBefore()
     java::util::Date getNotBefore();
+    /// public java.math.BigInteger getSerialNumber()
     java::math::BigInteger getSerialNumber();
+    /// public java.lang.String getSigAlgName()
     java::lang::String getSigAlgName();
+    /// public java.lang.String getSigAlgOID()
     java::lang::String getSigAlgOID();
+    /// public byte[] getSigAlgParams()
     java::lang::ByteJArray getSigAlgParams();
+    /// public byte[] getTBSCertificate()
     java::lang::ByteJArray getTBSCertificate();
 };
 

@@ -25,51 +25,75 @@ namespace java {
 namespace security {
 namespace cert {
 
-// Proxy of the Java interface java.security.cert.X509Extension.
+/// Proxy of the Java interface java.security.cert.X509Extension.
+///
+/// Java: `public interface java.security.cert.X509Extension`
 class NATIVEPP_EXPORT X509Extension : public virtual java::lang::Object {
 public:
+    /// The class descriptor: the Java class, its member IDs, the proxies the registry makes.
     static nativepp::NativeppTObjectClass<X509Extension> nativeppClass;
+    /// The java.lang.Class object of this class.
     static java::lang::Class* class$;
 
+    /// An empty reference, like a Java variable set to null: the first call on it throws
+    /// java.lang.NullPointerException.
     X509Extension();
-    // The jobject forms take a local reference over (it is deleted before they
-    // return); a global or weak reference stays with its owner.
+    /// A proxy of the object obj refers to: with pd an instance, which keeps that object,
+    /// without it a reference, which assignment may re-point. A local reference is taken
+    /// over (deleted before they return); a global or weak reference stays with its owner.
+    ///@{
     X509Extension(jobject& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     X509Extension(const nativepp::NativeppJObjectLocal& obj, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     X509Extension(jobject& obj);
     X509Extension(const nativepp::NativeppJObjectLocal& obj);
-    // A second reference to other's Java object; other stays with its owner.
+    ///@}
+    /// A second reference to other's Java object; other stays with its owner.
     X509Extension(const X509Extension& other);
-    // Takes other over: a proxy that reports must-be-deleted (a heap instance, a
-    // marked temporary) is deleted, so other must come from new or be null (an
-    // empty reference). Explicit: &local must not become a by-value argument.
+    /// Takes other over: a proxy that reports must-be-deleted (a heap instance, a
+    /// marked temporary) is deleted, so other must come from new or be null (an
+    /// empty reference). Explicit: &local must not become a by-value argument.
     explicit X509Extension(X509Extension* other);
-    // A proxy of static field number index, called name, of the class owner.
+    /// A proxy of static field number index, called name, of the class owner.
     X509Extension(int index, const char* name, nativepp::NativeppObjectClass* owner);
+    /// Releases this proxy's global reference; the Java object lives on in Java.
     ~X509Extension() override;
 
+    /// The class descriptor, nativeppClass.
     nativepp::NativeppObjectClass* nativeppGetClass() override;
+    /// Binds the instance field members to this proxy's object.
     void nativeppInitFields();
 
+    /// Re-points this proxy at the object obj refers to, taking a local reference over
+    /// as the constructors do.
+    ///@{
     X509Extension& operator=(jobject& obj);
+    ///@}
+    /// Re-points this proxy at other's Java object; other stays with its owner.
     X509Extension& operator=(const X509Extension& other);
-    // Takes other over as X509Extension(X509Extension*) does.
+    /// Takes other over as X509Extension(X509Extension*) does.
     X509Extension& operator=(X509Extension* other);
-    // Comparisons take nothing over.
+    /// Whether both refer to the same Java object (Java's == and !=); they take nothing over.
+    ///@{
     bool operator==(X509Extension& other);
     bool operator==(X509Extension* other);
     bool operator==(jobject& obj);
     bool operator!=(X509Extension& other);
     bool operator!=(X509Extension* other);
     bool operator!=(jobject& obj);
-    // Refuses an object that is not an instance of this class.
+    ///@}
+    /// The same object as this class; refuses an object that is not an instance of it.
+    ///@{
     static java::security::cert::X509Extension cast$(java::lang::Object object);
     static java::security::cert::X509Extension cast$(java::lang::Object* object);
+    ///@}
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
+    /// public byte[] getExtensionValue(java.lang.String)
     java::lang::ByteJArray getExtensionValue(java::lang::String arg0);
+    /// public byte[] getExtensionValue(java.lang.String)
     java::lang::ByteJArray getExtensionValue(java::lang::String* arg0);
+    /// public boolean hasUnsupportedCriticalExtension()
     unsigned char hasUnsupportedCriticalExtension();
 };
 
