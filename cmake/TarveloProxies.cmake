@@ -36,6 +36,8 @@ function(tarvelo_add_proxies)
     foreach(catalogue IN LISTS catalogues)
         list(APPEND known --known ${catalogue})
     endforeach()
+    # Relative entries of the class path are taken from the source directory, as sources are.
+    list(TRANSFORM arg_CLASSPATH PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ REGEX "^[^/$]")
     list(JOIN arg_CLASSPATH ":" classpath)
     # Unchanged files are not rewritten: the touch keeps make from running the command again.
     add_custom_command(OUTPUT ${outputs}

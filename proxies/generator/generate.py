@@ -126,7 +126,7 @@ def other_job(args):
     return [Job(cat, out, "", line, ["."])]
 
 
-def arguments(argv):
+def arguments(argv, library):
     parser = argparse.ArgumentParser(description="Writes proxy classes of Java classes.")
     parser.add_argument("--check", action="store_true", help="only compare with the files present")
     parser.add_argument("--out", help="directory of the proxies of other classes")
@@ -136,15 +136,16 @@ def arguments(argv):
     parser.add_argument("--javap", help="the javap to run")
     parser.add_argument("classes", nargs="*", help="binary names: com.example.Outer$Inner")
     args = parser.parse_args(argv[1:])
-    if args.out is None and (args.known or args.catalogue or args.classpath or args.classes):
+    if args.out is None and (not library or args.known or args.catalogue or args.classpath or args.classes):
         parser.error("proxies of other classes need --out")
     if args.out is not None and bool(args.catalogue) == bool(args.classpath and args.classes):
         parser.error("--out needs either --catalogue or --classpath with classes")
     return args
 
 
-def main(argv):
-    args = arguments(argv)
+def main(argv, library=True):
+    """library: whether the library's own proxies are written when no --out is given."""
+    args = arguments(argv, library)
     try:
         jobs = other_job(args) if args.out else library_jobs()
         results = [(job, job.outputs()) for job in jobs]
