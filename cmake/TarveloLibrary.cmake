@@ -3,7 +3,8 @@
 file(GLOB BRIDGE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bridge/*.cpp
     ${PROJECT_SOURCE_DIR}/bridge/${TARVELO_ARCH}/*.cpp ${PROJECT_SOURCE_DIR}/bridge/${TARVELO_ARCH}/*.S)
 file(GLOB NATIVEPP_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/nativepp/*.cpp)
-file(GLOB_RECURSE PROXY_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/proxies/*.cpp)
+file(GLOB_RECURSE PROXY_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/proxies/java/*.cpp
+    ${PROJECT_SOURCE_DIR}/proxies/javax/*.cpp)
 
 add_library(tarvelo-objects OBJECT ${BRIDGE_SOURCES} ${NATIVEPP_SOURCES} ${PROXY_SOURCES})
 set_target_properties(tarvelo-objects PROPERTIES
@@ -30,3 +31,15 @@ target_include_directories(tarvelo PUBLIC
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}> $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/tarvelo>)
 target_link_libraries(tarvelo PRIVATE dl pthread)
 target_link_options(tarvelo PRIVATE -Wl,--no-undefined -Wl,-z,noexecstack -Wl,-Bsymbolic-functions)
+
+# libtarvelo-common.so, optional: the proxies of common exceptions, boxed primitives and
+# collections (proxies/common.txt), which register beside those of libtarvelo when it loads.
+file(GLOB_RECURSE COMMON_PROXY_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/proxies/common/*.cpp)
+add_library(tarvelo-common SHARED ${COMMON_PROXY_SOURCES})
+add_library(tarvelo::common ALIAS tarvelo-common)
+set_target_properties(tarvelo-common PROPERTIES
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR} EXPORT_NAME common
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+target_include_directories(tarvelo-common PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/proxies/common>)
+target_link_libraries(tarvelo-common PUBLIC tarvelo)
+target_link_options(tarvelo-common PRIVATE -Wl,--no-undefined -Wl,-z,noexecstack)

@@ -63,6 +63,7 @@ class JavaClass:
         self.bases = bases
         self.element = element          # element class name of an object array
         self.fields, self.constructors, self.methods = [], [], []
+        self.external = False           # proxied already, by another catalogue: not generated
 
     @property
     def signature(self):
@@ -82,15 +83,34 @@ class JavaClass:
 
 
 class Catalogue:
-    def __init__(self, classes):
+    def __init__(self, classes, seen_as=None):
         self.classes = classes
         self.by_name = {c.name: c for c in classes}
         self.by_class_name = {c.class_name: c for c in classes}
+        # Types without a proxy of their own: class name -> that of their nearest proxied supertype.
+        self.seen_as = dict(seen_as or {})
 
     def proxy_of_type(self, type_descriptor):
         """The proxy entry for an object or array type descriptor, or None."""
         key = type_descriptor[1:-1] if type_descriptor.startswith("L") else type_descriptor
-        return self.by_class_name.get(key)
+        return self.by_class_name.get(key) or self.by_class_name.get(self.seen_as.get(key))
+
+    def with_known(self, known):
+        """This catalogue with the classes of the catalogues known, marked external: their
+        proxies exist already, and this one's resolve bases and types against them."""
+        classes = []
+        for other in known:
+            for c in other.classes:
+                c.external = True
+                classes.append(c)
+        names = {c.name for c in classes}
+        for c in self.classes:
+            if c.name in names:
+                raise CatalogueError("%s is proxied already" % c.name)
+        seen_as = {}
+        for other in known + [self]:
+            seen_as.update(other.seen_as)
+        return Catalogue(classes + self.classes, seen_as)
 
 
 def parse_entry(words, where):
@@ -99,8 +119,10 @@ def parse_entry(words, where):
     colon = words.index(":")
     head, bases = words[:colon], words[colon + 1:]
     kind = head[0]
+    # A nested class's proxy is named Outer_Inner, beside Outer: C++ names take no '$'.
+    bases = [b.replace("$", "_") for b in bases]
     if kind in ("class", "interface") and len(head) == 2:
-        return JavaClass(kind, head[1], head[1], bases)
+        return JavaClass(kind, head[1].replace("$", "_"), head[1], bases)
     if kind == "array" and len(head) == 3:
         return JavaClass(kind, head[1], head[2], bases)
     if kind == "array" and len(head) == 5 and head[3] == "element":
@@ -127,21 +149,24 @@ def parse_member(cls, words, where):
 
 
 def parse(text, source="catalogue"):
-    classes, current = [], None
+    classes, current, seen_as = [], None, {}
     for number, line in enumerate(text.splitlines(), 1):
         where = "%s:%d" % (source, number)
         content = line.split("#", 1)[0].rstrip()
         if not content:
             continue
         words = content.split()
-        if not line[0].isspace():
+        if words[0] == "unproxied" and len(words) == 4 and words[2] == ":":
+            seen_as[words[1]] = words[3]
+            current = None
+        elif not line[0].isspace():
             current = parse_entry(words, where)
             classes.append(current)
         elif current is None:
             raise CatalogueError(where + ": member before the first entry")
         else:
             parse_member(current, words, where)
-    return Catalogue(classes)
+    return Catalogue(classes, seen_as)
 
 
 def load(path=CATALOGUE):

@@ -381,8 +381,7 @@ class HeaderEmitter:
         for m in forms:
             self.character_form(out, m)
 
-    @staticmethod
-    def character_form(out, m):
+    def character_form(self, out, m):
         chosen = m.character_params
         heads = ["typename P%d" % p.position for p in chosen]
         heads += ["%s<P%d> = 0" % (CHARACTER_ARGUMENTS[p.type.descriptor], p.position) for p in chosen]
@@ -390,10 +389,14 @@ class HeaderEmitter:
         passed = ["static_cast<%s>(%s)" % (p.type.spelling, p.name) if p in chosen else p.name for p in m.params]
         call = "%s(%s);" % (m.name, ", ".join(passed))
         static = "static " if m.static else ""
+        result, trailing = m.result.spelling, ""
+        if m.result.is_object and m.result.proxy is not self.proxy:
+            # Another class is incomplete here: a result type that depends on P waits for the call.
+            result, trailing = "auto", " -> decltype(%s)" % call.rstrip(";")
         out.add("    /// " + java_method(m.method),
                 "    template <%s>" % ", ".join(heads),
-                "    %s%s %s(%s) { %s%s }" % (static, m.result.spelling, m.name, ", ".join(declared),
-                                             "" if m.result.is_void else "return ", call))
+                "    %s%s %s(%s)%s { %s%s }" % (static, result, m.name, ", ".join(declared), trailing,
+                                               "" if m.result.is_void else "return ", call))
 
     def trailing_includes(self, out):
         referenced = self.proxy.completed_after() + [self.model.by_name["java/lang/Class"]]

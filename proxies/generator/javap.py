@@ -5,6 +5,8 @@ import re
 import subprocess
 
 JAVAP = os.environ.get("JAVAP", "/usr/lib/jvm/java-17-openjdk-amd64/bin/javap")
+# Where javap finds classes beside the platform's; None for the platform alone.
+CLASS_PATH = None
 
 MODIFIERS = {"public", "protected", "private", "static", "final", "abstract", "native",
              "synchronized", "transient", "volatile", "default", "strictfp"}
@@ -19,8 +21,9 @@ class Declared:
 
 
 class JavaType:
-    def __init__(self, name, supertypes, members):
+    def __init__(self, name, supertypes, members, interface=False):
         self.name, self.supertypes, self.members = name, supertypes, members
+        self.interface = interface
 
 
 def strip_generics(text):
@@ -78,7 +81,7 @@ def parse_class(jni_name, text):
     supertypes = parse_header(header)
     if " class " in header and " extends " not in header and jni_name != "java/lang/Object":
         supertypes.insert(0, "java/lang/Object")
-    return JavaType(jni_name, supertypes, members)
+    return JavaType(jni_name, supertypes, members, re.search(r"\binterface ", header) is not None)
 
 
 def preload(jni_names):
@@ -86,7 +89,8 @@ def preload(jni_names):
     wanted = [n for n in dict.fromkeys(jni_names) if n not in _loaded]
     if not wanted:
         return
-    output = subprocess.run([JAVAP, "-s", "-p"] + [n.replace("/", ".") for n in wanted],
+    class_path = ["-cp", CLASS_PATH] if CLASS_PATH else []
+    output = subprocess.run([JAVAP, "-s", "-p"] + class_path + [n.replace("/", ".") for n in wanted],
                             check=True, capture_output=True, text=True).stdout.splitlines()
     starts = [i for i, line in enumerate(output) if line.startswith("Compiled from")]
     if len(starts) != len(wanted):

@@ -357,6 +357,8 @@ class Model:
     def __init__(self, cat):
         self.catalogue = cat
         self.proxies = [Proxy(c) for c in cat.classes]
+        # The proxies to write: those of other catalogues exist already.
+        self.emitted = [p for p in self.proxies if not p.java.external]
         self.by_name = {p.java.name: p for p in self.proxies}
         for proxy in self.proxies:
             proxy.bases = [self.by_name[b] if b in self.by_name else self.binding_part(b, proxy)

@@ -2,9 +2,10 @@
 # Installs the built library into a temporary prefix; checks that everything of its target lies
 # under lib/<multiarch> and that a consumer of the other target does not find it; builds and
 # runs a consumer project that finds it with find_package(tarvelo), and one built with
-# pkg-config; loads the installed library from Java; builds the consumer with the library as
-# its subdirectory, on a PATH without qemu-i386 (only the tests need the emulator); builds the
-# README's walk-through "A first native in C++" against the prefix and runs it from Java.
+# pkg-config; loads the installed library from Java; proxies a Java library's own classes with
+# tarvelo_add_proxies in a project whose native Java loads; builds the consumer with the
+# library as its subdirectory, on a PATH without qemu-i386 (only the tests need the emulator);
+# builds the README's walk-through "A first native in C++" against the prefix and runs it from Java.
 # The emulator is "native" for the x86-64 build.
 set -euo pipefail
 build=$1 here=$2 emulator=$3 java=$4 libjvm=$5 javac=$6 arch=$7
@@ -33,11 +34,12 @@ jvm_options=()
 
 step "install into $prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
-# Headers and the jar are the same for both targets; everything else is the target's own.
-misplaced=$(sed "s|^$prefix/||" "$build/install_manifest.txt" | grep -Ev "^(lib/$multiarch|include|share)/" || true)
-[ -z "$misplaced" ] || { echo "installed outside lib/$multiarch, include and share: $misplaced"; exit 1; }
+# Headers, the jar and the generator are the same for both targets; everything else is the
+# target's own.
+misplaced=$(sed "s|^$prefix/||" "$build/install_manifest.txt" | grep -Ev "^(lib/$multiarch|include|share|bin)/" || true)
+[ -z "$misplaced" ] || { echo "installed outside lib/$multiarch, include, share and bin: $misplaced"; exit 1; }
 libdir=$prefix/lib/$multiarch
-[ -e "$libdir/libtarvelo.so" ] && [ -e "$libdir/pkgconfig/tarvelo.pc" ] && [ -e "$libdir/cmake/tarvelo/tarvelo-config.cmake" ] ||
+[ -e "$libdir/libtarvelo.so" ] && [ -e "$libdir/libtarvelo-common.so" ] && [ -e "$libdir/pkgconfig/tarvelo.pc" ] && [ -e "$libdir/cmake/tarvelo/tarvelo-config.cmake" ] ||
     { echo "library, pkg-config file or CMake package missing under $libdir"; exit 1; }
 
 step "a consumer for $other does not find the $arch package"
@@ -89,6 +91,18 @@ cmake --build "$work/first-native" >/dev/null
 "$here/../run-java.sh" "$emulator" "$java" -Djava.library.path="$work/first-native" \
     -cp "$work/first-native/classes" com.example.Greeter | tee "$work/first-native.out"
 diff -u "$example/expected-output.txt" "$work/first-native.out"
+
+step "proxies of a Java library's own classes, used by a native that Java loads"
+python3 "$here/readme-quotes.py" "$repo/README.md" "Proxies of your own classes" \
+    "$here/proxies/CMakeLists.txt" "$here/proxies/demo.cpp"
+# shellcheck disable=SC2086
+cmake -S "$here/proxies" -B "$work/proxies" $toolchain_option \
+    -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+cmake --build "$work/proxies" >/dev/null
+echo "the catalogue that tarvelo_add_proxies wrote:"
+cat "$work/proxies/demo-proxies/catalogue.txt"
+"$here/../run-java.sh" "$emulator" "$java" -Djava.library.path="$work/proxies" \
+    -cp "$work/proxies/greeter.jar" com.example.Demo
 
 step "build the consumer with the library as a subdirectory, without qemu-i386"
 source "$here/../path-without-qemu.sh"

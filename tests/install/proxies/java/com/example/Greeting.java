@@ -1,0 +1,6 @@
+package com.example;
+
+/** Something that greets. */
+public interface Greeting {
+    String greet();
+}
