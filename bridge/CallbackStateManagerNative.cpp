@@ -12,21 +12,7 @@
 #include "bridge/ThunkPool.h"
 #include "bridge/asm_dispatch.h"
 
-namespace {
-
-// The caller's stack arguments that a thunk expects, from the size of the argument block its
-// callback receives: i386 the argument words, which a stdcall thunk removes on return;
-// x86-64 the stack slots after the register image.
-std::uint32_t thunkStackBytes(jint callingConvention, jlong argsSize) {
-#if defined(__x86_64__)
-    (void)callingConvention;
-    return argsSize == 0 ? 0 : static_cast<std::uint32_t>(argsSize - TARVELO_REGISTER_IMAGE_SIZE);
-#else
-    return callingConvention == TARVELO_CDECL ? 0 : static_cast<std::uint32_t>(argsSize);
-#endif
-}
-
-}  // namespace
+#include "TargetAbi.h"
 
 extern "C" {
 

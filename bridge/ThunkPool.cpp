@@ -61,12 +61,10 @@ void* ThunkPool::bind(JavaCallback* callback, std::uint32_t stackBytes) {
     const uint32_t index = thunks.freeIndices[--thunks.freeCount];
     Slot& slot = thunks.slots[index];
     slot.bound = true;
-#if defined(__x86_64__)
+    // Each target's stub reads one of the two: the x86-64 one copies that many bytes of stack
+    // slots, the i386 one removes that many argument bytes on return.
     __atomic_store_n(&tarvelo_thunk_stack_bytes[index], static_cast<int32_t>(stackBytes), __ATOMIC_RELAXED);
-    slot.popBytes.store(0, std::memory_order_relaxed);
-#else
     slot.popBytes.store(static_cast<int32_t>(stackBytes), std::memory_order_relaxed);
-#endif
     slot.callback.store(callback, std::memory_order_release);
     return thunkAt(index);
 }

@@ -37,7 +37,7 @@ typedef struct TarveloThunkResult {
 /* The first thunk; thunk i is at tarvelo_thunk_pool + i * TARVELO_THUNK_STRIDE.  */
 __attribute__((visibility("hidden"))) extern const unsigned char tarvelo_thunk_pool[];
 
-/* x86-64: bytes of stack slots each thunk copies after the register image.  */
+/* Bytes of stack slots each thunk copies after the register image (read by the x86-64 stub). */
 __attribute__((visibility("hidden"))) extern int32_t tarvelo_thunk_stack_bytes[TARVELO_THUNK_COUNT];
 
 /* Called by the common stub with the thunk's index and the argument block it built.  */

@@ -8,4 +8,14 @@
 /// argument-block layout: the System V register image followed by the stack slots.
 #define TARVELO_ARCHITECTURE "x86_64"
 
+#include <cstdint>
+
+#include "bridge/asm_dispatch.h"
+
+/// The caller's stack slots that a thunk copies after the register image; the caller removes
+/// them, whatever the convention.
+inline std::uint32_t thunkStackBytes(int, long long argsSize) {
+    return argsSize == 0 ? 0 : static_cast<std::uint32_t>(argsSize - TARVELO_REGISTER_IMAGE_SIZE);
+}
+
 #endif
