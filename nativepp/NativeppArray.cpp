@@ -68,6 +68,19 @@ void checkElementType(NativeppObject* array, jobject target, NativeppClass& arra
 // Native is the binding layer's element type, Jni the JNI one: they differ only for Java long
 // on x86-64 (long long against long), two names of one 64-bit representation that the JVM
 // copies as bytes.
+// The length of target's array, read once per reference: an array's length never changes.
+int knownLength(const NativeppSharedJObjectGlobal& target, JNIEnv* env) {
+    int n = target.knownArrayLength();
+    if (n < 0) {
+        n = NativeppArray::getArrayLength(target.getJObject(), env);
+        target.getHolder()->rememberArrayLength(n);
+    }
+    return n;
+}
+
+// A region call raises nothing but ArrayIndexOutOfBoundsException, for exactly these ranges.
+bool outside(int start, int count, int length) { return start < 0 || count < 0 || start > length - count; }
+
 template <typename Native, typename Jni>
 Jni* asJni(Native* buffer) {
     static_assert(sizeof(Native) == sizeof(Jni) && alignof(Native) == alignof(Jni), "one representation");
@@ -79,8 +92,11 @@ Native* getRegion(NativeppObject* array, int start, int count, Native* buffer, J
                   NativeppClass& arrayClass, void (JNIEnv::*get)(JArray, jsize, jsize, Jni*)) {
     const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(array, env);
     checkElementType(array, target.getJObject(), arrayClass, env);
+    const int length = knownLength(target, env);
     (env->*get)(static_cast<JArray>(target.getJObject()), start, count, asJni<Native, Jni>(buffer));
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    if (outside(start, count, length)) {
+        NativeppThrowable::nativeThrowIfJavaThrown(env);
+    }
     return buffer;
 }
 
@@ -89,13 +105,16 @@ void setRegion(NativeppObject* array, int start, int count, const Native* buffer
                NativeppClass& arrayClass, void (JNIEnv::*set)(JArray, jsize, jsize, const Jni*)) {
     const NativeppSharedJObjectGlobal target = NativeppObjectHelper::getJObjectGlobalNotNull(array, env);
     checkElementType(array, target.getJObject(), arrayClass, env);
+    const int length = knownLength(target, env);
     (env->*set)(static_cast<JArray>(target.getJObject()), start, count, asJni<const Native, const Jni>(buffer));
-    NativeppThrowable::nativeThrowIfJavaThrown(env);
+    if (outside(start, count, length)) {
+        NativeppThrowable::nativeThrowIfJavaThrown(env);
+    }
 }
 
 }  // namespace
 
-NativeppArray::NativeppArray() : length(-1) {}
+NativeppArray::NativeppArray() {}
 
 NativeppArray::~NativeppArray() {}
 
@@ -161,12 +180,7 @@ void NativeppArray::checkIndex(int i, int length, JNIEnv* env) {
 }
 
 int NativeppArray::lengthOf(const NativeppSharedJObjectGlobal& array, JNIEnv* env) {
-    return array.isNull() ? -1 : getArrayLength(array.getJObject(), env);
-}
-
-void NativeppArray::setLengthOf(const NativeppSharedJObjectGlobal& array, int n) {
-    lengthHolder = array.getHolder();
-    length = n;
+    return array.isNull() ? -1 : knownLength(array, env);
 }
 
 NativeppObjectMgr* NativeppArray::getObjectMgr(JNIEnv* env) { return getParent()->nativeppGetObjectMgr(env); }

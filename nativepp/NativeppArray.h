@@ -78,20 +78,6 @@ public:
 protected:
     /// The length of array's Java array; -1 for none.
     static int lengthOf(const NativeppSharedJObjectGlobal& array, JNIEnv* env);
-    /// Under the proxy's lock: whether length is that of array's holder, and setting it so.
-    bool isLengthOf(const NativeppSharedJObjectGlobal& array) const {
-        return !lengthHolder.owner_before(array.getHolder()) && !array.getHolder().owner_before(lengthHolder);
-    }
-    /// Records n as the length of array's holder; under the proxy's lock.
-    void setLengthOf(const NativeppSharedJObjectGlobal& array, int n);
-
-    /// The length of the Java array that lengthHolder was read for.
-    int length;
-
-private:
-    /// The holder length was read for, watched without keeping it or its array alive: once
-    /// the proxy lets it go it is collectable, and it still differs from every later holder.
-    std::weak_ptr<const NativeppJObjectGlobal> lengthHolder;
 };
 
 }  // namespace nativepp

@@ -5,6 +5,7 @@
 
 #include <type_traits>
 
+#include "nativepp/NativeppEnvScope.h"
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppObject.h"
 
@@ -33,6 +34,8 @@ public:
 
 /// Runs a native's body and returns what it returns; on any native exception, returns a
 /// value-initialised result (0, false, null; nothing for void) with a Java exception pending.
+/// The body runs in a NativeppEnvScope of env, so its proxies use env without asking the
+/// virtual machine for it; env must be the env the native was called with.
 /// Owns: nothing. Threads: the thread of the native call, with its own env. Throws: never.
 ///
 ///     extern "C" JNIEXPORT jint JNICALL Java_com_example_Parser_parse(JNIEnv* env, jclass, jstring
@@ -49,6 +52,7 @@ auto nativeppBoundary(JNIEnv* env, Body&& body) noexcept -> decltype(body()) {
     using Result = decltype(body());
     static_assert(!std::is_base_of_v<NativeppObject, std::remove_cv_t<std::remove_reference_t<Result>>>,
                   "a native returns a JNI reference: return nativeppNewLocalRef<jstring>(proxy, env) or the like");
+    NativeppEnvScope scope(env);
     try {
         return body();
     } catch (...) {

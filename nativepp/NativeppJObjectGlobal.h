@@ -1,6 +1,8 @@
 #ifndef NATIVEPP_NATIVEPPJOBJECTGLOBAL_H
 #define NATIVEPP_NATIVEPPJOBJECTGLOBAL_H
 
+#include <atomic>
+
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectWrapper.h"
 
@@ -18,6 +20,16 @@ public:
     /// A new global reference to other's object; other keeps its own.
     NativeppJObjectGlobal(const NativeppJObjectWrapper& other, JNIEnv* env);
     ~NativeppJObjectGlobal() override;
+
+    /// The length of the Java array referred to, once someone has read it; -1 before. A Java
+    /// array's length never changes, so it is kept with the reference, for every proxy that
+    /// shares it.
+    int knownArrayLength() const { return arrayLength.load(std::memory_order_relaxed); }
+    /// Records n as the referred array's length.
+    void rememberArrayLength(int n) const { arrayLength.store(n, std::memory_order_relaxed); }
+
+private:
+    mutable std::atomic<int> arrayLength{-1};
 };
 
 }  // namespace nativepp

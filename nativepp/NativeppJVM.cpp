@@ -12,6 +12,20 @@ namespace nativepp {
 JavaVM* NativeppJVM::jvm = nullptr;
 jint NativeppJVM::jvmVersion = JNI_VERSION_1_4;
 
+namespace {
+
+// Initial-exec: one load from the thread pointer, where the general model calls
+// __tls_get_addr.
+[[gnu::tls_model("initial-exec")]] thread_local JNIEnv* scopedEnv = nullptr;
+
+}  // namespace
+
+JNIEnv* NativeppJVM::swapScopedEnv(JNIEnv* env) noexcept {
+    JNIEnv* replaced = scopedEnv;
+    scopedEnv = env;
+    return replaced;
+}
+
 void NativeppJVM::setJavaVM(JavaVM* vm) { jvm = vm; }
 
 void NativeppJVM::setJavaVM(JNIEnv* env) {
@@ -43,7 +57,10 @@ JNIEnv* NativeppJVM::attachCurrentThread() {
 
 JNIEnv* NativeppJVM::getJNIEnv(unsigned char mustExist) {
     // Every proxy operation and every release of a reference starts here: the short path,
-    // an attached thread, makes no call of its own besides GetEnv.
+    // inside a native's scope, asks nothing; an attached thread makes one call, GetEnv.
+    if (JNIEnv* scoped = scopedEnv) {
+        return scoped;
+    }
     JavaVM* vm = jvm;
     if (vm == nullptr) {
         getJavaVM(mustExist);  // raises when it must exist

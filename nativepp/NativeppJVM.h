@@ -46,7 +46,8 @@ public:
     /// does not know it yet; null when attaching fails.
     static JNIEnv* attachCurrentThread();
     /// The calling thread's environment, attaching the thread when needed; without a registered
-    /// virtual machine, null when mustExist is 0, otherwise raises.
+    /// virtual machine, null when mustExist is 0, otherwise raises. Inside a NativeppEnvScope,
+    /// the scope's env, at once.
     ///@{
     static JNIEnv* getJNIEnv(unsigned char mustExist);
     static JNIEnv* getJNIEnv();
@@ -54,6 +55,11 @@ public:
 
     /// Starts a virtual machine from the shared library at libraryPath.
     static JavaVM* load(const char* libraryPath, JavaVMInitArgs* args);
+
+private:
+    friend class NativeppEnvScope;
+    /// Makes env the calling thread's scoped environment (null: none); the one it replaces.
+    static JNIEnv* swapScopedEnv(JNIEnv* env) noexcept;
 };
 
 }  // namespace nativepp

@@ -26,6 +26,10 @@ public:
     jobject getJObject() const;
     /// Whether the share holds no reference (an empty proxy).
     bool isNull() const;
+    /// The referred array's length once known (read through NativeppArray), -1 before and for
+    /// an empty share.
+    int knownArrayLength() const { return global != nullptr ? global->knownArrayLength() : -1; }
+
     /// The counted holder itself, for another proxy to share it.
     const std::shared_ptr<const NativeppJObjectGlobal>& getHolder() const { return global; }
 

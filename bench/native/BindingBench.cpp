@@ -3,16 +3,13 @@
 // writes it (class and member IDs cached once, one exception check where Java may throw).
 #include <jni.h>
 
-#include <exception>
-
 #include "java/io/ByteArrayInputStream.h"
 #include "java/lang/IntJArray.h"
 #include "java/lang/Integer.h"
 #include "java/lang/RuntimeException.h"
 #include "java/lang/String.h"
 #include "java/lang/Throwable.h"
-#include "nativepp/NativeppException.h"
-#include "nativepp/NativeppThrowable.h"
+#include "nativepp/NativeppBoundary.h"
 
 namespace {
 
@@ -52,21 +49,6 @@ Proxy proxyOf(JNIEnv* env, jobject obj) {
     return Proxy(nativepp::NativeppJObjectLocal(env->NewLocalRef(obj), env));
 }
 
-// A scenario's C++ exception reaches its Java caller as a Java exception.
-template <typename Body>
-jlong guarded(JNIEnv* env, Body body) {
-    try {
-        return body();
-    } catch (java::lang::Throwable& thrown) {
-        nativepp::NativeppThrowable::javaThrow(thrown, env);
-    } catch (nativepp::NativeppException& failed) {
-        env->ThrowNew(env->FindClass("java/lang/IllegalStateException"), failed.getMessage());
-    } catch (std::exception& failed) {
-        env->ThrowNew(env->FindClass("java/lang/IllegalStateException"), failed.what());
-    }
-    return 0;
-}
-
 }  // namespace
 
 #define BINDING_NATIVE(NAME, ...) \
@@ -83,7 +65,7 @@ BINDING_NATIVE(rawLength, jstring text, jint n) {
 }
 
 BINDING_NATIVE(proxyLength, jstring text, jint n) {
-    return guarded(env, [&] {
+    return nativepp::nativeppBoundary(env, [&] {
         auto proxy = proxyOf<java::lang::String>(env, text);
         jlong sum = 0;
         for (jint i = 0; i < n; ++i) sum += proxy.length();
@@ -105,7 +87,7 @@ BINDING_NATIVE(rawToStringLength, jstring text, jint n) {
 }
 
 BINDING_NATIVE(proxyToStringLength, jstring text, jint n) {
-    return guarded(env, [&] {
+    return nativepp::nativeppBoundary(env, [&] {
         auto proxy = proxyOf<java::lang::String>(env, text);
         jlong sum = 0;
         for (jint i = 0; i < n; ++i) sum += proxy.toString().length();
@@ -124,7 +106,7 @@ BINDING_NATIVE(rawParseInt, jstring text, jint n) {
 }
 
 BINDING_NATIVE(proxyParseInt, jstring text, jint n) {
-    return guarded(env, [&] {
+    return nativepp::nativeppBoundary(env, [&] {
         auto proxy = proxyOf<java::lang::String>(env, text);
         jlong sum = 0;
         for (jint i = 0; i < n; ++i) sum += java::lang::Integer::parseInt(proxy);
@@ -152,7 +134,7 @@ BINDING_NATIVE(rawCountChecked, jobject stream, jint n) {
 }
 
 BINDING_NATIVE(proxyCount, jobject stream, jint n) {
-    return guarded(env, [&] {
+    return nativepp::nativeppBoundary(env, [&] {
         auto proxy = proxyOf<java::io::ByteArrayInputStream>(env, stream);
         jlong sum = 0;
         for (jint i = 0; i < n; ++i) sum += proxy.count.get();
@@ -168,7 +150,7 @@ BINDING_NATIVE(rawMaxValue, jint n) {
 }
 
 BINDING_NATIVE(proxyMaxValue, jint n) {
-    return guarded(env, [&] {
+    return nativepp::nativeppBoundary(env, [&] {
         jlong sum = 0;
         for (jint i = 0; i < n; ++i) sum += java::lang::Integer::MAX_VALUE->get();
         return sum;
@@ -187,7 +169,7 @@ BINDING_NATIVE(rawElement, jintArray ints, jint n) {
 }
 
 BINDING_NATIVE(proxyElement, jintArray ints, jint n) {
-    return guarded(env, [&] {
+    return nativepp::nativeppBoundary(env, [&] {
         auto proxy = proxyOf<java::lang::IntJArray>(env, ints);
         jlong sum = 0;
         for (jint i = 0; i < n; ++i) sum += proxy[i & (BULK_INTS - 1)].get();
@@ -205,7 +187,7 @@ BINDING_NATIVE(rawBulk, jintArray ints, jint n) {
 }
 
 BINDING_NATIVE(proxyBulk, jintArray ints, jint n) {
-    return guarded(env, [&] {
+    return nativepp::nativeppBoundary(env, [&] {
         auto proxy = proxyOf<java::lang::IntJArray>(env, ints);
         jint copy[BULK_INTS];
         for (jint i = 0; i < n; ++i) proxy.get(0, BULK_INTS, copy);
@@ -229,7 +211,7 @@ BINDING_NATIVE(rawThrow, jstring text, jint n) {
 }
 
 BINDING_NATIVE(proxyThrow, jstring text, jint n) {
-    return guarded(env, [&] {
+    return nativepp::nativeppBoundary(env, [&] {
         auto proxy = proxyOf<java::lang::String>(env, text);
         jlong caught = 0;
         for (jint i = 0; i < n; ++i) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -77,6 +78,26 @@ TYPED_TEST(NativeppArrayKinds, RegionsCopyEveryValueBothWays) {
     EXPECT_EQ("java/lang/ArrayIndexOutOfBoundsException",
               thrownJavaClassOf(this->env, [&] { Kind::getRegion(&array, n, 2, back.data(), this->env); }));
     EXPECT_EQ(kNullRaised, thrownJavaClassOf(this->env, [&] { Kind::setRegion(nullptr, 0, 1, back.data(), this->env); }));
+}
+
+// Only a range outside the array may raise: the region copies skip the exception check for
+// the others, so every edge of that test shows here, reads and writes alike.
+TEST_F(NativeppArrays, RegionRangesRaiseExactlyWhenOutsideTheArray) {
+    const struct {
+        int start, count;
+        bool outside;
+    } rows[] = {{0, 4, false}, {4, 0, false}, {3, 1, false}, {-1, 1, true}, {0, -1, true},
+                {4, 1, true},  {3, 2, true},  {1, INT_MAX, true}, {INT_MAX, 1, true}};
+    const int four[4] = {1, 2, 3, 4};
+    IntJArray array(4, four);
+    int buffer[4] = {};
+    for (const auto& row : rows) {
+        const std::string expected = row.outside ? "java/lang/ArrayIndexOutOfBoundsException" : "<no exception>";
+        EXPECT_EQ(expected, thrownJavaClassOf(env, [&] { NativeppArray::getIntArray(&array, row.start, row.count, buffer, env); }))
+            << row.start << ", " << row.count;
+        EXPECT_EQ(expected, thrownJavaClassOf(env, [&] { NativeppArray::setIntArray(&array, row.start, row.count, four, env); }))
+            << row.start << ", " << row.count;
+    }
 }
 
 // A byte[] (a boolean[] for byte regions), an object array and a plain object, each followed

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bridge/LoadHook.h"
+#include "nativepp/NativeppEnvScope.h"
 #include "nativepp/NativeppException.h"
 #include "tests/native/TestJVM.h"
 
@@ -95,6 +96,27 @@ TEST(NativeppJVM, MainThreadKeepsTheEnvironmentTheVMGaveIt) {
     JNIEnv* env = nullptr;
     ASSERT_EQ(JNI_OK, NativeppJVM::getJavaVM()->GetEnv(reinterpret_cast<void**>(&env), JNI_VERSION_1_4));
     EXPECT_EQ(env, NativeppJVM::getJNIEnv());
+}
+
+TEST(NativeppJVM, ScopesAnswerTheirEnvironmentOnTheirThreadAndNest) {
+    JNIEnv* own = NativeppJVM::getJNIEnv();
+    // Never used: only handed back.
+    JNIEnv* const outer = reinterpret_cast<JNIEnv*>(own + 1);
+    JNIEnv* const inner = reinterpret_cast<JNIEnv*>(own + 2);
+    JNIEnv* seenElsewhere = nullptr;
+    {
+        nativepp::NativeppEnvScope outerScope(outer);
+        EXPECT_EQ(outer, NativeppJVM::getJNIEnv());
+        {
+            nativepp::NativeppEnvScope innerScope(inner);
+            EXPECT_EQ(inner, NativeppJVM::getJNIEnv(false));
+        }
+        EXPECT_EQ(outer, NativeppJVM::getJNIEnv());
+        std::thread([&] { seenElsewhere = NativeppJVM::getJNIEnv(); }).join();
+    }
+    EXPECT_EQ(own, NativeppJVM::getJNIEnv());
+    EXPECT_NE(nullptr, seenElsewhere);
+    EXPECT_NE(outer, seenElsewhere);
 }
 
 TEST(NativeppJVM, NativeThreadsAttachOnceEightAtATimeAndLeaveAtExit) {
