@@ -73,7 +73,7 @@ int knownLength(const NativeppSharedJObjectGlobal& target, JNIEnv* env) {
     int n = target.knownArrayLength();
     if (n < 0) {
         n = NativeppArray::getArrayLength(target.getJObject(), env);
-        target.getHolder()->rememberArrayLength(n);
+        target.get()->rememberArrayLength(n);
     }
     return n;
 }

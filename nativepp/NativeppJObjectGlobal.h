@@ -2,6 +2,7 @@
 #define NATIVEPP_NATIVEPPJOBJECTGLOBAL_H
 
 #include <atomic>
+#include <memory>
 
 #include "nativepp/NativeppExport.h"
 #include "nativepp/NativeppJObjectWrapper.h"
@@ -12,7 +13,8 @@ namespace nativepp {
 /// Threads: may be used and released from any thread the virtual machine knows (the
 /// releasing thread's environment deletes it). Throws: the mapped proxy of a Java exception
 /// from NewGlobalRef.
-class NATIVEPP_EXPORT NativeppJObjectGlobal : public NativeppJObjectWrapper {
+class NATIVEPP_EXPORT NativeppJObjectGlobal : public NativeppJObjectWrapper,
+                                              public std::enable_shared_from_this<NativeppJObjectGlobal> {
 public:
     NativeppJObjectGlobal();
     /// A new global reference to obj; deletes the local obj afterwards when deleteSource.

@@ -54,7 +54,7 @@ NativeppRefusal NativeppObjectFieldMgr::setSharedMonoThread(const NativeppShared
                                                             JNIEnv* env) {
     if (propagate) {
         NativeppRefusal refused =
-            share.isNull() ? setJObjectField(NativeppJObjectLocal(), env) : setJObjectField(*share.getHolder(), env);
+            share.isNull() ? setJObjectField(NativeppJObjectLocal(), env) : setJObjectField(*share.get(), env);
         if (refused) {
             return refused;
         }

@@ -30,10 +30,10 @@ public:
     /// as getJObjectLocalNotNull, but without a JNI call of its own (the caller converts a
     /// pending exception before its call).
     static NativeppSharedJObjectGlobal getJObjectGlobalNotNull(NativeppObject* object, JNIEnv* env) {
-        NativeppSharedJObjectGlobal global;
-        if (object != nullptr) {
-            global = object->nativeppGetJObjectGlobal(env);
+        if (object == nullptr) {
+            throwNullPointer(object, env);
         }
+        NativeppSharedJObjectGlobal global = object->nativeppGetJObjectGlobal(env);
         if (global.isNull()) {
             throwNullPointer(object, env);
         }

@@ -14,7 +14,7 @@ NativeppObjectMgr::NativeppObjectMgr(NativeppObject* object) : object(object) {}
 NativeppObjectMgr::~NativeppObjectMgr() {}
 
 NativeppSharedJObjectGlobal NativeppObjectMgr::getJObject(JNIEnv*) {
-    return NativeppSharedJObjectGlobal(jobjGlobal.load());
+    return jobjGlobal.read();
 }
 
 jobject NativeppObjectMgr::getJObjectLocal(JNIEnv* env) {
@@ -81,7 +81,7 @@ NativeppRefusal NativeppObjectMgr::setSharedMonoThread(const NativeppSharedJObje
         NativeppThrowable::nativeThrowIfJavaThrown(env);
         NativeppRefusal refused;
         try {
-            refused = classRefusalOf(*share.getHolder(), env);
+            refused = classRefusalOf(*share.get(), env);
         } catch (...) {
             jobjGlobal.store(nullptr);
             throw;

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -290,6 +291,39 @@ TEST_F(NativeppObjects, AProxyReleasesItsReferencesOnAThreadTheVMDoesNotKnowYet)
     EXPECT_EQ(globalReferencesBefore + 2, JNICallCounter::liveGlobalReferences());
     std::thread([proxy] { delete proxy; }).join();
     EXPECT_EQ(globalReferencesBefore, JNICallCounter::liveGlobalReferences());
+}
+
+// A share read from a proxy (published), shares beyond a thread's slots and a copy (counted)
+// keep the reference they were read for alive when the proxy is re-pointed or destroyed; the
+// last one to go deletes it.
+TEST_F(NativeppObjects, SharesKeepTheirReferenceUntilTheLastOfThemGoes) {
+    NativeppJObjectLocal obj = newObject(env, "java/lang/Object");
+    for (const int reads : {1, 10}) {
+        for (const bool destroyProxy : {false, true}) {
+            const int before = JNICallCounter::liveGlobalReferences();
+            auto proxy = std::make_unique<Object>(obj);
+            std::vector<nativepp::NativeppSharedJObjectGlobal> shares;
+            for (int i = 0; i < reads; ++i) {
+                shares.push_back(proxy->nativeppGetJObjectGlobal(env));
+            }
+            if (reads > 1) {
+                shares.push_back(shares.front());
+            }
+            if (destroyProxy) {
+                proxy.reset();
+            } else {
+                *proxy = Object(newInteger(env, 7));
+            }
+            for (const auto& share : shares) {
+                EXPECT_TRUE(env->IsSameObject(obj.getJObject(), share.getJObject()));
+            }
+            const int whileShared = JNICallCounter::liveGlobalReferences();
+            shares.clear();
+            EXPECT_EQ(whileShared - 1, JNICallCounter::liveGlobalReferences()) << reads << destroyProxy;
+            proxy.reset();
+            EXPECT_EQ(before, JNICallCounter::liveGlobalReferences()) << reads << destroyProxy;
+        }
+    }
 }
 
 // Readers pass the proxy's global reference straight into a JNI call, copy the proxy, or

@@ -1,0 +1,142 @@
+#include "nativepp/NativeppHazards.h"
+
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace nativepp {
+
+namespace {
+
+// Nested reads (a call's target and its arguments) each take one; a read that finds none free
+// falls back to a counted share.
+constexpr int kSlotsPerThread = 6;
+
+// One thread's slots. Records are never freed: a thread that exits gives its record to the
+// next thread that reads, and a slot set by a share that outlived its thread stays in use.
+struct Record {
+    NativeppHazards::Slot slots[kSlotsPerThread] = {};
+    std::atomic<bool> owned{true};
+    Record* next = nullptr;
+};
+
+std::atomic<Record*> records{nullptr};
+
+[[gnu::tls_model("initial-exec")]] thread_local Record* threadRecord = nullptr;
+
+struct RecordReturn {
+    ~RecordReturn() {
+        if (threadRecord != nullptr) {
+            threadRecord->owned.store(false, std::memory_order_release);
+        }
+    }
+    bool armed = false;
+};
+thread_local RecordReturn recordReturn;
+
+Record* takeRecord() {
+    for (Record* r = records.load(std::memory_order_acquire); r != nullptr; r = r->next) {
+        bool owned = false;
+        if (r->owned.compare_exchange_strong(owned, true, std::memory_order_acquire)) {
+            return r;
+        }
+    }
+    auto* made = new Record;  // never freed: see Record
+    Record* head = records.load(std::memory_order_relaxed);
+    do {
+        made->next = head;
+    } while (!records.compare_exchange_weak(head, made, std::memory_order_release, std::memory_order_relaxed));
+    return made;
+}
+
+std::mutex retiredLock;
+std::vector<std::shared_ptr<const NativeppJObjectGlobal>> retired;
+std::atomic<int> retiredCount{0};
+
+}  // namespace
+
+NativeppHazards::Slot* NativeppHazards::publish(const NativeppJObjectGlobal* target) {
+    Record* mine = threadRecord;
+    if (mine == nullptr) {
+        mine = threadRecord = takeRecord();
+        recordReturn.armed = true;
+    }
+    for (Slot& slot : mine->slots) {
+        if (slot.load(std::memory_order_relaxed) == nullptr) {
+            // Sequentially consistent: the store is seen before the reader looks at the proxy
+            // again, as a proxy's new holder is before it scans the slots.
+            slot.store(target, std::memory_order_seq_cst);
+            return &slot;
+        }
+    }
+    return nullptr;
+}
+
+void NativeppHazards::clear(Slot* slot) noexcept {
+    slot->store(nullptr, std::memory_order_release);
+    if (retiredCount.load(std::memory_order_relaxed) != 0) {
+        releaseUnpublished();
+    }
+}
+
+void NativeppHazards::retire(std::shared_ptr<const NativeppJObjectGlobal> holder) noexcept {
+    if (holder == nullptr) {
+        return;
+    }
+    if (published(holder.get()) && !keep(holder)) {
+        // Without room to keep it, wait for its readers: never delete under one.
+        while (published(holder.get())) {
+            std::this_thread::yield();
+        }
+    }
+    if (retiredCount.load(std::memory_order_relaxed) != 0) {
+        releaseUnpublished();
+    }
+    // holder, when nobody names it, is released here.
+}
+
+bool NativeppHazards::keep(std::shared_ptr<const NativeppJObjectGlobal>& holder) noexcept {
+    std::lock_guard<std::mutex> held(retiredLock);
+    try {
+        retired.push_back(std::move(holder));
+    } catch (...) {
+        return false;
+    }
+    retiredCount.store(static_cast<int>(retired.size()), std::memory_order_relaxed);
+    return true;
+}
+
+bool NativeppHazards::published(const NativeppJObjectGlobal* target) noexcept {
+    for (Record* r = records.load(std::memory_order_acquire); r != nullptr; r = r->next) {
+        for (const Slot& slot : r->slots) {
+            if (slot.load(std::memory_order_seq_cst) == target) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void NativeppHazards::releaseUnpublished() noexcept {
+    std::vector<std::shared_ptr<const NativeppJObjectGlobal>> releasable;
+    {
+        std::lock_guard<std::mutex> held(retiredLock);
+        for (auto it = retired.begin(); it != retired.end();) {
+            if (published(it->get())) {
+                ++it;
+                continue;
+            }
+            try {
+                releasable.push_back(std::move(*it));
+            } catch (...) {
+                break;  // released at a later call
+            }
+            it = retired.erase(it);
+        }
+        retiredCount.store(static_cast<int>(retired.size()), std::memory_order_relaxed);
+    }
+    // Deleting global references is a JNI call: outside the lock.
+}
+
+}  // namespace nativepp
