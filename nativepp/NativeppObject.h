@@ -90,6 +90,11 @@ public:
 
     /// What a JNI call on this proxy's object is passed: keep the share until the call returns.
     NativeppSharedJObjectGlobal nativeppGetJObjectGlobal(JNIEnv* env) { return nativeppGetObjectMgr(env)->getJObject(env); }
+    /// As above, for a proxy that is only read (an argument): reading may still give an
+    /// uninitialised proxy its empty manager.
+    NativeppSharedJObjectGlobal nativeppGetJObjectGlobal(JNIEnv* env) const {
+        return const_cast<NativeppObject*>(this)->nativeppGetJObjectGlobal(env);
+    }
     /// A new local reference to the proxy's Java object, owned by the caller; null for an empty
     /// proxy.
     jobject nativeppGetJObjectLocal(JNIEnv* env);

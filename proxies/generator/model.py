@@ -119,7 +119,12 @@ class Param:
 
     @property
     def declaration(self):
-        return "%s%s %s" % (self.type.spelling, "*" if self.by_pointer else "", self.name)
+        if self.by_pointer:
+            return "%s* %s" % (self.type.spelling, self.name)
+        # A proxy argument is only read: by reference, without a copy of the proxy per call.
+        if self.type.is_object:
+            return "const %s& %s" % (self.type.spelling, self.name)
+        return "%s %s" % (self.type.spelling, self.name)
 
     @property
     def temporary(self):

@@ -98,7 +98,7 @@ java::io::ByteArrayInputStream ByteArrayInputStream::cast$(java::lang::Object* o
     return java::io::ByteArrayInputStream(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-ByteArrayInputStream::ByteArrayInputStream(java::lang::ByteJArray arg0) {
+ByteArrayInputStream::ByteArrayInputStream(const java::lang::ByteJArray& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "([B)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -111,7 +111,7 @@ ByteArrayInputStream::ByteArrayInputStream(java::lang::ByteJArray* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "([B)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-ByteArrayInputStream::ByteArrayInputStream(java::lang::ByteJArray arg0, int arg1, int arg2) {
+ByteArrayInputStream::ByteArrayInputStream(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "([BII)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2), env);
@@ -149,7 +149,7 @@ int ByteArrayInputStream::read() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 4, "read", "()I", &nativeppClass, this);
 }
 
-int ByteArrayInputStream::read(java::lang::ByteJArray arg0, int arg1, int arg2) {
+int ByteArrayInputStream::read(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 5, "read", "([BII)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2);
 }

@@ -100,11 +100,11 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.io.ByteArrayInputStream(byte[])
-    explicit ByteArrayInputStream(java::lang::ByteJArray arg0);
+    explicit ByteArrayInputStream(const java::lang::ByteJArray& arg0);
     /// public java.io.ByteArrayInputStream(byte[])
     explicit ByteArrayInputStream(java::lang::ByteJArray* arg0);
     /// public java.io.ByteArrayInputStream(byte[], int, int)
-    ByteArrayInputStream(java::lang::ByteJArray arg0, int arg1, int arg2);
+    ByteArrayInputStream(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public java.io.ByteArrayInputStream(byte[], int, int)
     ByteArrayInputStream(java::lang::ByteJArray* arg0, int arg1, int arg2);
 
@@ -121,7 +121,7 @@ public:
     /// public int read()
     int read();
     /// public int read(byte[], int, int)
-    int read(java::lang::ByteJArray arg0, int arg1, int arg2);
+    int read(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public int read(byte[], int, int)
     int read(java::lang::ByteJArray* arg0, int arg1, int arg2);
     /// public long skip(long)

@@ -114,7 +114,7 @@ java::lang::String ByteArrayOutputStream::toString() {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "toString", "()Ljava/lang/String;", &nativeppClass, this));
 }
 
-java::lang::String ByteArrayOutputStream::toString(java::lang::String arg0) {
+java::lang::String ByteArrayOutputStream::toString(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "toString", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -135,7 +135,7 @@ void ByteArrayOutputStream::write(int arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 3, "write", "(I)V", &nativeppClass, this, arg0);
 }
 
-void ByteArrayOutputStream::write(java::lang::ByteJArray arg0, int arg1, int arg2) {
+void ByteArrayOutputStream::write(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 4, "write", "([BII)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2);
 }
@@ -161,7 +161,7 @@ void ByteArrayOutputStream::close() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 7, "close", "()V", &nativeppClass, this);
 }
 
-void ByteArrayOutputStream::writeTo(java::io::OutputStream arg0) {
+void ByteArrayOutputStream::writeTo(const java::io::OutputStream& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 8, "writeTo", "(Ljava/io/OutputStream;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

@@ -105,7 +105,7 @@ public:
     /// public java.lang.String toString()
     java::lang::String toString();
     /// public java.lang.String toString(java.lang.String)
-    java::lang::String toString(java::lang::String arg0);
+    java::lang::String toString(const java::lang::String& arg0);
     /// public java.lang.String toString(java.lang.String)
     java::lang::String toString(java::lang::String* arg0);
     /// public int size()
@@ -113,7 +113,7 @@ public:
     /// public void write(int)
     void write(int arg0);
     /// public void write(byte[], int, int)
-    void write(java::lang::ByteJArray arg0, int arg1, int arg2);
+    void write(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public void write(byte[], int, int)
     void write(java::lang::ByteJArray* arg0, int arg1, int arg2);
     /// public void reset()
@@ -123,7 +123,7 @@ public:
     /// public void close()
     void close();
     /// public void writeTo(java.io.OutputStream)
-    void writeTo(java::io::OutputStream arg0);
+    void writeTo(const java::io::OutputStream& arg0);
     /// public void writeTo(java.io.OutputStream)
     void writeTo(java::io::OutputStream* arg0);
 };

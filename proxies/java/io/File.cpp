@@ -101,20 +101,20 @@ java::io::File File::cast$(java::lang::Object* object) {
     return java::io::File(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-File::File(java::io::File arg0, java::lang::String arg1) {
+File::File(const java::io::File& arg0, const java::lang::String& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/io/File;Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-File::File(java::io::File arg0, java::lang::String* arg1) {
+File::File(const java::io::File& arg0, java::lang::String* arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/io/File;Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-File::File(java::io::File* arg0, java::lang::String arg1) {
+File::File(java::io::File* arg0, const java::lang::String& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::io::File value0(arg0 != nullptr ? *arg0 : java::io::File());
@@ -129,7 +129,7 @@ File::File(java::io::File* arg0, java::lang::String* arg1) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/io/File;Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-File::File(java::lang::String arg0) {
+File::File(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -142,20 +142,20 @@ File::File(java::lang::String* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-File::File(java::lang::String arg0, java::lang::String arg1) {
+File::File(const java::lang::String& arg0, const java::lang::String& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-File::File(java::lang::String arg0, java::lang::String* arg1) {
+File::File(const java::lang::String& arg0, java::lang::String* arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-File::File(java::lang::String* arg0, java::lang::String arg1) {
+File::File(java::lang::String* arg0, const java::lang::String& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
@@ -175,7 +175,7 @@ int File::hashCode() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 0, "hashCode", "()I", &nativeppClass, this);
 }
 
-int File::compareTo(java::io::File arg0) {
+int File::compareTo(const java::io::File& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 1, "compareTo", "(Ljava/io/File;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -186,7 +186,7 @@ int File::compareTo(java::io::File* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 1, "compareTo", "(Ljava/io/File;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int File::compareTo(java::lang::Object arg0) {
+int File::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 2, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -197,7 +197,7 @@ int File::compareTo(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 2, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char File::equals(java::lang::Object arg0) {
+unsigned char File::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 3, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -273,44 +273,44 @@ unsigned char File::createNewFile() {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 16, "createNewFile", "()Z", &nativeppClass, this);
 }
 
-java::io::File File::createTempFile(java::lang::String arg0, java::lang::String arg1, java::io::File arg2) {
+java::io::File File::createTempFile(const java::lang::String& arg0, const java::lang::String& arg1, const java::io::File& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::io::File(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 17, "createTempFile", "(Ljava/lang/String;Ljava/lang/String;Ljava/io/File;)Ljava/io/File;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), arg2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::io::File File::createTempFile(java::lang::String arg0, java::lang::String arg1, java::io::File* arg2) {
+java::io::File File::createTempFile(const java::lang::String& arg0, const java::lang::String& arg1, java::io::File* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::io::File value2(arg2 != nullptr ? *arg2 : java::io::File());
     return java::io::File(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 17, "createTempFile", "(Ljava/lang/String;Ljava/lang/String;Ljava/io/File;)Ljava/io/File;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::io::File File::createTempFile(java::lang::String arg0, java::lang::String* arg1, java::io::File arg2) {
+java::io::File File::createTempFile(const java::lang::String& arg0, java::lang::String* arg1, const java::io::File& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     return java::io::File(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 17, "createTempFile", "(Ljava/lang/String;Ljava/lang/String;Ljava/io/File;)Ljava/io/File;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), arg2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::io::File File::createTempFile(java::lang::String arg0, java::lang::String* arg1, java::io::File* arg2) {
+java::io::File File::createTempFile(const java::lang::String& arg0, java::lang::String* arg1, java::io::File* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     java::io::File value2(arg2 != nullptr ? *arg2 : java::io::File());
     return java::io::File(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 17, "createTempFile", "(Ljava/lang/String;Ljava/lang/String;Ljava/io/File;)Ljava/io/File;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::io::File File::createTempFile(java::lang::String* arg0, java::lang::String arg1, java::io::File arg2) {
+java::io::File File::createTempFile(java::lang::String* arg0, const java::lang::String& arg1, const java::io::File& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::io::File(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 17, "createTempFile", "(Ljava/lang/String;Ljava/lang/String;Ljava/io/File;)Ljava/io/File;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), arg2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::io::File File::createTempFile(java::lang::String* arg0, java::lang::String arg1, java::io::File* arg2) {
+java::io::File File::createTempFile(java::lang::String* arg0, const java::lang::String& arg1, java::io::File* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     java::io::File value2(arg2 != nullptr ? *arg2 : java::io::File());
     return java::io::File(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 17, "createTempFile", "(Ljava/lang/String;Ljava/lang/String;Ljava/io/File;)Ljava/io/File;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::io::File File::createTempFile(java::lang::String* arg0, java::lang::String* arg1, java::io::File arg2) {
+java::io::File File::createTempFile(java::lang::String* arg0, java::lang::String* arg1, const java::io::File& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
@@ -325,18 +325,18 @@ java::io::File File::createTempFile(java::lang::String* arg0, java::lang::String
     return java::io::File(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 17, "createTempFile", "(Ljava/lang/String;Ljava/lang/String;Ljava/io/File;)Ljava/io/File;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::io::File File::createTempFile(java::lang::String arg0, java::lang::String arg1) {
+java::io::File File::createTempFile(const java::lang::String& arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::io::File(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 18, "createTempFile", "(Ljava/lang/String;Ljava/lang/String;)Ljava/io/File;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::io::File File::createTempFile(java::lang::String arg0, java::lang::String* arg1) {
+java::io::File File::createTempFile(const java::lang::String& arg0, java::lang::String* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     return java::io::File(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 18, "createTempFile", "(Ljava/lang/String;Ljava/lang/String;)Ljava/io/File;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::io::File File::createTempFile(java::lang::String* arg0, java::lang::String arg1) {
+java::io::File File::createTempFile(java::lang::String* arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::io::File(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 18, "createTempFile", "(Ljava/lang/String;Ljava/lang/String;)Ljava/io/File;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -409,7 +409,7 @@ unsigned char File::mkdirs() {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 30, "mkdirs", "()Z", &nativeppClass, this);
 }
 
-unsigned char File::renameTo(java::io::File arg0) {
+unsigned char File::renameTo(const java::io::File& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 31, "renameTo", "(Ljava/io/File;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

@@ -100,23 +100,23 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.io.File(java.io.File, java.lang.String)
-    File(java::io::File arg0, java::lang::String arg1);
+    File(const java::io::File& arg0, const java::lang::String& arg1);
     /// public java.io.File(java.io.File, java.lang.String)
-    File(java::io::File arg0, java::lang::String* arg1);
+    File(const java::io::File& arg0, java::lang::String* arg1);
     /// public java.io.File(java.io.File, java.lang.String)
-    File(java::io::File* arg0, java::lang::String arg1);
+    File(java::io::File* arg0, const java::lang::String& arg1);
     /// public java.io.File(java.io.File, java.lang.String)
     File(java::io::File* arg0, java::lang::String* arg1);
     /// public java.io.File(java.lang.String)
-    explicit File(java::lang::String arg0);
+    explicit File(const java::lang::String& arg0);
     /// public java.io.File(java.lang.String)
     explicit File(java::lang::String* arg0);
     /// public java.io.File(java.lang.String, java.lang.String)
-    File(java::lang::String arg0, java::lang::String arg1);
+    File(const java::lang::String& arg0, const java::lang::String& arg1);
     /// public java.io.File(java.lang.String, java.lang.String)
-    File(java::lang::String arg0, java::lang::String* arg1);
+    File(const java::lang::String& arg0, java::lang::String* arg1);
     /// public java.io.File(java.lang.String, java.lang.String)
-    File(java::lang::String* arg0, java::lang::String arg1);
+    File(java::lang::String* arg0, const java::lang::String& arg1);
     /// public java.io.File(java.lang.String, java.lang.String)
     File(java::lang::String* arg0, java::lang::String* arg1);
 
@@ -125,15 +125,15 @@ public:
     /// public int hashCode()
     int hashCode();
     /// public int compareTo(java.io.File)
-    int compareTo(java::io::File arg0);
+    int compareTo(const java::io::File& arg0);
     /// public int compareTo(java.io.File)
     int compareTo(java::io::File* arg0);
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public java.lang.String getName()
@@ -163,27 +163,27 @@ public:
     /// public boolean createNewFile()
     unsigned char createNewFile();
     /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
-    static java::io::File createTempFile(java::lang::String arg0, java::lang::String arg1, java::io::File arg2);
+    static java::io::File createTempFile(const java::lang::String& arg0, const java::lang::String& arg1, const java::io::File& arg2);
     /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
-    static java::io::File createTempFile(java::lang::String arg0, java::lang::String arg1, java::io::File* arg2);
+    static java::io::File createTempFile(const java::lang::String& arg0, const java::lang::String& arg1, java::io::File* arg2);
     /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
-    static java::io::File createTempFile(java::lang::String arg0, java::lang::String* arg1, java::io::File arg2);
+    static java::io::File createTempFile(const java::lang::String& arg0, java::lang::String* arg1, const java::io::File& arg2);
     /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
-    static java::io::File createTempFile(java::lang::String arg0, java::lang::String* arg1, java::io::File* arg2);
+    static java::io::File createTempFile(const java::lang::String& arg0, java::lang::String* arg1, java::io::File* arg2);
     /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
-    static java::io::File createTempFile(java::lang::String* arg0, java::lang::String arg1, java::io::File arg2);
+    static java::io::File createTempFile(java::lang::String* arg0, const java::lang::String& arg1, const java::io::File& arg2);
     /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
-    static java::io::File createTempFile(java::lang::String* arg0, java::lang::String arg1, java::io::File* arg2);
+    static java::io::File createTempFile(java::lang::String* arg0, const java::lang::String& arg1, java::io::File* arg2);
     /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
-    static java::io::File createTempFile(java::lang::String* arg0, java::lang::String* arg1, java::io::File arg2);
+    static java::io::File createTempFile(java::lang::String* arg0, java::lang::String* arg1, const java::io::File& arg2);
     /// public static java.io.File createTempFile(java.lang.String, java.lang.String, java.io.File)
     static java::io::File createTempFile(java::lang::String* arg0, java::lang::String* arg1, java::io::File* arg2);
     /// public static java.io.File createTempFile(java.lang.String, java.lang.String)
-    static java::io::File createTempFile(java::lang::String arg0, java::lang::String arg1);
+    static java::io::File createTempFile(const java::lang::String& arg0, const java::lang::String& arg1);
     /// public static java.io.File createTempFile(java.lang.String, java.lang.String)
-    static java::io::File createTempFile(java::lang::String arg0, java::lang::String* arg1);
+    static java::io::File createTempFile(const java::lang::String& arg0, java::lang::String* arg1);
     /// public static java.io.File createTempFile(java.lang.String, java.lang.String)
-    static java::io::File createTempFile(java::lang::String* arg0, java::lang::String arg1);
+    static java::io::File createTempFile(java::lang::String* arg0, const java::lang::String& arg1);
     /// public static java.io.File createTempFile(java.lang.String, java.lang.String)
     static java::io::File createTempFile(java::lang::String* arg0, java::lang::String* arg1);
     /// public void deleteOnExit()
@@ -211,7 +211,7 @@ public:
     /// public boolean mkdirs()
     unsigned char mkdirs();
     /// public boolean renameTo(java.io.File)
-    unsigned char renameTo(java::io::File arg0);
+    unsigned char renameTo(const java::io::File& arg0);
     /// public boolean renameTo(java.io.File)
     unsigned char renameTo(java::io::File* arg0);
     /// public boolean setLastModified(long)

@@ -95,7 +95,7 @@ java::io::FileInputStream FileInputStream::cast$(java::lang::Object* object) {
     return java::io::FileInputStream(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-FileInputStream::FileInputStream(java::lang::String arg0) {
+FileInputStream::FileInputStream(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -108,7 +108,7 @@ FileInputStream::FileInputStream(java::lang::String* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-FileInputStream::FileInputStream(java::io::File arg0) {
+FileInputStream::FileInputStream(const java::io::File& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/io/File;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -141,7 +141,7 @@ int FileInputStream::read() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 3, "read", "()I", &nativeppClass, this);
 }
 
-int FileInputStream::read(java::lang::ByteJArray arg0) {
+int FileInputStream::read(const java::lang::ByteJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 4, "read", "([B)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -152,7 +152,7 @@ int FileInputStream::read(java::lang::ByteJArray* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 4, "read", "([B)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int FileInputStream::read(java::lang::ByteJArray arg0, int arg1, int arg2) {
+int FileInputStream::read(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 5, "read", "([BII)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2);
 }

@@ -89,11 +89,11 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.io.FileInputStream(java.lang.String)
-    explicit FileInputStream(java::lang::String arg0);
+    explicit FileInputStream(const java::lang::String& arg0);
     /// public java.io.FileInputStream(java.lang.String)
     explicit FileInputStream(java::lang::String* arg0);
     /// public java.io.FileInputStream(java.io.File)
-    explicit FileInputStream(java::io::File arg0);
+    explicit FileInputStream(const java::io::File& arg0);
     /// public java.io.FileInputStream(java.io.File)
     explicit FileInputStream(java::io::File* arg0);
 
@@ -108,11 +108,11 @@ public:
     /// public int read()
     int read();
     /// public int read(byte[])
-    int read(java::lang::ByteJArray arg0);
+    int read(const java::lang::ByteJArray& arg0);
     /// public int read(byte[])
     int read(java::lang::ByteJArray* arg0);
     /// public int read(byte[], int, int)
-    int read(java::lang::ByteJArray arg0, int arg1, int arg2);
+    int read(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public int read(byte[], int, int)
     int read(java::lang::ByteJArray* arg0, int arg1, int arg2);
     /// public long skip(long)

@@ -95,7 +95,7 @@ java::io::FilterOutputStream FilterOutputStream::cast$(java::lang::Object* objec
     return java::io::FilterOutputStream(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-FilterOutputStream::FilterOutputStream(java::io::OutputStream arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+FilterOutputStream::FilterOutputStream(const java::io::OutputStream& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/io/OutputStream;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -113,7 +113,7 @@ void FilterOutputStream::write(int arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 0, "write", "(I)V", &nativeppClass, this, arg0);
 }
 
-void FilterOutputStream::write(java::lang::ByteJArray arg0) {
+void FilterOutputStream::write(const java::lang::ByteJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 1, "write", "([B)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -124,7 +124,7 @@ void FilterOutputStream::write(java::lang::ByteJArray* arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 1, "write", "([B)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void FilterOutputStream::write(java::lang::ByteJArray arg0, int arg1, int arg2) {
+void FilterOutputStream::write(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 2, "write", "([BII)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2);
 }

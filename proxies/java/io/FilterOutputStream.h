@@ -92,7 +92,7 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.io.FilterOutputStream(java.io.OutputStream)
-    FilterOutputStream(java::io::OutputStream arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    FilterOutputStream(const java::io::OutputStream& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.io.FilterOutputStream(java.io.OutputStream)
     FilterOutputStream(java::io::OutputStream* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
@@ -101,11 +101,11 @@ public:
     /// public void write(int)
     void write(int arg0);
     /// public void write(byte[])
-    void write(java::lang::ByteJArray arg0);
+    void write(const java::lang::ByteJArray& arg0);
     /// public void write(byte[])
     void write(java::lang::ByteJArray* arg0);
     /// public void write(byte[], int, int)
-    void write(java::lang::ByteJArray arg0, int arg1, int arg2);
+    void write(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public void write(byte[], int, int)
     void write(java::lang::ByteJArray* arg0, int arg1, int arg2);
     /// public void flush()

@@ -124,7 +124,7 @@ int InputStream::read() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 4, "read", "()I", &nativeppClass, this);
 }
 
-int InputStream::read(java::lang::ByteJArray arg0) {
+int InputStream::read(const java::lang::ByteJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 5, "read", "([B)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -135,7 +135,7 @@ int InputStream::read(java::lang::ByteJArray* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 5, "read", "([B)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int InputStream::read(java::lang::ByteJArray arg0, int arg1, int arg2) {
+int InputStream::read(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 6, "read", "([BII)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2);
 }

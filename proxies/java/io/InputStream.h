@@ -103,11 +103,11 @@ public:
     /// public int read()
     int read();
     /// public int read(byte[])
-    int read(java::lang::ByteJArray arg0);
+    int read(const java::lang::ByteJArray& arg0);
     /// public int read(byte[])
     int read(java::lang::ByteJArray* arg0);
     /// public int read(byte[], int, int)
-    int read(java::lang::ByteJArray arg0, int arg1, int arg2);
+    int read(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public int read(byte[], int, int)
     int read(java::lang::ByteJArray* arg0, int arg1, int arg2);
     /// public long skip(long)

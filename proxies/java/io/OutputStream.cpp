@@ -104,7 +104,7 @@ void OutputStream::write(int arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 0, "write", "(I)V", &nativeppClass, this, arg0);
 }
 
-void OutputStream::write(java::lang::ByteJArray arg0) {
+void OutputStream::write(const java::lang::ByteJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 1, "write", "([B)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -115,7 +115,7 @@ void OutputStream::write(java::lang::ByteJArray* arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 1, "write", "([B)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void OutputStream::write(java::lang::ByteJArray arg0, int arg1, int arg2) {
+void OutputStream::write(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 2, "write", "([BII)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2);
 }

@@ -95,11 +95,11 @@ public:
     /// public void write(int)
     void write(int arg0);
     /// public void write(byte[])
-    void write(java::lang::ByteJArray arg0);
+    void write(const java::lang::ByteJArray& arg0);
     /// public void write(byte[])
     void write(java::lang::ByteJArray* arg0);
     /// public void write(byte[], int, int)
-    void write(java::lang::ByteJArray arg0, int arg1, int arg2);
+    void write(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public void write(byte[], int, int)
     void write(java::lang::ByteJArray* arg0, int arg1, int arg2);
     /// public void flush()

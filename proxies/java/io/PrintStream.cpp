@@ -96,7 +96,7 @@ java::io::PrintStream PrintStream::cast$(java::lang::Object* object) {
     return java::io::PrintStream(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-PrintStream::PrintStream(java::io::OutputStream arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+PrintStream::PrintStream(const java::io::OutputStream& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/io/OutputStream;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -109,7 +109,7 @@ PrintStream::PrintStream(java::io::OutputStream* arg0, nativepp::NativeppNewInst
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/io/OutputStream;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-PrintStream::PrintStream(java::io::OutputStream arg0, unsigned char arg1) {
+PrintStream::PrintStream(const java::io::OutputStream& arg0, unsigned char arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/io/OutputStream;Z)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1), env);
@@ -157,7 +157,7 @@ void PrintStream::println(double arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 6, "println", "(D)V", &nativeppClass, this, arg0);
 }
 
-void PrintStream::println(java::lang::String arg0) {
+void PrintStream::println(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 7, "println", "(Ljava/lang/String;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -168,7 +168,7 @@ void PrintStream::println(java::lang::String* arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 7, "println", "(Ljava/lang/String;)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void PrintStream::println(java::lang::Object arg0) {
+void PrintStream::println(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 8, "println", "(Ljava/lang/Object;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -184,7 +184,7 @@ void PrintStream::write(int arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 9, "write", "(I)V", &nativeppClass, this, arg0);
 }
 
-void PrintStream::write(java::lang::ByteJArray arg0, int arg1, int arg2) {
+void PrintStream::write(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 10, "write", "([BII)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2);
 }
@@ -225,7 +225,7 @@ void PrintStream::print(double arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 16, "print", "(D)V", &nativeppClass, this, arg0);
 }
 
-void PrintStream::print(java::lang::String arg0) {
+void PrintStream::print(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 17, "print", "(Ljava/lang/String;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -236,7 +236,7 @@ void PrintStream::print(java::lang::String* arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 17, "print", "(Ljava/lang/String;)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void PrintStream::print(java::lang::Object arg0) {
+void PrintStream::print(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 18, "print", "(Ljava/lang/Object;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

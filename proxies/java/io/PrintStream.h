@@ -90,11 +90,11 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.io.PrintStream(java.io.OutputStream)
-    PrintStream(java::io::OutputStream arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    PrintStream(const java::io::OutputStream& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.io.PrintStream(java.io.OutputStream)
     PrintStream(java::io::OutputStream* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.io.PrintStream(java.io.OutputStream, boolean)
-    PrintStream(java::io::OutputStream arg0, unsigned char arg1);
+    PrintStream(const java::io::OutputStream& arg0, unsigned char arg1);
     /// public java.io.PrintStream(java.io.OutputStream, boolean)
     PrintStream(java::io::OutputStream* arg0, unsigned char arg1);
 
@@ -115,17 +115,17 @@ public:
     /// public void println(double)
     void println(double arg0);
     /// public void println(java.lang.String)
-    void println(java::lang::String arg0);
+    void println(const java::lang::String& arg0);
     /// public void println(java.lang.String)
     void println(java::lang::String* arg0);
     /// public void println(java.lang.Object)
-    void println(java::lang::Object arg0);
+    void println(const java::lang::Object& arg0);
     /// public void println(java.lang.Object)
     void println(java::lang::Object* arg0);
     /// public void write(int)
     void write(int arg0);
     /// public void write(byte[], int, int)
-    void write(java::lang::ByteJArray arg0, int arg1, int arg2);
+    void write(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public void write(byte[], int, int)
     void write(java::lang::ByteJArray* arg0, int arg1, int arg2);
     /// public void print(boolean)
@@ -141,11 +141,11 @@ public:
     /// public void print(double)
     void print(double arg0);
     /// public void print(java.lang.String)
-    void print(java::lang::String arg0);
+    void print(const java::lang::String& arg0);
     /// public void print(java.lang.String)
     void print(java::lang::String* arg0);
     /// public void print(java.lang.Object)
-    void print(java::lang::Object arg0);
+    void print(const java::lang::Object& arg0);
     /// public void print(java.lang.Object)
     void print(java::lang::Object* arg0);
     /// public void flush()

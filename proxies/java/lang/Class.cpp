@@ -116,7 +116,7 @@ Class::Class(nativepp::NativeppObjectClass* cls) {
     nativeppInitFieldClassSpecial(cls);
 }
 
-unsigned char Class::isInstance(java::lang::Object arg0) {
+unsigned char Class::isInstance(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 0, "isInstance", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -132,7 +132,7 @@ int Class::getModifiers() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 1, "getModifiers", "()I", &nativeppClass, this);
 }
 
-java::lang::Class Class::forName(java::lang::String arg0) {
+java::lang::Class Class::forName(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Class(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "forName", "(Ljava/lang/String;)Ljava/lang/Class;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -143,18 +143,18 @@ java::lang::Class Class::forName(java::lang::String* arg0) {
     return java::lang::Class(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "forName", "(Ljava/lang/String;)Ljava/lang/Class;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Class Class::forName(java::lang::String arg0, unsigned char arg1, java::lang::ClassLoader arg2) {
+java::lang::Class Class::forName(const java::lang::String& arg0, unsigned char arg1, const java::lang::ClassLoader& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Class(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 3, "forName", "(Ljava/lang/String;ZLjava/lang/ClassLoader;)Ljava/lang/Class;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Class Class::forName(java::lang::String arg0, unsigned char arg1, java::lang::ClassLoader* arg2) {
+java::lang::Class Class::forName(const java::lang::String& arg0, unsigned char arg1, java::lang::ClassLoader* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ClassLoader value2(arg2 != nullptr ? *arg2 : java::lang::ClassLoader());
     return java::lang::Class(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 3, "forName", "(Ljava/lang/String;ZLjava/lang/ClassLoader;)Ljava/lang/Class;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Class Class::forName(java::lang::String* arg0, unsigned char arg1, java::lang::ClassLoader arg2) {
+java::lang::Class Class::forName(java::lang::String* arg0, unsigned char arg1, const java::lang::ClassLoader& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::lang::Class(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 3, "forName", "(Ljava/lang/String;ZLjava/lang/ClassLoader;)Ljava/lang/Class;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2.nativeppGetJObjectGlobal(env).getJObject()));
@@ -197,7 +197,7 @@ java::lang::Class Class::getDeclaringClass() {
     return java::lang::Class(nativepp::NativeppMethodInstance::callObjectMethod(env, 9, "getDeclaringClass", "()Ljava/lang/Class;", &nativeppClass, this));
 }
 
-java::io::InputStream Class::getResourceAsStream(java::lang::String arg0) {
+java::io::InputStream Class::getResourceAsStream(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::io::InputStream(nativepp::NativeppMethodInstance::callObjectMethod(env, 10, "getResourceAsStream", "(Ljava/lang/String;)Ljava/io/InputStream;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -223,7 +223,7 @@ unsigned char Class::isArray() {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 13, "isArray", "()Z", &nativeppClass, this);
 }
 
-unsigned char Class::isAssignableFrom(java::lang::Class arg0) {
+unsigned char Class::isAssignableFrom(const java::lang::Class& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 14, "isAssignableFrom", "(Ljava/lang/Class;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

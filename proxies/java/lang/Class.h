@@ -97,21 +97,21 @@ public:
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public boolean isInstance(java.lang.Object)
-    unsigned char isInstance(java::lang::Object arg0);
+    unsigned char isInstance(const java::lang::Object& arg0);
     /// public boolean isInstance(java.lang.Object)
     unsigned char isInstance(java::lang::Object* arg0);
     /// public int getModifiers()
     int getModifiers();
     /// public static java.lang.Class forName(java.lang.String)
-    static java::lang::Class forName(java::lang::String arg0);
+    static java::lang::Class forName(const java::lang::String& arg0);
     /// public static java.lang.Class forName(java.lang.String)
     static java::lang::Class forName(java::lang::String* arg0);
     /// public static java.lang.Class forName(java.lang.String, boolean, java.lang.ClassLoader)
-    static java::lang::Class forName(java::lang::String arg0, unsigned char arg1, java::lang::ClassLoader arg2);
+    static java::lang::Class forName(const java::lang::String& arg0, unsigned char arg1, const java::lang::ClassLoader& arg2);
     /// public static java.lang.Class forName(java.lang.String, boolean, java.lang.ClassLoader)
-    static java::lang::Class forName(java::lang::String arg0, unsigned char arg1, java::lang::ClassLoader* arg2);
+    static java::lang::Class forName(const java::lang::String& arg0, unsigned char arg1, java::lang::ClassLoader* arg2);
     /// public static java.lang.Class forName(java.lang.String, boolean, java.lang.ClassLoader)
-    static java::lang::Class forName(java::lang::String* arg0, unsigned char arg1, java::lang::ClassLoader arg2);
+    static java::lang::Class forName(java::lang::String* arg0, unsigned char arg1, const java::lang::ClassLoader& arg2);
     /// public static java.lang.Class forName(java.lang.String, boolean, java.lang.ClassLoader)
     static java::lang::Class forName(java::lang::String* arg0, unsigned char arg1, java::lang::ClassLoader* arg2);
     /// public java.lang.String getName()
@@ -127,7 +127,7 @@ public:
     /// public java.lang.Class getDeclaringClass()
     java::lang::Class getDeclaringClass();
     /// public java.io.InputStream getResourceAsStream(java.lang.String)
-    java::io::InputStream getResourceAsStream(java::lang::String arg0);
+    java::io::InputStream getResourceAsStream(const java::lang::String& arg0);
     /// public java.io.InputStream getResourceAsStream(java.lang.String)
     java::io::InputStream getResourceAsStream(java::lang::String* arg0);
     /// public java.lang.Object[] getSigners()
@@ -137,7 +137,7 @@ public:
     /// public boolean isArray()
     unsigned char isArray();
     /// public boolean isAssignableFrom(java.lang.Class)
-    unsigned char isAssignableFrom(java::lang::Class arg0);
+    unsigned char isAssignableFrom(const java::lang::Class& arg0);
     /// public boolean isAssignableFrom(java.lang.Class)
     unsigned char isAssignableFrom(java::lang::Class* arg0);
     /// public boolean isInterface()

@@ -102,7 +102,7 @@ ClassLoader::ClassLoader(nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-ClassLoader::ClassLoader(java::lang::ClassLoader arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+ClassLoader::ClassLoader(const java::lang::ClassLoader& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/ClassLoader;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -115,7 +115,7 @@ ClassLoader::ClassLoader(java::lang::ClassLoader* arg0, nativepp::NativeppNewIns
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/ClassLoader;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-java::lang::Class ClassLoader::loadClass(java::lang::String arg0) {
+java::lang::Class ClassLoader::loadClass(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Class(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "loadClass", "(Ljava/lang/String;)Ljava/lang/Class;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -126,7 +126,7 @@ java::lang::Class ClassLoader::loadClass(java::lang::String* arg0) {
     return java::lang::Class(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "loadClass", "(Ljava/lang/String;)Ljava/lang/Class;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Class ClassLoader::loadClass(java::lang::String arg0, unsigned char arg1) {
+java::lang::Class ClassLoader::loadClass(const java::lang::String& arg0, unsigned char arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Class(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "loadClass", "(Ljava/lang/String;Z)Ljava/lang/Class;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
@@ -142,7 +142,7 @@ java::lang::ClassLoader ClassLoader::getSystemClassLoader() {
     return java::lang::ClassLoader(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "getSystemClassLoader", "()Ljava/lang/ClassLoader;", &nativeppClass));
 }
 
-java::io::InputStream ClassLoader::getResourceAsStream(java::lang::String arg0) {
+java::io::InputStream ClassLoader::getResourceAsStream(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::io::InputStream(nativepp::NativeppMethodInstance::callObjectMethod(env, 3, "getResourceAsStream", "(Ljava/lang/String;)Ljava/io/InputStream;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -153,7 +153,7 @@ java::io::InputStream ClassLoader::getResourceAsStream(java::lang::String* arg0)
     return java::io::InputStream(nativepp::NativeppMethodInstance::callObjectMethod(env, 3, "getResourceAsStream", "(Ljava/lang/String;)Ljava/io/InputStream;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::io::InputStream ClassLoader::getSystemResourceAsStream(java::lang::String arg0) {
+java::io::InputStream ClassLoader::getSystemResourceAsStream(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::io::InputStream(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 4, "getSystemResourceAsStream", "(Ljava/lang/String;)Ljava/io/InputStream;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -164,18 +164,18 @@ java::io::InputStream ClassLoader::getSystemResourceAsStream(java::lang::String*
     return java::io::InputStream(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 4, "getSystemResourceAsStream", "(Ljava/lang/String;)Ljava/io/InputStream;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-void ClassLoader::setSigners(java::lang::Class arg0, java::lang::ObjectJArray arg1) {
+void ClassLoader::setSigners(const java::lang::Class& arg0, const java::lang::ObjectJArray& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 5, "setSigners", "(Ljava/lang/Class;[Ljava/lang/Object;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void ClassLoader::setSigners(java::lang::Class arg0, java::lang::ObjectJArray* arg1) {
+void ClassLoader::setSigners(const java::lang::Class& arg0, java::lang::ObjectJArray* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ObjectJArray value1(arg1 != nullptr ? *arg1 : java::lang::ObjectJArray());
     nativepp::NativeppMethodInstance::callVoidMethod(env, 5, "setSigners", "(Ljava/lang/Class;[Ljava/lang/Object;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void ClassLoader::setSigners(java::lang::Class* arg0, java::lang::ObjectJArray arg1) {
+void ClassLoader::setSigners(java::lang::Class* arg0, const java::lang::ObjectJArray& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Class value0(arg0 != nullptr ? *arg0 : java::lang::Class());
     nativepp::NativeppMethodInstance::callVoidMethod(env, 5, "setSigners", "(Ljava/lang/Class;[Ljava/lang/Object;)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject());
@@ -193,7 +193,7 @@ void ClassLoader::clearAssertionStatus() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 6, "clearAssertionStatus", "()V", &nativeppClass, this);
 }
 
-java::lang::Class ClassLoader::findClass(java::lang::String arg0) {
+java::lang::Class ClassLoader::findClass(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Class(nativepp::NativeppMethodInstance::callObjectMethod(env, 7, "findClass", "(Ljava/lang/String;)Ljava/lang/Class;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -204,7 +204,7 @@ java::lang::Class ClassLoader::findClass(java::lang::String* arg0) {
     return java::lang::Class(nativepp::NativeppMethodInstance::callObjectMethod(env, 7, "findClass", "(Ljava/lang/String;)Ljava/lang/Class;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String ClassLoader::findLibrary(java::lang::String arg0) {
+java::lang::String ClassLoader::findLibrary(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 8, "findLibrary", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -215,7 +215,7 @@ java::lang::String ClassLoader::findLibrary(java::lang::String* arg0) {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 8, "findLibrary", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Class ClassLoader::findLoadedClass(java::lang::String arg0) {
+java::lang::Class ClassLoader::findLoadedClass(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Class(nativepp::NativeppMethodInstance::callObjectMethod(env, 9, "findLoadedClass", "(Ljava/lang/String;)Ljava/lang/Class;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -226,7 +226,7 @@ java::lang::Class ClassLoader::findLoadedClass(java::lang::String* arg0) {
     return java::lang::Class(nativepp::NativeppMethodInstance::callObjectMethod(env, 9, "findLoadedClass", "(Ljava/lang/String;)Ljava/lang/Class;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Class ClassLoader::findSystemClass(java::lang::String arg0) {
+java::lang::Class ClassLoader::findSystemClass(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Class(nativepp::NativeppMethodInstance::callObjectMethod(env, 10, "findSystemClass", "(Ljava/lang/String;)Ljava/lang/Class;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -242,7 +242,7 @@ java::lang::ClassLoader ClassLoader::getParent() {
     return java::lang::ClassLoader(nativepp::NativeppMethodInstance::callObjectMethod(env, 11, "getParent", "()Ljava/lang/ClassLoader;", &nativeppClass, this));
 }
 
-void ClassLoader::resolveClass(java::lang::Class arg0) {
+void ClassLoader::resolveClass(const java::lang::Class& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 12, "resolveClass", "(Ljava/lang/Class;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -253,7 +253,7 @@ void ClassLoader::resolveClass(java::lang::Class* arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 12, "resolveClass", "(Ljava/lang/Class;)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void ClassLoader::setClassAssertionStatus(java::lang::String arg0, unsigned char arg1) {
+void ClassLoader::setClassAssertionStatus(const java::lang::String& arg0, unsigned char arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 13, "setClassAssertionStatus", "(Ljava/lang/String;Z)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -269,7 +269,7 @@ void ClassLoader::setDefaultAssertionStatus(unsigned char arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 14, "setDefaultAssertionStatus", "(Z)V", &nativeppClass, this, arg0);
 }
 
-void ClassLoader::setPackageAssertionStatus(java::lang::String arg0, unsigned char arg1) {
+void ClassLoader::setPackageAssertionStatus(const java::lang::String& arg0, unsigned char arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 15, "setPackageAssertionStatus", "(Ljava/lang/String;Z)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }

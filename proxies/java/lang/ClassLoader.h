@@ -91,70 +91,70 @@ public:
     /// public java.lang.ClassLoader()
     explicit ClassLoader(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.ClassLoader(java.lang.ClassLoader)
-    ClassLoader(java::lang::ClassLoader arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    ClassLoader(const java::lang::ClassLoader& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.ClassLoader(java.lang.ClassLoader)
     ClassLoader(java::lang::ClassLoader* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public java.lang.Class loadClass(java.lang.String)
-    java::lang::Class loadClass(java::lang::String arg0);
+    java::lang::Class loadClass(const java::lang::String& arg0);
     /// public java.lang.Class loadClass(java.lang.String)
     java::lang::Class loadClass(java::lang::String* arg0);
     /// public java.lang.Class loadClass(java.lang.String, boolean)
-    java::lang::Class loadClass(java::lang::String arg0, unsigned char arg1);
+    java::lang::Class loadClass(const java::lang::String& arg0, unsigned char arg1);
     /// public java.lang.Class loadClass(java.lang.String, boolean)
     java::lang::Class loadClass(java::lang::String* arg0, unsigned char arg1);
     /// public static java.lang.ClassLoader getSystemClassLoader()
     static java::lang::ClassLoader getSystemClassLoader();
     /// public java.io.InputStream getResourceAsStream(java.lang.String)
-    java::io::InputStream getResourceAsStream(java::lang::String arg0);
+    java::io::InputStream getResourceAsStream(const java::lang::String& arg0);
     /// public java.io.InputStream getResourceAsStream(java.lang.String)
     java::io::InputStream getResourceAsStream(java::lang::String* arg0);
     /// public static java.io.InputStream getSystemResourceAsStream(java.lang.String)
-    static java::io::InputStream getSystemResourceAsStream(java::lang::String arg0);
+    static java::io::InputStream getSystemResourceAsStream(const java::lang::String& arg0);
     /// public static java.io.InputStream getSystemResourceAsStream(java.lang.String)
     static java::io::InputStream getSystemResourceAsStream(java::lang::String* arg0);
     /// public void setSigners(java.lang.Class, java.lang.Object[])
-    void setSigners(java::lang::Class arg0, java::lang::ObjectJArray arg1);
+    void setSigners(const java::lang::Class& arg0, const java::lang::ObjectJArray& arg1);
     /// public void setSigners(java.lang.Class, java.lang.Object[])
-    void setSigners(java::lang::Class arg0, java::lang::ObjectJArray* arg1);
+    void setSigners(const java::lang::Class& arg0, java::lang::ObjectJArray* arg1);
     /// public void setSigners(java.lang.Class, java.lang.Object[])
-    void setSigners(java::lang::Class* arg0, java::lang::ObjectJArray arg1);
+    void setSigners(java::lang::Class* arg0, const java::lang::ObjectJArray& arg1);
     /// public void setSigners(java.lang.Class, java.lang.Object[])
     void setSigners(java::lang::Class* arg0, java::lang::ObjectJArray* arg1);
     /// public void clearAssertionStatus()
     void clearAssertionStatus();
     /// public java.lang.Class findClass(java.lang.String)
-    java::lang::Class findClass(java::lang::String arg0);
+    java::lang::Class findClass(const java::lang::String& arg0);
     /// public java.lang.Class findClass(java.lang.String)
     java::lang::Class findClass(java::lang::String* arg0);
     /// public java.lang.String findLibrary(java.lang.String)
-    java::lang::String findLibrary(java::lang::String arg0);
+    java::lang::String findLibrary(const java::lang::String& arg0);
     /// public java.lang.String findLibrary(java.lang.String)
     java::lang::String findLibrary(java::lang::String* arg0);
     /// public java.lang.Class findLoadedClass(java.lang.String)
-    java::lang::Class findLoadedClass(java::lang::String arg0);
+    java::lang::Class findLoadedClass(const java::lang::String& arg0);
     /// public java.lang.Class findLoadedClass(java.lang.String)
     java::lang::Class findLoadedClass(java::lang::String* arg0);
     /// public java.lang.Class findSystemClass(java.lang.String)
-    java::lang::Class findSystemClass(java::lang::String arg0);
+    java::lang::Class findSystemClass(const java::lang::String& arg0);
     /// public java.lang.Class findSystemClass(java.lang.String)
     java::lang::Class findSystemClass(java::lang::String* arg0);
     /// public java.lang.ClassLoader getParent()
     java::lang::ClassLoader getParent();
     /// public void resolveClass(java.lang.Class)
-    void resolveClass(java::lang::Class arg0);
+    void resolveClass(const java::lang::Class& arg0);
     /// public void resolveClass(java.lang.Class)
     void resolveClass(java::lang::Class* arg0);
     /// public void setClassAssertionStatus(java.lang.String, boolean)
-    void setClassAssertionStatus(java::lang::String arg0, unsigned char arg1);
+    void setClassAssertionStatus(const java::lang::String& arg0, unsigned char arg1);
     /// public void setClassAssertionStatus(java.lang.String, boolean)
     void setClassAssertionStatus(java::lang::String* arg0, unsigned char arg1);
     /// public void setDefaultAssertionStatus(boolean)
     void setDefaultAssertionStatus(unsigned char arg0);
     /// public void setPackageAssertionStatus(java.lang.String, boolean)
-    void setPackageAssertionStatus(java::lang::String arg0, unsigned char arg1);
+    void setPackageAssertionStatus(const java::lang::String& arg0, unsigned char arg1);
     /// public void setPackageAssertionStatus(java.lang.String, boolean)
     void setPackageAssertionStatus(java::lang::String* arg0, unsigned char arg1);
 };

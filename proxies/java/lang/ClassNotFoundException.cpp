@@ -94,7 +94,7 @@ java::lang::ClassNotFoundException ClassNotFoundException::cast$(java::lang::Obj
     return java::lang::ClassNotFoundException(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-ClassNotFoundException::ClassNotFoundException(java::lang::String arg0) {
+ClassNotFoundException::ClassNotFoundException(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -107,20 +107,20 @@ ClassNotFoundException::ClassNotFoundException(java::lang::String* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-ClassNotFoundException::ClassNotFoundException(java::lang::String arg0, java::lang::Throwable arg1) {
+ClassNotFoundException::ClassNotFoundException(const java::lang::String& arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-ClassNotFoundException::ClassNotFoundException(java::lang::String arg0, java::lang::Throwable* arg1) {
+ClassNotFoundException::ClassNotFoundException(const java::lang::String& arg0, java::lang::Throwable* arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Throwable value1(arg1 != nullptr ? *arg1 : java::lang::Throwable());
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-ClassNotFoundException::ClassNotFoundException(java::lang::String* arg0, java::lang::Throwable arg1) {
+ClassNotFoundException::ClassNotFoundException(java::lang::String* arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());

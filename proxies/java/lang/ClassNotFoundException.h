@@ -88,15 +88,15 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.lang.ClassNotFoundException(java.lang.String)
-    explicit ClassNotFoundException(java::lang::String arg0);
+    explicit ClassNotFoundException(const java::lang::String& arg0);
     /// public java.lang.ClassNotFoundException(java.lang.String)
     explicit ClassNotFoundException(java::lang::String* arg0);
     /// public java.lang.ClassNotFoundException(java.lang.String, java.lang.Throwable)
-    ClassNotFoundException(java::lang::String arg0, java::lang::Throwable arg1);
+    ClassNotFoundException(const java::lang::String& arg0, const java::lang::Throwable& arg1);
     /// public java.lang.ClassNotFoundException(java.lang.String, java.lang.Throwable)
-    ClassNotFoundException(java::lang::String arg0, java::lang::Throwable* arg1);
+    ClassNotFoundException(const java::lang::String& arg0, java::lang::Throwable* arg1);
     /// public java.lang.ClassNotFoundException(java.lang.String, java.lang.Throwable)
-    ClassNotFoundException(java::lang::String* arg0, java::lang::Throwable arg1);
+    ClassNotFoundException(java::lang::String* arg0, const java::lang::Throwable& arg1);
     /// public java.lang.ClassNotFoundException(java.lang.String, java.lang.Throwable)
     ClassNotFoundException(java::lang::String* arg0, java::lang::Throwable* arg1);
     /// public java.lang.ClassNotFoundException()

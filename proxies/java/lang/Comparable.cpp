@@ -91,7 +91,7 @@ java::lang::Comparable Comparable::cast$(java::lang::Object* object) {
     return java::lang::Comparable(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-int Comparable::compareTo(java::lang::Object arg0) {
+int Comparable::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 0, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

@@ -89,7 +89,7 @@ public:
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
 };

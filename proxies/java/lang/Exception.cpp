@@ -92,7 +92,7 @@ java::lang::Exception Exception::cast$(java::lang::Object* object) {
     return java::lang::Exception(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-Exception::Exception(java::lang::String arg0) {
+Exception::Exception(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -105,7 +105,7 @@ Exception::Exception(java::lang::String* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Exception::Exception(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+Exception::Exception(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -118,20 +118,20 @@ Exception::Exception(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceP
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/Throwable;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Exception::Exception(java::lang::String arg0, java::lang::Throwable arg1) {
+Exception::Exception(const java::lang::String& arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Exception::Exception(java::lang::String arg0, java::lang::Throwable* arg1) {
+Exception::Exception(const java::lang::String& arg0, java::lang::Throwable* arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Throwable value1(arg1 != nullptr ? *arg1 : java::lang::Throwable());
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Exception::Exception(java::lang::String* arg0, java::lang::Throwable arg1) {
+Exception::Exception(java::lang::String* arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());

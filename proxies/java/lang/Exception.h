@@ -88,19 +88,19 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.lang.Exception(java.lang.String)
-    explicit Exception(java::lang::String arg0);
+    explicit Exception(const java::lang::String& arg0);
     /// public java.lang.Exception(java.lang.String)
     explicit Exception(java::lang::String* arg0);
     /// public java.lang.Exception(java.lang.Throwable)
-    Exception(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    Exception(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.Exception(java.lang.Throwable)
     Exception(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.Exception(java.lang.String, java.lang.Throwable)
-    Exception(java::lang::String arg0, java::lang::Throwable arg1);
+    Exception(const java::lang::String& arg0, const java::lang::Throwable& arg1);
     /// public java.lang.Exception(java.lang.String, java.lang.Throwable)
-    Exception(java::lang::String arg0, java::lang::Throwable* arg1);
+    Exception(const java::lang::String& arg0, java::lang::Throwable* arg1);
     /// public java.lang.Exception(java.lang.String, java.lang.Throwable)
-    Exception(java::lang::String* arg0, java::lang::Throwable arg1);
+    Exception(java::lang::String* arg0, const java::lang::Throwable& arg1);
     /// public java.lang.Exception(java.lang.String, java.lang.Throwable)
     Exception(java::lang::String* arg0, java::lang::Throwable* arg1);
     /// public java.lang.Exception()

@@ -99,7 +99,7 @@ java::lang::Integer Integer::cast$(java::lang::Object* object) {
     return java::lang::Integer(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-Integer::Integer(java::lang::String arg0) {
+Integer::Integer(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -123,7 +123,7 @@ int Integer::hashCode() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 0, "hashCode", "()I", &nativeppClass, this);
 }
 
-int Integer::compareTo(java::lang::Integer arg0) {
+int Integer::compareTo(const java::lang::Integer& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 1, "compareTo", "(Ljava/lang/Integer;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -134,7 +134,7 @@ int Integer::compareTo(java::lang::Integer* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 1, "compareTo", "(Ljava/lang/Integer;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int Integer::compareTo(java::lang::Object arg0) {
+int Integer::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 2, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -145,7 +145,7 @@ int Integer::compareTo(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 2, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Integer::equals(java::lang::Object arg0) {
+unsigned char Integer::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 3, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -176,7 +176,7 @@ java::lang::String Integer::toString(int arg0) {
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 7, "toString", "(I)Ljava/lang/String;", &nativeppClass, arg0));
 }
 
-java::lang::Integer Integer::decode(java::lang::String arg0) {
+java::lang::Integer Integer::decode(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Integer(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 8, "decode", "(Ljava/lang/String;)Ljava/lang/Integer;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -187,7 +187,7 @@ java::lang::Integer Integer::decode(java::lang::String* arg0) {
     return java::lang::Integer(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 8, "decode", "(Ljava/lang/String;)Ljava/lang/Integer;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Integer Integer::valueOf(java::lang::String arg0, int arg1) {
+java::lang::Integer Integer::valueOf(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Integer(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 9, "valueOf", "(Ljava/lang/String;I)Ljava/lang/Integer;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
@@ -198,7 +198,7 @@ java::lang::Integer Integer::valueOf(java::lang::String* arg0, int arg1) {
     return java::lang::Integer(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 9, "valueOf", "(Ljava/lang/String;I)Ljava/lang/Integer;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
 
-java::lang::Integer Integer::valueOf(java::lang::String arg0) {
+java::lang::Integer Integer::valueOf(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Integer(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 10, "valueOf", "(Ljava/lang/String;)Ljava/lang/Integer;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -239,7 +239,7 @@ short Integer::shortValue() {
     return nativepp::NativeppMethodInstance::callShortMethod(env, 16, "shortValue", "()S", &nativeppClass, this);
 }
 
-int Integer::parseInt(java::lang::String arg0, int arg1) {
+int Integer::parseInt(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 17, "parseInt", "(Ljava/lang/String;I)I", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -250,7 +250,7 @@ int Integer::parseInt(java::lang::String* arg0, int arg1) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 17, "parseInt", "(Ljava/lang/String;I)I", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
 
-int Integer::parseInt(java::lang::String arg0) {
+int Integer::parseInt(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 18, "parseInt", "(Ljava/lang/String;)I", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -261,7 +261,7 @@ int Integer::parseInt(java::lang::String* arg0) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 18, "parseInt", "(Ljava/lang/String;)I", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::Integer Integer::getInteger(java::lang::String arg0) {
+java::lang::Integer Integer::getInteger(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Integer(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 19, "getInteger", "(Ljava/lang/String;)Ljava/lang/Integer;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -272,7 +272,7 @@ java::lang::Integer Integer::getInteger(java::lang::String* arg0) {
     return java::lang::Integer(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 19, "getInteger", "(Ljava/lang/String;)Ljava/lang/Integer;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Integer Integer::getInteger(java::lang::String arg0, int arg1) {
+java::lang::Integer Integer::getInteger(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Integer(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 20, "getInteger", "(Ljava/lang/String;I)Ljava/lang/Integer;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
@@ -283,18 +283,18 @@ java::lang::Integer Integer::getInteger(java::lang::String* arg0, int arg1) {
     return java::lang::Integer(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 20, "getInteger", "(Ljava/lang/String;I)Ljava/lang/Integer;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
 
-java::lang::Integer Integer::getInteger(java::lang::String arg0, java::lang::Integer arg1) {
+java::lang::Integer Integer::getInteger(const java::lang::String& arg0, const java::lang::Integer& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Integer(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 21, "getInteger", "(Ljava/lang/String;Ljava/lang/Integer;)Ljava/lang/Integer;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Integer Integer::getInteger(java::lang::String arg0, java::lang::Integer* arg1) {
+java::lang::Integer Integer::getInteger(const java::lang::String& arg0, java::lang::Integer* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Integer value1(arg1 != nullptr ? *arg1 : java::lang::Integer());
     return java::lang::Integer(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 21, "getInteger", "(Ljava/lang/String;Ljava/lang/Integer;)Ljava/lang/Integer;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Integer Integer::getInteger(java::lang::String* arg0, java::lang::Integer arg1) {
+java::lang::Integer Integer::getInteger(java::lang::String* arg0, const java::lang::Integer& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::lang::Integer(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 21, "getInteger", "(Ljava/lang/String;Ljava/lang/Integer;)Ljava/lang/Integer;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));

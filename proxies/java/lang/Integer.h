@@ -96,7 +96,7 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.lang.Integer(java.lang.String)
-    explicit Integer(java::lang::String arg0);
+    explicit Integer(const java::lang::String& arg0);
     /// public java.lang.Integer(java.lang.String)
     explicit Integer(java::lang::String* arg0);
     /// public java.lang.Integer(int)
@@ -107,15 +107,15 @@ public:
     /// public int hashCode()
     int hashCode();
     /// public int compareTo(java.lang.Integer)
-    int compareTo(java::lang::Integer arg0);
+    int compareTo(const java::lang::Integer& arg0);
     /// public int compareTo(java.lang.Integer)
     int compareTo(java::lang::Integer* arg0);
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public static java.lang.String toHexString(int)
@@ -127,15 +127,15 @@ public:
     /// public static java.lang.String toString(int)
     static java::lang::String toString(int arg0);
     /// public static java.lang.Integer decode(java.lang.String)
-    static java::lang::Integer decode(java::lang::String arg0);
+    static java::lang::Integer decode(const java::lang::String& arg0);
     /// public static java.lang.Integer decode(java.lang.String)
     static java::lang::Integer decode(java::lang::String* arg0);
     /// public static java.lang.Integer valueOf(java.lang.String, int)
-    static java::lang::Integer valueOf(java::lang::String arg0, int arg1);
+    static java::lang::Integer valueOf(const java::lang::String& arg0, int arg1);
     /// public static java.lang.Integer valueOf(java.lang.String, int)
     static java::lang::Integer valueOf(java::lang::String* arg0, int arg1);
     /// public static java.lang.Integer valueOf(java.lang.String)
-    static java::lang::Integer valueOf(java::lang::String arg0);
+    static java::lang::Integer valueOf(const java::lang::String& arg0);
     /// public static java.lang.Integer valueOf(java.lang.String)
     static java::lang::Integer valueOf(java::lang::String* arg0);
     /// public byte byteValue()
@@ -151,27 +151,27 @@ public:
     /// public short shortValue()
     short shortValue();
     /// public static int parseInt(java.lang.String, int)
-    static int parseInt(java::lang::String arg0, int arg1);
+    static int parseInt(const java::lang::String& arg0, int arg1);
     /// public static int parseInt(java.lang.String, int)
     static int parseInt(java::lang::String* arg0, int arg1);
     /// public static int parseInt(java.lang.String)
-    static int parseInt(java::lang::String arg0);
+    static int parseInt(const java::lang::String& arg0);
     /// public static int parseInt(java.lang.String)
     static int parseInt(java::lang::String* arg0);
     /// public static java.lang.Integer getInteger(java.lang.String)
-    static java::lang::Integer getInteger(java::lang::String arg0);
+    static java::lang::Integer getInteger(const java::lang::String& arg0);
     /// public static java.lang.Integer getInteger(java.lang.String)
     static java::lang::Integer getInteger(java::lang::String* arg0);
     /// public static java.lang.Integer getInteger(java.lang.String, int)
-    static java::lang::Integer getInteger(java::lang::String arg0, int arg1);
+    static java::lang::Integer getInteger(const java::lang::String& arg0, int arg1);
     /// public static java.lang.Integer getInteger(java.lang.String, int)
     static java::lang::Integer getInteger(java::lang::String* arg0, int arg1);
     /// public static java.lang.Integer getInteger(java.lang.String, java.lang.Integer)
-    static java::lang::Integer getInteger(java::lang::String arg0, java::lang::Integer arg1);
+    static java::lang::Integer getInteger(const java::lang::String& arg0, const java::lang::Integer& arg1);
     /// public static java.lang.Integer getInteger(java.lang.String, java.lang.Integer)
-    static java::lang::Integer getInteger(java::lang::String arg0, java::lang::Integer* arg1);
+    static java::lang::Integer getInteger(const java::lang::String& arg0, java::lang::Integer* arg1);
     /// public static java.lang.Integer getInteger(java.lang.String, java.lang.Integer)
-    static java::lang::Integer getInteger(java::lang::String* arg0, java::lang::Integer arg1);
+    static java::lang::Integer getInteger(java::lang::String* arg0, const java::lang::Integer& arg1);
     /// public static java.lang.Integer getInteger(java.lang.String, java.lang.Integer)
     static java::lang::Integer getInteger(java::lang::String* arg0, java::lang::Integer* arg1);
     /// public static java.lang.String toBinaryString(int)

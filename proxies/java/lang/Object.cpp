@@ -118,7 +118,7 @@ void Object::finalize() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 2, "finalize", "()V", &nativeppClass, this);
 }
 
-unsigned char Object::equals(java::lang::Object arg0) {
+unsigned char Object::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 3, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

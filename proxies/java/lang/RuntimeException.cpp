@@ -93,7 +93,7 @@ java::lang::RuntimeException RuntimeException::cast$(java::lang::Object* object)
     return java::lang::RuntimeException(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-RuntimeException::RuntimeException(java::lang::String arg0) {
+RuntimeException::RuntimeException(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -106,7 +106,7 @@ RuntimeException::RuntimeException(java::lang::String* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-RuntimeException::RuntimeException(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+RuntimeException::RuntimeException(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -119,20 +119,20 @@ RuntimeException::RuntimeException(java::lang::Throwable* arg0, nativepp::Native
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/Throwable;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-RuntimeException::RuntimeException(java::lang::String arg0, java::lang::Throwable arg1) {
+RuntimeException::RuntimeException(const java::lang::String& arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-RuntimeException::RuntimeException(java::lang::String arg0, java::lang::Throwable* arg1) {
+RuntimeException::RuntimeException(const java::lang::String& arg0, java::lang::Throwable* arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Throwable value1(arg1 != nullptr ? *arg1 : java::lang::Throwable());
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-RuntimeException::RuntimeException(java::lang::String* arg0, java::lang::Throwable arg1) {
+RuntimeException::RuntimeException(java::lang::String* arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());

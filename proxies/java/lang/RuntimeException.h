@@ -88,19 +88,19 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.lang.RuntimeException(java.lang.String)
-    explicit RuntimeException(java::lang::String arg0);
+    explicit RuntimeException(const java::lang::String& arg0);
     /// public java.lang.RuntimeException(java.lang.String)
     explicit RuntimeException(java::lang::String* arg0);
     /// public java.lang.RuntimeException(java.lang.Throwable)
-    RuntimeException(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    RuntimeException(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.RuntimeException(java.lang.Throwable)
     RuntimeException(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.RuntimeException(java.lang.String, java.lang.Throwable)
-    RuntimeException(java::lang::String arg0, java::lang::Throwable arg1);
+    RuntimeException(const java::lang::String& arg0, const java::lang::Throwable& arg1);
     /// public java.lang.RuntimeException(java.lang.String, java.lang.Throwable)
-    RuntimeException(java::lang::String arg0, java::lang::Throwable* arg1);
+    RuntimeException(const java::lang::String& arg0, java::lang::Throwable* arg1);
     /// public java.lang.RuntimeException(java.lang.String, java.lang.Throwable)
-    RuntimeException(java::lang::String* arg0, java::lang::Throwable arg1);
+    RuntimeException(java::lang::String* arg0, const java::lang::Throwable& arg1);
     /// public java.lang.RuntimeException(java.lang.String, java.lang.Throwable)
     RuntimeException(java::lang::String* arg0, java::lang::Throwable* arg1);
     /// public java.lang.RuntimeException()

@@ -263,7 +263,7 @@ String::String(nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-String::String(java::lang::ByteJArray arg0, int arg1, int arg2, int arg3) {
+String::String(const java::lang::ByteJArray& arg0, int arg1, int arg2, int arg3) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "([BIII)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3), env);
@@ -276,7 +276,7 @@ String::String(java::lang::ByteJArray* arg0, int arg1, int arg2, int arg3) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "([BIII)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3), env);
 }
 
-String::String(java::lang::ByteJArray arg0, int arg1, int arg2) {
+String::String(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "([BII)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2), env);
@@ -289,7 +289,7 @@ String::String(java::lang::ByteJArray* arg0, int arg1, int arg2) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "([BII)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2), env);
 }
 
-String::String(java::lang::String arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+String::String(const java::lang::String& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 3, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -302,7 +302,7 @@ String::String(java::lang::String* arg0, nativepp::NativeppNewInstanceParamDiscr
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 3, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-String::String(java::lang::ByteJArray arg0, int arg1) {
+String::String(const java::lang::ByteJArray& arg0, int arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 4, "([BI)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1), env);
@@ -315,7 +315,7 @@ String::String(java::lang::ByteJArray* arg0, int arg1) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 4, "([BI)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1), env);
 }
 
-String::String(java::lang::ByteJArray arg0) {
+String::String(const java::lang::ByteJArray& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 5, "([B)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -328,7 +328,7 @@ String::String(java::lang::ByteJArray* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 5, "([B)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-String::String(java::lang::StringBuffer arg0) {
+String::String(const java::lang::StringBuffer& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 6, "(Ljava/lang/StringBuffer;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -346,7 +346,7 @@ int String::hashCode() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 0, "hashCode", "()I", &nativeppClass, this);
 }
 
-int String::compareTo(java::lang::String arg0) {
+int String::compareTo(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 1, "compareTo", "(Ljava/lang/String;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -357,7 +357,7 @@ int String::compareTo(java::lang::String* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 1, "compareTo", "(Ljava/lang/String;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int String::compareTo(java::lang::Object arg0) {
+int String::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 2, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -368,7 +368,7 @@ int String::compareTo(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 2, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char String::equals(java::lang::Object arg0) {
+unsigned char String::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 3, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -389,7 +389,7 @@ unsigned short String::charAt(int arg0) {
     return nativepp::NativeppMethodInstance::callCharMethod(env, 5, "charAt", "(I)C", &nativeppClass, this, arg0);
 }
 
-int String::compareToIgnoreCase(java::lang::String arg0) {
+int String::compareToIgnoreCase(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 6, "compareToIgnoreCase", "(Ljava/lang/String;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -400,7 +400,7 @@ int String::compareToIgnoreCase(java::lang::String* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 6, "compareToIgnoreCase", "(Ljava/lang/String;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::String String::concat(java::lang::String arg0) {
+java::lang::String String::concat(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 7, "concat", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -411,7 +411,7 @@ java::lang::String String::concat(java::lang::String* arg0) {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 7, "concat", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-unsigned char String::contentEquals(java::lang::StringBuffer arg0) {
+unsigned char String::contentEquals(const java::lang::StringBuffer& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 8, "contentEquals", "(Ljava/lang/StringBuffer;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -422,7 +422,7 @@ unsigned char String::contentEquals(java::lang::StringBuffer* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 8, "contentEquals", "(Ljava/lang/StringBuffer;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char String::endsWith(java::lang::String arg0) {
+unsigned char String::endsWith(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 9, "endsWith", "(Ljava/lang/String;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -433,7 +433,7 @@ unsigned char String::endsWith(java::lang::String* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 9, "endsWith", "(Ljava/lang/String;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char String::equalsIgnoreCase(java::lang::String arg0) {
+unsigned char String::equalsIgnoreCase(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 10, "equalsIgnoreCase", "(Ljava/lang/String;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -449,7 +449,7 @@ java::lang::ByteJArray String::getBytes() {
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 11, "getBytes", "()[B", &nativeppClass, this));
 }
 
-java::lang::ByteJArray String::getBytes(java::lang::String arg0) {
+java::lang::ByteJArray String::getBytes(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 12, "getBytes", "(Ljava/lang/String;)[B", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -470,7 +470,7 @@ int String::indexOf(int arg0, int arg1) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 14, "indexOf", "(II)I", &nativeppClass, this, arg0, arg1);
 }
 
-int String::indexOf(java::lang::String arg0) {
+int String::indexOf(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 15, "indexOf", "(Ljava/lang/String;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -481,7 +481,7 @@ int String::indexOf(java::lang::String* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 15, "indexOf", "(Ljava/lang/String;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int String::indexOf(java::lang::String arg0, int arg1) {
+int String::indexOf(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 16, "indexOf", "(Ljava/lang/String;I)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -507,7 +507,7 @@ int String::lastIndexOf(int arg0, int arg1) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 19, "lastIndexOf", "(II)I", &nativeppClass, this, arg0, arg1);
 }
 
-int String::lastIndexOf(java::lang::String arg0) {
+int String::lastIndexOf(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 20, "lastIndexOf", "(Ljava/lang/String;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -518,7 +518,7 @@ int String::lastIndexOf(java::lang::String* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 20, "lastIndexOf", "(Ljava/lang/String;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int String::lastIndexOf(java::lang::String arg0, int arg1) {
+int String::lastIndexOf(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 21, "lastIndexOf", "(Ljava/lang/String;I)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -534,7 +534,7 @@ int String::length() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 22, "length", "()I", &nativeppClass, this);
 }
 
-unsigned char String::matches(java::lang::String arg0) {
+unsigned char String::matches(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 23, "matches", "(Ljava/lang/String;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -545,7 +545,7 @@ unsigned char String::matches(java::lang::String* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 23, "matches", "(Ljava/lang/String;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char String::regionMatches(int arg0, java::lang::String arg1, int arg2, int arg3) {
+unsigned char String::regionMatches(int arg0, const java::lang::String& arg1, int arg2, int arg3) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 24, "regionMatches", "(ILjava/lang/String;II)Z", &nativeppClass, this, arg0, arg1.nativeppGetJObjectGlobal(env).getJObject(), arg2, arg3);
 }
@@ -556,7 +556,7 @@ unsigned char String::regionMatches(int arg0, java::lang::String* arg1, int arg2
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 24, "regionMatches", "(ILjava/lang/String;II)Z", &nativeppClass, this, arg0, value1.nativeppGetJObjectGlobal(env).getJObject(), arg2, arg3);
 }
 
-unsigned char String::regionMatches(unsigned char arg0, int arg1, java::lang::String arg2, int arg3, int arg4) {
+unsigned char String::regionMatches(unsigned char arg0, int arg1, const java::lang::String& arg2, int arg3, int arg4) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 25, "regionMatches", "(ZILjava/lang/String;II)Z", &nativeppClass, this, arg0, arg1, arg2.nativeppGetJObjectGlobal(env).getJObject(), arg3, arg4);
 }
@@ -572,18 +572,18 @@ java::lang::String String::replace(unsigned short arg0, unsigned short arg1) {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 26, "replace", "(CC)Ljava/lang/String;", &nativeppClass, this, arg0, arg1));
 }
 
-java::lang::String String::replaceAll(java::lang::String arg0, java::lang::String arg1) {
+java::lang::String String::replaceAll(const java::lang::String& arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 27, "replaceAll", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String String::replaceAll(java::lang::String arg0, java::lang::String* arg1) {
+java::lang::String String::replaceAll(const java::lang::String& arg0, java::lang::String* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 27, "replaceAll", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String String::replaceAll(java::lang::String* arg0, java::lang::String arg1) {
+java::lang::String String::replaceAll(java::lang::String* arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 27, "replaceAll", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -596,18 +596,18 @@ java::lang::String String::replaceAll(java::lang::String* arg0, java::lang::Stri
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 27, "replaceAll", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String String::replaceFirst(java::lang::String arg0, java::lang::String arg1) {
+java::lang::String String::replaceFirst(const java::lang::String& arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 28, "replaceFirst", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String String::replaceFirst(java::lang::String arg0, java::lang::String* arg1) {
+java::lang::String String::replaceFirst(const java::lang::String& arg0, java::lang::String* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 28, "replaceFirst", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String String::replaceFirst(java::lang::String* arg0, java::lang::String arg1) {
+java::lang::String String::replaceFirst(java::lang::String* arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 28, "replaceFirst", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -620,7 +620,7 @@ java::lang::String String::replaceFirst(java::lang::String* arg0, java::lang::St
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 28, "replaceFirst", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::StringJArray String::split(java::lang::String arg0, int arg1) {
+java::lang::StringJArray String::split(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::StringJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 29, "split", "(Ljava/lang/String;I)[Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
@@ -631,7 +631,7 @@ java::lang::StringJArray String::split(java::lang::String* arg0, int arg1) {
     return java::lang::StringJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 29, "split", "(Ljava/lang/String;I)[Ljava/lang/String;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
 
-java::lang::StringJArray String::split(java::lang::String arg0) {
+java::lang::StringJArray String::split(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::StringJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 30, "split", "(Ljava/lang/String;)[Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -642,7 +642,7 @@ java::lang::StringJArray String::split(java::lang::String* arg0) {
     return java::lang::StringJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 30, "split", "(Ljava/lang/String;)[Ljava/lang/String;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-unsigned char String::startsWith(java::lang::String arg0, int arg1) {
+unsigned char String::startsWith(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 31, "startsWith", "(Ljava/lang/String;I)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -653,7 +653,7 @@ unsigned char String::startsWith(java::lang::String* arg0, int arg1) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 31, "startsWith", "(Ljava/lang/String;I)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
 
-unsigned char String::startsWith(java::lang::String arg0) {
+unsigned char String::startsWith(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 32, "startsWith", "(Ljava/lang/String;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -694,7 +694,7 @@ java::lang::String String::trim() {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 38, "trim", "()Ljava/lang/String;", &nativeppClass, this));
 }
 
-java::lang::String String::valueOf(java::lang::Object arg0) {
+java::lang::String String::valueOf(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 39, "valueOf", "(Ljava/lang/Object;)Ljava/lang/String;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }

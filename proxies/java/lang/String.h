@@ -167,27 +167,27 @@ public:
     /// public java.lang.String()
     explicit String(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.String(byte[], int, int, int)
-    String(java::lang::ByteJArray arg0, int arg1, int arg2, int arg3);
+    String(const java::lang::ByteJArray& arg0, int arg1, int arg2, int arg3);
     /// public java.lang.String(byte[], int, int, int)
     String(java::lang::ByteJArray* arg0, int arg1, int arg2, int arg3);
     /// public java.lang.String(byte[], int, int)
-    String(java::lang::ByteJArray arg0, int arg1, int arg2);
+    String(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public java.lang.String(byte[], int, int)
     String(java::lang::ByteJArray* arg0, int arg1, int arg2);
     /// public java.lang.String(java.lang.String)
-    String(java::lang::String arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    String(const java::lang::String& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.String(java.lang.String)
     String(java::lang::String* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.String(byte[], int)
-    String(java::lang::ByteJArray arg0, int arg1);
+    String(const java::lang::ByteJArray& arg0, int arg1);
     /// public java.lang.String(byte[], int)
     String(java::lang::ByteJArray* arg0, int arg1);
     /// public java.lang.String(byte[])
-    explicit String(java::lang::ByteJArray arg0);
+    explicit String(const java::lang::ByteJArray& arg0);
     /// public java.lang.String(byte[])
     explicit String(java::lang::ByteJArray* arg0);
     /// public java.lang.String(java.lang.StringBuffer)
-    explicit String(java::lang::StringBuffer arg0);
+    explicit String(const java::lang::StringBuffer& arg0);
     /// public java.lang.String(java.lang.StringBuffer)
     explicit String(java::lang::StringBuffer* arg0);
 
@@ -196,15 +196,15 @@ public:
     /// public int hashCode()
     int hashCode();
     /// public int compareTo(java.lang.String)
-    int compareTo(java::lang::String arg0);
+    int compareTo(const java::lang::String& arg0);
     /// public int compareTo(java.lang.String)
     int compareTo(java::lang::String* arg0);
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public java.lang.String toString()
@@ -212,29 +212,29 @@ public:
     /// public char charAt(int)
     unsigned short charAt(int arg0);
     /// public int compareToIgnoreCase(java.lang.String)
-    int compareToIgnoreCase(java::lang::String arg0);
+    int compareToIgnoreCase(const java::lang::String& arg0);
     /// public int compareToIgnoreCase(java.lang.String)
     int compareToIgnoreCase(java::lang::String* arg0);
     /// public java.lang.String concat(java.lang.String)
-    java::lang::String concat(java::lang::String arg0);
+    java::lang::String concat(const java::lang::String& arg0);
     /// public java.lang.String concat(java.lang.String)
     java::lang::String concat(java::lang::String* arg0);
     /// public boolean contentEquals(java.lang.StringBuffer)
-    unsigned char contentEquals(java::lang::StringBuffer arg0);
+    unsigned char contentEquals(const java::lang::StringBuffer& arg0);
     /// public boolean contentEquals(java.lang.StringBuffer)
     unsigned char contentEquals(java::lang::StringBuffer* arg0);
     /// public boolean endsWith(java.lang.String)
-    unsigned char endsWith(java::lang::String arg0);
+    unsigned char endsWith(const java::lang::String& arg0);
     /// public boolean endsWith(java.lang.String)
     unsigned char endsWith(java::lang::String* arg0);
     /// public boolean equalsIgnoreCase(java.lang.String)
-    unsigned char equalsIgnoreCase(java::lang::String arg0);
+    unsigned char equalsIgnoreCase(const java::lang::String& arg0);
     /// public boolean equalsIgnoreCase(java.lang.String)
     unsigned char equalsIgnoreCase(java::lang::String* arg0);
     /// public byte[] getBytes()
     java::lang::ByteJArray getBytes();
     /// public byte[] getBytes(java.lang.String)
-    java::lang::ByteJArray getBytes(java::lang::String arg0);
+    java::lang::ByteJArray getBytes(const java::lang::String& arg0);
     /// public byte[] getBytes(java.lang.String)
     java::lang::ByteJArray getBytes(java::lang::String* arg0);
     /// public int indexOf(int)
@@ -242,11 +242,11 @@ public:
     /// public int indexOf(int, int)
     int indexOf(int arg0, int arg1);
     /// public int indexOf(java.lang.String)
-    int indexOf(java::lang::String arg0);
+    int indexOf(const java::lang::String& arg0);
     /// public int indexOf(java.lang.String)
     int indexOf(java::lang::String* arg0);
     /// public int indexOf(java.lang.String, int)
-    int indexOf(java::lang::String arg0, int arg1);
+    int indexOf(const java::lang::String& arg0, int arg1);
     /// public int indexOf(java.lang.String, int)
     int indexOf(java::lang::String* arg0, int arg1);
     /// public java.lang.String intern()
@@ -256,59 +256,59 @@ public:
     /// public int lastIndexOf(int, int)
     int lastIndexOf(int arg0, int arg1);
     /// public int lastIndexOf(java.lang.String)
-    int lastIndexOf(java::lang::String arg0);
+    int lastIndexOf(const java::lang::String& arg0);
     /// public int lastIndexOf(java.lang.String)
     int lastIndexOf(java::lang::String* arg0);
     /// public int lastIndexOf(java.lang.String, int)
-    int lastIndexOf(java::lang::String arg0, int arg1);
+    int lastIndexOf(const java::lang::String& arg0, int arg1);
     /// public int lastIndexOf(java.lang.String, int)
     int lastIndexOf(java::lang::String* arg0, int arg1);
     /// public int length()
     int length();
     /// public boolean matches(java.lang.String)
-    unsigned char matches(java::lang::String arg0);
+    unsigned char matches(const java::lang::String& arg0);
     /// public boolean matches(java.lang.String)
     unsigned char matches(java::lang::String* arg0);
     /// public boolean regionMatches(int, java.lang.String, int, int)
-    unsigned char regionMatches(int arg0, java::lang::String arg1, int arg2, int arg3);
+    unsigned char regionMatches(int arg0, const java::lang::String& arg1, int arg2, int arg3);
     /// public boolean regionMatches(int, java.lang.String, int, int)
     unsigned char regionMatches(int arg0, java::lang::String* arg1, int arg2, int arg3);
     /// public boolean regionMatches(boolean, int, java.lang.String, int, int)
-    unsigned char regionMatches(unsigned char arg0, int arg1, java::lang::String arg2, int arg3, int arg4);
+    unsigned char regionMatches(unsigned char arg0, int arg1, const java::lang::String& arg2, int arg3, int arg4);
     /// public boolean regionMatches(boolean, int, java.lang.String, int, int)
     unsigned char regionMatches(unsigned char arg0, int arg1, java::lang::String* arg2, int arg3, int arg4);
     /// public java.lang.String replace(char, char)
     java::lang::String replace(unsigned short arg0, unsigned short arg1);
     /// public java.lang.String replaceAll(java.lang.String, java.lang.String)
-    java::lang::String replaceAll(java::lang::String arg0, java::lang::String arg1);
+    java::lang::String replaceAll(const java::lang::String& arg0, const java::lang::String& arg1);
     /// public java.lang.String replaceAll(java.lang.String, java.lang.String)
-    java::lang::String replaceAll(java::lang::String arg0, java::lang::String* arg1);
+    java::lang::String replaceAll(const java::lang::String& arg0, java::lang::String* arg1);
     /// public java.lang.String replaceAll(java.lang.String, java.lang.String)
-    java::lang::String replaceAll(java::lang::String* arg0, java::lang::String arg1);
+    java::lang::String replaceAll(java::lang::String* arg0, const java::lang::String& arg1);
     /// public java.lang.String replaceAll(java.lang.String, java.lang.String)
     java::lang::String replaceAll(java::lang::String* arg0, java::lang::String* arg1);
     /// public java.lang.String replaceFirst(java.lang.String, java.lang.String)
-    java::lang::String replaceFirst(java::lang::String arg0, java::lang::String arg1);
+    java::lang::String replaceFirst(const java::lang::String& arg0, const java::lang::String& arg1);
     /// public java.lang.String replaceFirst(java.lang.String, java.lang.String)
-    java::lang::String replaceFirst(java::lang::String arg0, java::lang::String* arg1);
+    java::lang::String replaceFirst(const java::lang::String& arg0, java::lang::String* arg1);
     /// public java.lang.String replaceFirst(java.lang.String, java.lang.String)
-    java::lang::String replaceFirst(java::lang::String* arg0, java::lang::String arg1);
+    java::lang::String replaceFirst(java::lang::String* arg0, const java::lang::String& arg1);
     /// public java.lang.String replaceFirst(java.lang.String, java.lang.String)
     java::lang::String replaceFirst(java::lang::String* arg0, java::lang::String* arg1);
     /// public java.lang.String[] split(java.lang.String, int)
-    java::lang::StringJArray split(java::lang::String arg0, int arg1);
+    java::lang::StringJArray split(const java::lang::String& arg0, int arg1);
     /// public java.lang.String[] split(java.lang.String, int)
     java::lang::StringJArray split(java::lang::String* arg0, int arg1);
     /// public java.lang.String[] split(java.lang.String)
-    java::lang::StringJArray split(java::lang::String arg0);
+    java::lang::StringJArray split(const java::lang::String& arg0);
     /// public java.lang.String[] split(java.lang.String)
     java::lang::StringJArray split(java::lang::String* arg0);
     /// public boolean startsWith(java.lang.String, int)
-    unsigned char startsWith(java::lang::String arg0, int arg1);
+    unsigned char startsWith(const java::lang::String& arg0, int arg1);
     /// public boolean startsWith(java.lang.String, int)
     unsigned char startsWith(java::lang::String* arg0, int arg1);
     /// public boolean startsWith(java.lang.String)
-    unsigned char startsWith(java::lang::String arg0);
+    unsigned char startsWith(const java::lang::String& arg0);
     /// public boolean startsWith(java.lang.String)
     unsigned char startsWith(java::lang::String* arg0);
     /// public java.lang.CharSequence subSequence(int, int)
@@ -324,7 +324,7 @@ public:
     /// public java.lang.String trim()
     java::lang::String trim();
     /// public static java.lang.String valueOf(java.lang.Object)
-    static java::lang::String valueOf(java::lang::Object arg0);
+    static java::lang::String valueOf(const java::lang::Object& arg0);
     /// public static java.lang.String valueOf(java.lang.Object)
     static java::lang::String valueOf(java::lang::Object* arg0);
     /// public static java.lang.String valueOf(boolean)

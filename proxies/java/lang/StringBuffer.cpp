@@ -95,7 +95,7 @@ java::lang::StringBuffer StringBuffer::cast$(java::lang::Object* object) {
     return java::lang::StringBuffer(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-StringBuffer::StringBuffer(java::lang::String arg0) {
+StringBuffer::StringBuffer(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -120,7 +120,7 @@ StringBuffer::StringBuffer(nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "()V", &nativeppClass), env);
 }
 
-java::lang::StringBuffer StringBuffer::append(java::lang::Object arg0) {
+java::lang::StringBuffer StringBuffer::append(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::StringBuffer(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "append", "(Ljava/lang/Object;)Ljava/lang/StringBuffer;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -131,7 +131,7 @@ java::lang::StringBuffer StringBuffer::append(java::lang::Object* arg0) {
     return java::lang::StringBuffer(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "append", "(Ljava/lang/Object;)Ljava/lang/StringBuffer;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::StringBuffer StringBuffer::append(java::lang::String arg0) {
+java::lang::StringBuffer StringBuffer::append(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::StringBuffer(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "append", "(Ljava/lang/String;)Ljava/lang/StringBuffer;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -142,7 +142,7 @@ java::lang::StringBuffer StringBuffer::append(java::lang::String* arg0) {
     return java::lang::StringBuffer(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "append", "(Ljava/lang/String;)Ljava/lang/StringBuffer;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::StringBuffer StringBuffer::append(java::lang::StringBuffer arg0) {
+java::lang::StringBuffer StringBuffer::append(const java::lang::StringBuffer& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::StringBuffer(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "append", "(Ljava/lang/StringBuffer;)Ljava/lang/StringBuffer;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -193,7 +193,7 @@ unsigned short StringBuffer::charAt(int arg0) {
     return nativepp::NativeppMethodInstance::callCharMethod(env, 10, "charAt", "(I)C", &nativeppClass, this, arg0);
 }
 
-int StringBuffer::indexOf(java::lang::String arg0) {
+int StringBuffer::indexOf(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 11, "indexOf", "(Ljava/lang/String;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -204,7 +204,7 @@ int StringBuffer::indexOf(java::lang::String* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 11, "indexOf", "(Ljava/lang/String;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int StringBuffer::indexOf(java::lang::String arg0, int arg1) {
+int StringBuffer::indexOf(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 12, "indexOf", "(Ljava/lang/String;I)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -215,7 +215,7 @@ int StringBuffer::indexOf(java::lang::String* arg0, int arg1) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 12, "indexOf", "(Ljava/lang/String;I)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
 
-int StringBuffer::lastIndexOf(java::lang::String arg0) {
+int StringBuffer::lastIndexOf(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 13, "lastIndexOf", "(Ljava/lang/String;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -226,7 +226,7 @@ int StringBuffer::lastIndexOf(java::lang::String* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 13, "lastIndexOf", "(Ljava/lang/String;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int StringBuffer::lastIndexOf(java::lang::String arg0, int arg1) {
+int StringBuffer::lastIndexOf(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 14, "lastIndexOf", "(Ljava/lang/String;I)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -242,7 +242,7 @@ int StringBuffer::length() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 15, "length", "()I", &nativeppClass, this);
 }
 
-java::lang::StringBuffer StringBuffer::replace(int arg0, int arg1, java::lang::String arg2) {
+java::lang::StringBuffer StringBuffer::replace(int arg0, int arg1, const java::lang::String& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::StringBuffer(nativepp::NativeppMethodInstance::callObjectMethod(env, 16, "replace", "(IILjava/lang/String;)Ljava/lang/StringBuffer;", &nativeppClass, this, arg0, arg1, arg2.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -288,7 +288,7 @@ java::lang::StringBuffer StringBuffer::deleteCharAt(int arg0) {
     return java::lang::StringBuffer(nativepp::NativeppMethodInstance::callObjectMethod(env, 23, "deleteCharAt", "(I)Ljava/lang/StringBuffer;", &nativeppClass, this, arg0));
 }
 
-java::lang::StringBuffer StringBuffer::insert(int arg0, java::lang::Object arg1) {
+java::lang::StringBuffer StringBuffer::insert(int arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::StringBuffer(nativepp::NativeppMethodInstance::callObjectMethod(env, 24, "insert", "(ILjava/lang/Object;)Ljava/lang/StringBuffer;", &nativeppClass, this, arg0, arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -299,7 +299,7 @@ java::lang::StringBuffer StringBuffer::insert(int arg0, java::lang::Object* arg1
     return java::lang::StringBuffer(nativepp::NativeppMethodInstance::callObjectMethod(env, 24, "insert", "(ILjava/lang/Object;)Ljava/lang/StringBuffer;", &nativeppClass, this, arg0, value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::StringBuffer StringBuffer::insert(int arg0, java::lang::String arg1) {
+java::lang::StringBuffer StringBuffer::insert(int arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::StringBuffer(nativepp::NativeppMethodInstance::callObjectMethod(env, 25, "insert", "(ILjava/lang/String;)Ljava/lang/StringBuffer;", &nativeppClass, this, arg0, arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }

@@ -92,7 +92,7 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.lang.StringBuffer(java.lang.String)
-    explicit StringBuffer(java::lang::String arg0);
+    explicit StringBuffer(const java::lang::String& arg0);
     /// public java.lang.StringBuffer(java.lang.String)
     explicit StringBuffer(java::lang::String* arg0);
     /// public java.lang.StringBuffer(int)
@@ -103,15 +103,15 @@ public:
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public java.lang.StringBuffer append(java.lang.Object)
-    java::lang::StringBuffer append(java::lang::Object arg0);
+    java::lang::StringBuffer append(const java::lang::Object& arg0);
     /// public java.lang.StringBuffer append(java.lang.Object)
     java::lang::StringBuffer append(java::lang::Object* arg0);
     /// public java.lang.StringBuffer append(java.lang.String)
-    java::lang::StringBuffer append(java::lang::String arg0);
+    java::lang::StringBuffer append(const java::lang::String& arg0);
     /// public java.lang.StringBuffer append(java.lang.String)
     java::lang::StringBuffer append(java::lang::String* arg0);
     /// public java.lang.StringBuffer append(java.lang.StringBuffer)
-    java::lang::StringBuffer append(java::lang::StringBuffer arg0);
+    java::lang::StringBuffer append(const java::lang::StringBuffer& arg0);
     /// public java.lang.StringBuffer append(java.lang.StringBuffer)
     java::lang::StringBuffer append(java::lang::StringBuffer* arg0);
     /// public java.lang.StringBuffer append(boolean)
@@ -131,25 +131,25 @@ public:
     /// public char charAt(int)
     unsigned short charAt(int arg0);
     /// public int indexOf(java.lang.String)
-    int indexOf(java::lang::String arg0);
+    int indexOf(const java::lang::String& arg0);
     /// public int indexOf(java.lang.String)
     int indexOf(java::lang::String* arg0);
     /// public int indexOf(java.lang.String, int)
-    int indexOf(java::lang::String arg0, int arg1);
+    int indexOf(const java::lang::String& arg0, int arg1);
     /// public int indexOf(java.lang.String, int)
     int indexOf(java::lang::String* arg0, int arg1);
     /// public int lastIndexOf(java.lang.String)
-    int lastIndexOf(java::lang::String arg0);
+    int lastIndexOf(const java::lang::String& arg0);
     /// public int lastIndexOf(java.lang.String)
     int lastIndexOf(java::lang::String* arg0);
     /// public int lastIndexOf(java.lang.String, int)
-    int lastIndexOf(java::lang::String arg0, int arg1);
+    int lastIndexOf(const java::lang::String& arg0, int arg1);
     /// public int lastIndexOf(java.lang.String, int)
     int lastIndexOf(java::lang::String* arg0, int arg1);
     /// public int length()
     int length();
     /// public java.lang.StringBuffer replace(int, int, java.lang.String)
-    java::lang::StringBuffer replace(int arg0, int arg1, java::lang::String arg2);
+    java::lang::StringBuffer replace(int arg0, int arg1, const java::lang::String& arg2);
     /// public java.lang.StringBuffer replace(int, int, java.lang.String)
     java::lang::StringBuffer replace(int arg0, int arg1, java::lang::String* arg2);
     /// public java.lang.CharSequence subSequence(int, int)
@@ -167,11 +167,11 @@ public:
     /// public java.lang.StringBuffer deleteCharAt(int)
     java::lang::StringBuffer deleteCharAt(int arg0);
     /// public java.lang.StringBuffer insert(int, java.lang.Object)
-    java::lang::StringBuffer insert(int arg0, java::lang::Object arg1);
+    java::lang::StringBuffer insert(int arg0, const java::lang::Object& arg1);
     /// public java.lang.StringBuffer insert(int, java.lang.Object)
     java::lang::StringBuffer insert(int arg0, java::lang::Object* arg1);
     /// public java.lang.StringBuffer insert(int, java.lang.String)
-    java::lang::StringBuffer insert(int arg0, java::lang::String arg1);
+    java::lang::StringBuffer insert(int arg0, const java::lang::String& arg1);
     /// public java.lang.StringBuffer insert(int, java.lang.String)
     java::lang::StringBuffer insert(int arg0, java::lang::String* arg1);
     /// public java.lang.StringBuffer insert(int, boolean)

@@ -98,18 +98,18 @@ java::lang::System System::cast$(java::lang::Object* object) {
     return java::lang::System(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-void System::arraycopy(java::lang::Object arg0, int arg1, java::lang::Object arg2, int arg3, int arg4) {
+void System::arraycopy(const java::lang::Object& arg0, int arg1, const java::lang::Object& arg2, int arg3, int arg4) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 0, "arraycopy", "(Ljava/lang/Object;ILjava/lang/Object;II)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2.nativeppGetJObjectGlobal(env).getJObject(), arg3, arg4);
 }
 
-void System::arraycopy(java::lang::Object arg0, int arg1, java::lang::Object* arg2, int arg3, int arg4) {
+void System::arraycopy(const java::lang::Object& arg0, int arg1, java::lang::Object* arg2, int arg3, int arg4) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value2(arg2 != nullptr ? *arg2 : java::lang::Object());
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 0, "arraycopy", "(Ljava/lang/Object;ILjava/lang/Object;II)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, value2.nativeppGetJObjectGlobal(env).getJObject(), arg3, arg4);
 }
 
-void System::arraycopy(java::lang::Object* arg0, int arg1, java::lang::Object arg2, int arg3, int arg4) {
+void System::arraycopy(java::lang::Object* arg0, int arg1, const java::lang::Object& arg2, int arg3, int arg4) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 0, "arraycopy", "(Ljava/lang/Object;ILjava/lang/Object;II)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2.nativeppGetJObjectGlobal(env).getJObject(), arg3, arg4);
@@ -127,7 +127,7 @@ long long System::currentTimeMillis() {
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 1, "currentTimeMillis", "()J", &nativeppClass);
 }
 
-int System::identityHashCode(java::lang::Object arg0) {
+int System::identityHashCode(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 2, "identityHashCode", "(Ljava/lang/Object;)I", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -148,18 +148,18 @@ void System::runFinalizersOnExit(unsigned char arg0) {
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 4, "runFinalizersOnExit", "(Z)V", &nativeppClass, arg0);
 }
 
-java::lang::String System::setProperty(java::lang::String arg0, java::lang::String arg1) {
+java::lang::String System::setProperty(const java::lang::String& arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 5, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String System::setProperty(java::lang::String arg0, java::lang::String* arg1) {
+java::lang::String System::setProperty(const java::lang::String& arg0, java::lang::String* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 5, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String System::setProperty(java::lang::String* arg0, java::lang::String arg1) {
+java::lang::String System::setProperty(java::lang::String* arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 5, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -172,7 +172,7 @@ java::lang::String System::setProperty(java::lang::String* arg0, java::lang::Str
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 5, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String System::getProperty(java::lang::String arg0) {
+java::lang::String System::getProperty(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 6, "getProperty", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -183,18 +183,18 @@ java::lang::String System::getProperty(java::lang::String* arg0) {
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 6, "getProperty", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String System::getProperty(java::lang::String arg0, java::lang::String arg1) {
+java::lang::String System::getProperty(const java::lang::String& arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 7, "getProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String System::getProperty(java::lang::String arg0, java::lang::String* arg1) {
+java::lang::String System::getProperty(const java::lang::String& arg0, java::lang::String* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 7, "getProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String System::getProperty(java::lang::String* arg0, java::lang::String arg1) {
+java::lang::String System::getProperty(java::lang::String* arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 7, "getProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -207,7 +207,7 @@ java::lang::String System::getProperty(java::lang::String* arg0, java::lang::Str
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 7, "getProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-void System::load(java::lang::String arg0) {
+void System::load(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 8, "load", "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -218,7 +218,7 @@ void System::load(java::lang::String* arg0) {
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 8, "load", "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void System::loadLibrary(java::lang::String arg0) {
+void System::loadLibrary(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 9, "loadLibrary", "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -229,7 +229,7 @@ void System::loadLibrary(java::lang::String* arg0) {
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 9, "loadLibrary", "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::String System::mapLibraryName(java::lang::String arg0) {
+java::lang::String System::mapLibraryName(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 10, "mapLibraryName", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -250,7 +250,7 @@ java::util::Properties System::getProperties() {
     return java::util::Properties(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 12, "getProperties", "()Ljava/util/Properties;", &nativeppClass));
 }
 
-java::lang::String System::getenv(java::lang::String arg0) {
+java::lang::String System::getenv(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 13, "getenv", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -266,7 +266,7 @@ void System::runFinalization() {
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 14, "runFinalization", "()V", &nativeppClass);
 }
 
-void System::setErr(java::io::PrintStream arg0) {
+void System::setErr(const java::io::PrintStream& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 15, "setErr", "(Ljava/io/PrintStream;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -277,7 +277,7 @@ void System::setErr(java::io::PrintStream* arg0) {
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 15, "setErr", "(Ljava/io/PrintStream;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void System::setIn(java::io::InputStream arg0) {
+void System::setIn(const java::io::InputStream& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 16, "setIn", "(Ljava/io/InputStream;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -288,7 +288,7 @@ void System::setIn(java::io::InputStream* arg0) {
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 16, "setIn", "(Ljava/io/InputStream;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void System::setOut(java::io::PrintStream arg0) {
+void System::setOut(const java::io::PrintStream& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 17, "setOut", "(Ljava/io/PrintStream;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -299,7 +299,7 @@ void System::setOut(java::io::PrintStream* arg0) {
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 17, "setOut", "(Ljava/io/PrintStream;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void System::setProperties(java::util::Properties arg0) {
+void System::setProperties(const java::util::Properties& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 18, "setProperties", "(Ljava/util/Properties;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

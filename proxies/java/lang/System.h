@@ -97,17 +97,17 @@ public:
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public static void arraycopy(java.lang.Object, int, java.lang.Object, int, int)
-    static void arraycopy(java::lang::Object arg0, int arg1, java::lang::Object arg2, int arg3, int arg4);
+    static void arraycopy(const java::lang::Object& arg0, int arg1, const java::lang::Object& arg2, int arg3, int arg4);
     /// public static void arraycopy(java.lang.Object, int, java.lang.Object, int, int)
-    static void arraycopy(java::lang::Object arg0, int arg1, java::lang::Object* arg2, int arg3, int arg4);
+    static void arraycopy(const java::lang::Object& arg0, int arg1, java::lang::Object* arg2, int arg3, int arg4);
     /// public static void arraycopy(java.lang.Object, int, java.lang.Object, int, int)
-    static void arraycopy(java::lang::Object* arg0, int arg1, java::lang::Object arg2, int arg3, int arg4);
+    static void arraycopy(java::lang::Object* arg0, int arg1, const java::lang::Object& arg2, int arg3, int arg4);
     /// public static void arraycopy(java.lang.Object, int, java.lang.Object, int, int)
     static void arraycopy(java::lang::Object* arg0, int arg1, java::lang::Object* arg2, int arg3, int arg4);
     /// public static long currentTimeMillis()
     static long long currentTimeMillis();
     /// public static int identityHashCode(java.lang.Object)
-    static int identityHashCode(java::lang::Object arg0);
+    static int identityHashCode(const java::lang::Object& arg0);
     /// public static int identityHashCode(java.lang.Object)
     static int identityHashCode(java::lang::Object* arg0);
     /// public static void exit(int)
@@ -117,35 +117,35 @@ public:
     /// Absent from current platforms: a call raises "Method not found".
     static void runFinalizersOnExit(unsigned char arg0);
     /// public static java.lang.String setProperty(java.lang.String, java.lang.String)
-    static java::lang::String setProperty(java::lang::String arg0, java::lang::String arg1);
+    static java::lang::String setProperty(const java::lang::String& arg0, const java::lang::String& arg1);
     /// public static java.lang.String setProperty(java.lang.String, java.lang.String)
-    static java::lang::String setProperty(java::lang::String arg0, java::lang::String* arg1);
+    static java::lang::String setProperty(const java::lang::String& arg0, java::lang::String* arg1);
     /// public static java.lang.String setProperty(java.lang.String, java.lang.String)
-    static java::lang::String setProperty(java::lang::String* arg0, java::lang::String arg1);
+    static java::lang::String setProperty(java::lang::String* arg0, const java::lang::String& arg1);
     /// public static java.lang.String setProperty(java.lang.String, java.lang.String)
     static java::lang::String setProperty(java::lang::String* arg0, java::lang::String* arg1);
     /// public static java.lang.String getProperty(java.lang.String)
-    static java::lang::String getProperty(java::lang::String arg0);
+    static java::lang::String getProperty(const java::lang::String& arg0);
     /// public static java.lang.String getProperty(java.lang.String)
     static java::lang::String getProperty(java::lang::String* arg0);
     /// public static java.lang.String getProperty(java.lang.String, java.lang.String)
-    static java::lang::String getProperty(java::lang::String arg0, java::lang::String arg1);
+    static java::lang::String getProperty(const java::lang::String& arg0, const java::lang::String& arg1);
     /// public static java.lang.String getProperty(java.lang.String, java.lang.String)
-    static java::lang::String getProperty(java::lang::String arg0, java::lang::String* arg1);
+    static java::lang::String getProperty(const java::lang::String& arg0, java::lang::String* arg1);
     /// public static java.lang.String getProperty(java.lang.String, java.lang.String)
-    static java::lang::String getProperty(java::lang::String* arg0, java::lang::String arg1);
+    static java::lang::String getProperty(java::lang::String* arg0, const java::lang::String& arg1);
     /// public static java.lang.String getProperty(java.lang.String, java.lang.String)
     static java::lang::String getProperty(java::lang::String* arg0, java::lang::String* arg1);
     /// public static void load(java.lang.String)
-    static void load(java::lang::String arg0);
+    static void load(const java::lang::String& arg0);
     /// public static void load(java.lang.String)
     static void load(java::lang::String* arg0);
     /// public static void loadLibrary(java.lang.String)
-    static void loadLibrary(java::lang::String arg0);
+    static void loadLibrary(const java::lang::String& arg0);
     /// public static void loadLibrary(java.lang.String)
     static void loadLibrary(java::lang::String* arg0);
     /// public static java.lang.String mapLibraryName(java.lang.String)
-    static java::lang::String mapLibraryName(java::lang::String arg0);
+    static java::lang::String mapLibraryName(const java::lang::String& arg0);
     /// public static java.lang.String mapLibraryName(java.lang.String)
     static java::lang::String mapLibraryName(java::lang::String* arg0);
     /// public static void gc()
@@ -153,25 +153,25 @@ public:
     /// public static java.util.Properties getProperties()
     static java::util::Properties getProperties();
     /// public static java.lang.String getenv(java.lang.String)
-    static java::lang::String getenv(java::lang::String arg0);
+    static java::lang::String getenv(const java::lang::String& arg0);
     /// public static java.lang.String getenv(java.lang.String)
     static java::lang::String getenv(java::lang::String* arg0);
     /// public static void runFinalization()
     static void runFinalization();
     /// public static void setErr(java.io.PrintStream)
-    static void setErr(java::io::PrintStream arg0);
+    static void setErr(const java::io::PrintStream& arg0);
     /// public static void setErr(java.io.PrintStream)
     static void setErr(java::io::PrintStream* arg0);
     /// public static void setIn(java.io.InputStream)
-    static void setIn(java::io::InputStream arg0);
+    static void setIn(const java::io::InputStream& arg0);
     /// public static void setIn(java.io.InputStream)
     static void setIn(java::io::InputStream* arg0);
     /// public static void setOut(java.io.PrintStream)
-    static void setOut(java::io::PrintStream arg0);
+    static void setOut(const java::io::PrintStream& arg0);
     /// public static void setOut(java.io.PrintStream)
     static void setOut(java::io::PrintStream* arg0);
     /// public static void setProperties(java.util.Properties)
-    static void setProperties(java::util::Properties arg0);
+    static void setProperties(const java::util::Properties& arg0);
     /// public static void setProperties(java.util.Properties)
     static void setProperties(java::util::Properties* arg0);
 };

@@ -116,7 +116,7 @@ Throwable::Throwable(nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-Throwable::Throwable(java::lang::String arg0) {
+Throwable::Throwable(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -129,20 +129,20 @@ Throwable::Throwable(java::lang::String* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Throwable::Throwable(java::lang::String arg0, java::lang::Throwable arg1) {
+Throwable::Throwable(const java::lang::String& arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Throwable::Throwable(java::lang::String arg0, java::lang::Throwable* arg1) {
+Throwable::Throwable(const java::lang::String& arg0, java::lang::Throwable* arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Throwable value1(arg1 != nullptr ? *arg1 : java::lang::Throwable());
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Throwable::Throwable(java::lang::String* arg0, java::lang::Throwable arg1) {
+Throwable::Throwable(java::lang::String* arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
@@ -157,7 +157,7 @@ Throwable::Throwable(java::lang::String* arg0, java::lang::Throwable* arg1) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Throwable::Throwable(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+Throwable::Throwable(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 3, "(Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -175,7 +175,7 @@ void Throwable::printStackTrace() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 0, "printStackTrace", "()V", &nativeppClass, this);
 }
 
-void Throwable::printStackTrace(java::io::PrintStream arg0) {
+void Throwable::printStackTrace(const java::io::PrintStream& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 1, "printStackTrace", "(Ljava/io/PrintStream;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -196,7 +196,7 @@ java::lang::String Throwable::toString() {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 3, "toString", "()Ljava/lang/String;", &nativeppClass, this));
 }
 
-java::lang::Throwable Throwable::initCause(java::lang::Throwable arg0) {
+java::lang::Throwable Throwable::initCause(const java::lang::Throwable& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Throwable(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "initCause", "(Ljava/lang/Throwable;)Ljava/lang/Throwable;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }

@@ -95,19 +95,19 @@ public:
     /// public java.lang.Throwable()
     explicit Throwable(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.Throwable(java.lang.String)
-    explicit Throwable(java::lang::String arg0);
+    explicit Throwable(const java::lang::String& arg0);
     /// public java.lang.Throwable(java.lang.String)
     explicit Throwable(java::lang::String* arg0);
     /// public java.lang.Throwable(java.lang.String, java.lang.Throwable)
-    Throwable(java::lang::String arg0, java::lang::Throwable arg1);
+    Throwable(const java::lang::String& arg0, const java::lang::Throwable& arg1);
     /// public java.lang.Throwable(java.lang.String, java.lang.Throwable)
-    Throwable(java::lang::String arg0, java::lang::Throwable* arg1);
+    Throwable(const java::lang::String& arg0, java::lang::Throwable* arg1);
     /// public java.lang.Throwable(java.lang.String, java.lang.Throwable)
-    Throwable(java::lang::String* arg0, java::lang::Throwable arg1);
+    Throwable(java::lang::String* arg0, const java::lang::Throwable& arg1);
     /// public java.lang.Throwable(java.lang.String, java.lang.Throwable)
     Throwable(java::lang::String* arg0, java::lang::Throwable* arg1);
     /// public java.lang.Throwable(java.lang.Throwable)
-    Throwable(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    Throwable(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.Throwable(java.lang.Throwable)
     Throwable(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
@@ -116,7 +116,7 @@ public:
     /// public void printStackTrace()
     void printStackTrace();
     /// public void printStackTrace(java.io.PrintStream)
-    void printStackTrace(java::io::PrintStream arg0);
+    void printStackTrace(const java::io::PrintStream& arg0);
     /// public void printStackTrace(java.io.PrintStream)
     void printStackTrace(java::io::PrintStream* arg0);
     /// public java.lang.Throwable fillInStackTrace()
@@ -124,7 +124,7 @@ public:
     /// public java.lang.String toString()
     java::lang::String toString();
     /// public java.lang.Throwable initCause(java.lang.Throwable)
-    java::lang::Throwable initCause(java::lang::Throwable arg0);
+    java::lang::Throwable initCause(const java::lang::Throwable& arg0);
     /// public java.lang.Throwable initCause(java.lang.Throwable)
     java::lang::Throwable initCause(java::lang::Throwable* arg0);
     /// public java.lang.Throwable getCause()

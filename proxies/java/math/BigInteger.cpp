@@ -99,7 +99,7 @@ java::math::BigInteger BigInteger::cast$(java::lang::Object* object) {
     return java::math::BigInteger(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-BigInteger::BigInteger(java::lang::String arg0) {
+BigInteger::BigInteger(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -112,7 +112,7 @@ BigInteger::BigInteger(java::lang::String* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-BigInteger::BigInteger(java::lang::String arg0, int arg1) {
+BigInteger::BigInteger(const java::lang::String& arg0, int arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;I)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1), env);
@@ -125,7 +125,7 @@ BigInteger::BigInteger(java::lang::String* arg0, int arg1) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;I)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1), env);
 }
 
-BigInteger::BigInteger(java::lang::ByteJArray arg0) {
+BigInteger::BigInteger(const java::lang::ByteJArray& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "([B)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -138,7 +138,7 @@ BigInteger::BigInteger(java::lang::ByteJArray* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "([B)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-BigInteger::BigInteger(int arg0, java::lang::ByteJArray arg1) {
+BigInteger::BigInteger(int arg0, const java::lang::ByteJArray& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 3, "(I[B)V", &nativeppClass, arg0, arg1.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -161,7 +161,7 @@ int BigInteger::hashCode() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 1, "hashCode", "()I", &nativeppClass, this);
 }
 
-int BigInteger::compareTo(java::math::BigInteger arg0) {
+int BigInteger::compareTo(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 2, "compareTo", "(Ljava/math/BigInteger;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -172,7 +172,7 @@ int BigInteger::compareTo(java::math::BigInteger* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 2, "compareTo", "(Ljava/math/BigInteger;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int BigInteger::compareTo(java::lang::Object arg0) {
+int BigInteger::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 3, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -183,7 +183,7 @@ int BigInteger::compareTo(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 3, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char BigInteger::equals(java::lang::Object arg0) {
+unsigned char BigInteger::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 4, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -204,7 +204,7 @@ java::lang::String BigInteger::toString() {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 6, "toString", "()Ljava/lang/String;", &nativeppClass, this));
 }
 
-java::math::BigInteger BigInteger::min$(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::min$(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 7, "min", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -220,7 +220,7 @@ java::math::BigInteger BigInteger::valueOf(long long arg0) {
     return java::math::BigInteger(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 8, "valueOf", "(J)Ljava/math/BigInteger;", &nativeppClass, arg0));
 }
 
-java::math::BigInteger BigInteger::add(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::add(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 9, "add", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -231,7 +231,7 @@ java::math::BigInteger BigInteger::add(java::math::BigInteger* arg0) {
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 9, "add", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::math::BigInteger BigInteger::max$(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::max$(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 10, "max", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -272,7 +272,7 @@ java::lang::ByteJArray BigInteger::toByteArray() {
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 16, "toByteArray", "()[B", &nativeppClass, this));
 }
 
-java::math::BigInteger BigInteger::and$(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::and$(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 17, "and", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -283,7 +283,7 @@ java::math::BigInteger BigInteger::and$(java::math::BigInteger* arg0) {
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 17, "and", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::math::BigInteger BigInteger::andNot(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::andNot(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 18, "andNot", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -299,7 +299,7 @@ int BigInteger::bitCount() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 19, "bitCount", "()I", &nativeppClass, this);
 }
 
-java::math::BigInteger BigInteger::or$(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::or$(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 20, "or", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -310,7 +310,7 @@ java::math::BigInteger BigInteger::or$(java::math::BigInteger* arg0) {
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 20, "or", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::math::BigInteger BigInteger::xor$(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::xor$(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 21, "xor", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -331,7 +331,7 @@ java::math::BigInteger BigInteger::clearBit(int arg0) {
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 23, "clearBit", "(I)Ljava/math/BigInteger;", &nativeppClass, this, arg0));
 }
 
-java::math::BigInteger BigInteger::divide(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::divide(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 24, "divide", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -347,7 +347,7 @@ java::math::BigInteger BigInteger::flipBit(int arg0) {
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 25, "flipBit", "(I)Ljava/math/BigInteger;", &nativeppClass, this, arg0));
 }
 
-java::math::BigInteger BigInteger::gcd(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::gcd(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 26, "gcd", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -368,7 +368,7 @@ unsigned char BigInteger::isProbablePrime(int arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 28, "isProbablePrime", "(I)Z", &nativeppClass, this, arg0);
 }
 
-java::math::BigInteger BigInteger::mod(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::mod(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 29, "mod", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -379,7 +379,7 @@ java::math::BigInteger BigInteger::mod(java::math::BigInteger* arg0) {
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 29, "mod", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::math::BigInteger BigInteger::modInverse(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::modInverse(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 30, "modInverse", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -390,18 +390,18 @@ java::math::BigInteger BigInteger::modInverse(java::math::BigInteger* arg0) {
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 30, "modInverse", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::math::BigInteger BigInteger::modPow(java::math::BigInteger arg0, java::math::BigInteger arg1) {
+java::math::BigInteger BigInteger::modPow(const java::math::BigInteger& arg0, const java::math::BigInteger& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 31, "modPow", "(Ljava/math/BigInteger;Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::math::BigInteger BigInteger::modPow(java::math::BigInteger arg0, java::math::BigInteger* arg1) {
+java::math::BigInteger BigInteger::modPow(const java::math::BigInteger& arg0, java::math::BigInteger* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::math::BigInteger value1(arg1 != nullptr ? *arg1 : java::math::BigInteger());
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 31, "modPow", "(Ljava/math/BigInteger;Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::math::BigInteger BigInteger::modPow(java::math::BigInteger* arg0, java::math::BigInteger arg1) {
+java::math::BigInteger BigInteger::modPow(java::math::BigInteger* arg0, const java::math::BigInteger& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::math::BigInteger value0(arg0 != nullptr ? *arg0 : java::math::BigInteger());
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 31, "modPow", "(Ljava/math/BigInteger;Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -414,7 +414,7 @@ java::math::BigInteger BigInteger::modPow(java::math::BigInteger* arg0, java::ma
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 31, "modPow", "(Ljava/math/BigInteger;Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::math::BigInteger BigInteger::multiply(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::multiply(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 32, "multiply", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -435,7 +435,7 @@ java::math::BigInteger BigInteger::not$() {
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 34, "not", "()Ljava/math/BigInteger;", &nativeppClass, this));
 }
 
-java::math::BigInteger BigInteger::remainder(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::remainder(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 35, "remainder", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -466,7 +466,7 @@ int BigInteger::signum() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 39, "signum", "()I", &nativeppClass, this);
 }
 
-java::math::BigInteger BigInteger::subtract(java::math::BigInteger arg0) {
+java::math::BigInteger BigInteger::subtract(const java::math::BigInteger& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::math::BigInteger(nativepp::NativeppMethodInstance::callObjectMethod(env, 40, "subtract", "(Ljava/math/BigInteger;)Ljava/math/BigInteger;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }

@@ -93,19 +93,19 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.math.BigInteger(java.lang.String)
-    explicit BigInteger(java::lang::String arg0);
+    explicit BigInteger(const java::lang::String& arg0);
     /// public java.math.BigInteger(java.lang.String)
     explicit BigInteger(java::lang::String* arg0);
     /// public java.math.BigInteger(java.lang.String, int)
-    BigInteger(java::lang::String arg0, int arg1);
+    BigInteger(const java::lang::String& arg0, int arg1);
     /// public java.math.BigInteger(java.lang.String, int)
     BigInteger(java::lang::String* arg0, int arg1);
     /// public java.math.BigInteger(byte[])
-    explicit BigInteger(java::lang::ByteJArray arg0);
+    explicit BigInteger(const java::lang::ByteJArray& arg0);
     /// public java.math.BigInteger(byte[])
     explicit BigInteger(java::lang::ByteJArray* arg0);
     /// public java.math.BigInteger(int, byte[])
-    BigInteger(int arg0, java::lang::ByteJArray arg1);
+    BigInteger(int arg0, const java::lang::ByteJArray& arg1);
     /// public java.math.BigInteger(int, byte[])
     BigInteger(int arg0, java::lang::ByteJArray* arg1);
 
@@ -116,15 +116,15 @@ public:
     /// public int hashCode()
     int hashCode();
     /// public int compareTo(java.math.BigInteger)
-    int compareTo(java::math::BigInteger arg0);
+    int compareTo(const java::math::BigInteger& arg0);
     /// public int compareTo(java.math.BigInteger)
     int compareTo(java::math::BigInteger* arg0);
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public java.lang.String toString(int)
@@ -132,17 +132,17 @@ public:
     /// public java.lang.String toString()
     java::lang::String toString();
     /// public java.math.BigInteger min(java.math.BigInteger)
-    java::math::BigInteger min$(java::math::BigInteger arg0);
+    java::math::BigInteger min$(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger min(java.math.BigInteger)
     java::math::BigInteger min$(java::math::BigInteger* arg0);
     /// public static java.math.BigInteger valueOf(long)
     static java::math::BigInteger valueOf(long long arg0);
     /// public java.math.BigInteger add(java.math.BigInteger)
-    java::math::BigInteger add(java::math::BigInteger arg0);
+    java::math::BigInteger add(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger add(java.math.BigInteger)
     java::math::BigInteger add(java::math::BigInteger* arg0);
     /// public java.math.BigInteger max(java.math.BigInteger)
-    java::math::BigInteger max$(java::math::BigInteger arg0);
+    java::math::BigInteger max$(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger max(java.math.BigInteger)
     java::math::BigInteger max$(java::math::BigInteger* arg0);
     /// public double doubleValue()
@@ -158,21 +158,21 @@ public:
     /// public byte[] toByteArray()
     java::lang::ByteJArray toByteArray();
     /// public java.math.BigInteger and(java.math.BigInteger)
-    java::math::BigInteger and$(java::math::BigInteger arg0);
+    java::math::BigInteger and$(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger and(java.math.BigInteger)
     java::math::BigInteger and$(java::math::BigInteger* arg0);
     /// public java.math.BigInteger andNot(java.math.BigInteger)
-    java::math::BigInteger andNot(java::math::BigInteger arg0);
+    java::math::BigInteger andNot(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger andNot(java.math.BigInteger)
     java::math::BigInteger andNot(java::math::BigInteger* arg0);
     /// public int bitCount()
     int bitCount();
     /// public java.math.BigInteger or(java.math.BigInteger)
-    java::math::BigInteger or$(java::math::BigInteger arg0);
+    java::math::BigInteger or$(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger or(java.math.BigInteger)
     java::math::BigInteger or$(java::math::BigInteger* arg0);
     /// public java.math.BigInteger xor(java.math.BigInteger)
-    java::math::BigInteger xor$(java::math::BigInteger arg0);
+    java::math::BigInteger xor$(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger xor(java.math.BigInteger)
     java::math::BigInteger xor$(java::math::BigInteger* arg0);
     /// public int bitLength()
@@ -180,13 +180,13 @@ public:
     /// public java.math.BigInteger clearBit(int)
     java::math::BigInteger clearBit(int arg0);
     /// public java.math.BigInteger divide(java.math.BigInteger)
-    java::math::BigInteger divide(java::math::BigInteger arg0);
+    java::math::BigInteger divide(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger divide(java.math.BigInteger)
     java::math::BigInteger divide(java::math::BigInteger* arg0);
     /// public java.math.BigInteger flipBit(int)
     java::math::BigInteger flipBit(int arg0);
     /// public java.math.BigInteger gcd(java.math.BigInteger)
-    java::math::BigInteger gcd(java::math::BigInteger arg0);
+    java::math::BigInteger gcd(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger gcd(java.math.BigInteger)
     java::math::BigInteger gcd(java::math::BigInteger* arg0);
     /// public int getLowestSetBit()
@@ -194,23 +194,23 @@ public:
     /// public boolean isProbablePrime(int)
     unsigned char isProbablePrime(int arg0);
     /// public java.math.BigInteger mod(java.math.BigInteger)
-    java::math::BigInteger mod(java::math::BigInteger arg0);
+    java::math::BigInteger mod(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger mod(java.math.BigInteger)
     java::math::BigInteger mod(java::math::BigInteger* arg0);
     /// public java.math.BigInteger modInverse(java.math.BigInteger)
-    java::math::BigInteger modInverse(java::math::BigInteger arg0);
+    java::math::BigInteger modInverse(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger modInverse(java.math.BigInteger)
     java::math::BigInteger modInverse(java::math::BigInteger* arg0);
     /// public java.math.BigInteger modPow(java.math.BigInteger, java.math.BigInteger)
-    java::math::BigInteger modPow(java::math::BigInteger arg0, java::math::BigInteger arg1);
+    java::math::BigInteger modPow(const java::math::BigInteger& arg0, const java::math::BigInteger& arg1);
     /// public java.math.BigInteger modPow(java.math.BigInteger, java.math.BigInteger)
-    java::math::BigInteger modPow(java::math::BigInteger arg0, java::math::BigInteger* arg1);
+    java::math::BigInteger modPow(const java::math::BigInteger& arg0, java::math::BigInteger* arg1);
     /// public java.math.BigInteger modPow(java.math.BigInteger, java.math.BigInteger)
-    java::math::BigInteger modPow(java::math::BigInteger* arg0, java::math::BigInteger arg1);
+    java::math::BigInteger modPow(java::math::BigInteger* arg0, const java::math::BigInteger& arg1);
     /// public java.math.BigInteger modPow(java.math.BigInteger, java.math.BigInteger)
     java::math::BigInteger modPow(java::math::BigInteger* arg0, java::math::BigInteger* arg1);
     /// public java.math.BigInteger multiply(java.math.BigInteger)
-    java::math::BigInteger multiply(java::math::BigInteger arg0);
+    java::math::BigInteger multiply(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger multiply(java.math.BigInteger)
     java::math::BigInteger multiply(java::math::BigInteger* arg0);
     /// public java.math.BigInteger negate()
@@ -218,7 +218,7 @@ public:
     /// public java.math.BigInteger not()
     java::math::BigInteger not$();
     /// public java.math.BigInteger remainder(java.math.BigInteger)
-    java::math::BigInteger remainder(java::math::BigInteger arg0);
+    java::math::BigInteger remainder(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger remainder(java.math.BigInteger)
     java::math::BigInteger remainder(java::math::BigInteger* arg0);
     /// public java.math.BigInteger setBit(int)
@@ -230,7 +230,7 @@ public:
     /// public int signum()
     int signum();
     /// public java.math.BigInteger subtract(java.math.BigInteger)
-    java::math::BigInteger subtract(java::math::BigInteger arg0);
+    java::math::BigInteger subtract(const java::math::BigInteger& arg0);
     /// public java.math.BigInteger subtract(java.math.BigInteger)
     java::math::BigInteger subtract(java::math::BigInteger* arg0);
     /// public boolean testBit(int)

@@ -96,7 +96,7 @@ java::security::MessageDigest MessageDigest::cast$(java::lang::Object* object) {
     return java::security::MessageDigest(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-MessageDigest::MessageDigest(java::lang::String arg0) {
+MessageDigest::MessageDigest(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -114,18 +114,18 @@ java::lang::String MessageDigest::toString() {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "toString", "()Ljava/lang/String;", &nativeppClass, this));
 }
 
-java::security::MessageDigest MessageDigest::getInstance(java::lang::String arg0, java::security::Provider arg1) {
+java::security::MessageDigest MessageDigest::getInstance(const java::lang::String& arg0, const java::security::Provider& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::security::MessageDigest(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 1, "getInstance", "(Ljava/lang/String;Ljava/security/Provider;)Ljava/security/MessageDigest;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::security::MessageDigest MessageDigest::getInstance(java::lang::String arg0, java::security::Provider* arg1) {
+java::security::MessageDigest MessageDigest::getInstance(const java::lang::String& arg0, java::security::Provider* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::security::Provider value1(arg1 != nullptr ? *arg1 : java::security::Provider());
     return java::security::MessageDigest(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 1, "getInstance", "(Ljava/lang/String;Ljava/security/Provider;)Ljava/security/MessageDigest;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::security::MessageDigest MessageDigest::getInstance(java::lang::String* arg0, java::security::Provider arg1) {
+java::security::MessageDigest MessageDigest::getInstance(java::lang::String* arg0, const java::security::Provider& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::security::MessageDigest(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 1, "getInstance", "(Ljava/lang/String;Ljava/security/Provider;)Ljava/security/MessageDigest;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -138,7 +138,7 @@ java::security::MessageDigest MessageDigest::getInstance(java::lang::String* arg
     return java::security::MessageDigest(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 1, "getInstance", "(Ljava/lang/String;Ljava/security/Provider;)Ljava/security/MessageDigest;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::security::MessageDigest MessageDigest::getInstance(java::lang::String arg0) {
+java::security::MessageDigest MessageDigest::getInstance(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::security::MessageDigest(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "getInstance", "(Ljava/lang/String;)Ljava/security/MessageDigest;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -154,7 +154,7 @@ void MessageDigest::reset() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 3, "reset", "()V", &nativeppClass, this);
 }
 
-java::lang::ByteJArray MessageDigest::digest(java::lang::ByteJArray arg0) {
+java::lang::ByteJArray MessageDigest::digest(const java::lang::ByteJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "digest", "([B)[B", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -175,7 +175,7 @@ void MessageDigest::update(signed char arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 6, "update", "(B)V", &nativeppClass, this, arg0);
 }
 
-void MessageDigest::update(java::lang::ByteJArray arg0) {
+void MessageDigest::update(const java::lang::ByteJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 7, "update", "([B)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -186,7 +186,7 @@ void MessageDigest::update(java::lang::ByteJArray* arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 7, "update", "([B)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void MessageDigest::update(java::lang::ByteJArray arg0, int arg1, int arg2) {
+void MessageDigest::update(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 8, "update", "([BII)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2);
 }
@@ -202,18 +202,18 @@ java::lang::String MessageDigest::getAlgorithm() {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 9, "getAlgorithm", "()Ljava/lang/String;", &nativeppClass, this));
 }
 
-unsigned char MessageDigest::isEqual(java::lang::ByteJArray arg0, java::lang::ByteJArray arg1) {
+unsigned char MessageDigest::isEqual(const java::lang::ByteJArray& arg0, const java::lang::ByteJArray& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticBooleanMethod(env, 10, "isEqual", "([B[B)Z", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char MessageDigest::isEqual(java::lang::ByteJArray arg0, java::lang::ByteJArray* arg1) {
+unsigned char MessageDigest::isEqual(const java::lang::ByteJArray& arg0, java::lang::ByteJArray* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ByteJArray value1(arg1 != nullptr ? *arg1 : java::lang::ByteJArray());
     return nativepp::NativeppMethodStatic::callStaticBooleanMethod(env, 10, "isEqual", "([B[B)Z", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char MessageDigest::isEqual(java::lang::ByteJArray* arg0, java::lang::ByteJArray arg1) {
+unsigned char MessageDigest::isEqual(java::lang::ByteJArray* arg0, const java::lang::ByteJArray& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ByteJArray value0(arg0 != nullptr ? *arg0 : java::lang::ByteJArray());
     return nativepp::NativeppMethodStatic::callStaticBooleanMethod(env, 10, "isEqual", "([B[B)Z", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject());

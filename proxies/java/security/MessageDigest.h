@@ -89,7 +89,7 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.security.MessageDigest(java.lang.String)
-    explicit MessageDigest(java::lang::String arg0);
+    explicit MessageDigest(const java::lang::String& arg0);
     /// public java.security.MessageDigest(java.lang.String)
     explicit MessageDigest(java::lang::String* arg0);
 
@@ -98,21 +98,21 @@ public:
     /// public java.lang.String toString()
     java::lang::String toString();
     /// public static java.security.MessageDigest getInstance(java.lang.String, java.security.Provider)
-    static java::security::MessageDigest getInstance(java::lang::String arg0, java::security::Provider arg1);
+    static java::security::MessageDigest getInstance(const java::lang::String& arg0, const java::security::Provider& arg1);
     /// public static java.security.MessageDigest getInstance(java.lang.String, java.security.Provider)
-    static java::security::MessageDigest getInstance(java::lang::String arg0, java::security::Provider* arg1);
+    static java::security::MessageDigest getInstance(const java::lang::String& arg0, java::security::Provider* arg1);
     /// public static java.security.MessageDigest getInstance(java.lang.String, java.security.Provider)
-    static java::security::MessageDigest getInstance(java::lang::String* arg0, java::security::Provider arg1);
+    static java::security::MessageDigest getInstance(java::lang::String* arg0, const java::security::Provider& arg1);
     /// public static java.security.MessageDigest getInstance(java.lang.String, java.security.Provider)
     static java::security::MessageDigest getInstance(java::lang::String* arg0, java::security::Provider* arg1);
     /// public static java.security.MessageDigest getInstance(java.lang.String)
-    static java::security::MessageDigest getInstance(java::lang::String arg0);
+    static java::security::MessageDigest getInstance(const java::lang::String& arg0);
     /// public static java.security.MessageDigest getInstance(java.lang.String)
     static java::security::MessageDigest getInstance(java::lang::String* arg0);
     /// public void reset()
     void reset();
     /// public byte[] digest(byte[])
-    java::lang::ByteJArray digest(java::lang::ByteJArray arg0);
+    java::lang::ByteJArray digest(const java::lang::ByteJArray& arg0);
     /// public byte[] digest(byte[])
     java::lang::ByteJArray digest(java::lang::ByteJArray* arg0);
     /// public byte[] digest()
@@ -120,21 +120,21 @@ public:
     /// public void update(byte)
     void update(signed char arg0);
     /// public void update(byte[])
-    void update(java::lang::ByteJArray arg0);
+    void update(const java::lang::ByteJArray& arg0);
     /// public void update(byte[])
     void update(java::lang::ByteJArray* arg0);
     /// public void update(byte[], int, int)
-    void update(java::lang::ByteJArray arg0, int arg1, int arg2);
+    void update(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public void update(byte[], int, int)
     void update(java::lang::ByteJArray* arg0, int arg1, int arg2);
     /// public java.lang.String getAlgorithm()
     java::lang::String getAlgorithm();
     /// public static boolean isEqual(byte[], byte[])
-    static unsigned char isEqual(java::lang::ByteJArray arg0, java::lang::ByteJArray arg1);
+    static unsigned char isEqual(const java::lang::ByteJArray& arg0, const java::lang::ByteJArray& arg1);
     /// public static boolean isEqual(byte[], byte[])
-    static unsigned char isEqual(java::lang::ByteJArray arg0, java::lang::ByteJArray* arg1);
+    static unsigned char isEqual(const java::lang::ByteJArray& arg0, java::lang::ByteJArray* arg1);
     /// public static boolean isEqual(byte[], byte[])
-    static unsigned char isEqual(java::lang::ByteJArray* arg0, java::lang::ByteJArray arg1);
+    static unsigned char isEqual(java::lang::ByteJArray* arg0, const java::lang::ByteJArray& arg1);
     /// public static boolean isEqual(byte[], byte[])
     static unsigned char isEqual(java::lang::ByteJArray* arg0, java::lang::ByteJArray* arg1);
     /// public java.security.Provider getProvider()

@@ -104,7 +104,7 @@ void MessageDigestSpi::engineUpdate(signed char arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 0, "engineUpdate", "(B)V", &nativeppClass, this, arg0);
 }
 
-void MessageDigestSpi::engineUpdate(java::lang::ByteJArray arg0, int arg1, int arg2) {
+void MessageDigestSpi::engineUpdate(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 1, "engineUpdate", "([BII)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2);
 }

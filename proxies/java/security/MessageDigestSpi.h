@@ -95,7 +95,7 @@ public:
     /// public void engineUpdate(byte)
     void engineUpdate(signed char arg0);
     /// public void engineUpdate(byte[], int, int)
-    void engineUpdate(java::lang::ByteJArray arg0, int arg1, int arg2);
+    void engineUpdate(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public void engineUpdate(byte[], int, int)
     void engineUpdate(java::lang::ByteJArray* arg0, int arg1, int arg2);
     /// public byte[] engineDigest()

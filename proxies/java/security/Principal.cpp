@@ -97,7 +97,7 @@ int Principal::hashCode() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 0, "hashCode", "()I", &nativeppClass, this);
 }
 
-unsigned char Principal::equals(java::lang::Object arg0) {
+unsigned char Principal::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 1, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

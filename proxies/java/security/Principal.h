@@ -91,7 +91,7 @@ public:
     /// public int hashCode()
     int hashCode();
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public java.lang.String getName()

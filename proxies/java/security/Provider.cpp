@@ -96,20 +96,20 @@ java::security::Provider Provider::cast$(java::lang::Object* object) {
     return java::security::Provider(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-Provider::Provider(java::lang::String arg0, double arg1, java::lang::String arg2) {
+Provider::Provider(const java::lang::String& arg0, double arg1, const java::lang::String& arg2) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;DLjava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Provider::Provider(java::lang::String arg0, double arg1, java::lang::String* arg2) {
+Provider::Provider(const java::lang::String& arg0, double arg1, java::lang::String* arg2) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value2(arg2 != nullptr ? *arg2 : java::lang::String());
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;DLjava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, value2.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-Provider::Provider(java::lang::String* arg0, double arg1, java::lang::String arg2) {
+Provider::Provider(java::lang::String* arg0, double arg1, const java::lang::String& arg2) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
@@ -124,18 +124,18 @@ Provider::Provider(java::lang::String* arg0, double arg1, java::lang::String* ar
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;DLjava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, value2.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-java::lang::Object Provider::put(java::lang::Object arg0, java::lang::Object arg1) {
+java::lang::Object Provider::put(const java::lang::Object& arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object Provider::put(java::lang::Object arg0, java::lang::Object* arg1) {
+java::lang::Object Provider::put(const java::lang::Object& arg0, java::lang::Object* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object Provider::put(java::lang::Object* arg0, java::lang::Object arg1) {
+java::lang::Object Provider::put(java::lang::Object* arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -158,7 +158,7 @@ java::lang::String Provider::toString() {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "toString", "()Ljava/lang/String;", &nativeppClass, this));
 }
 
-void Provider::load(java::io::InputStream arg0) {
+void Provider::load(const java::io::InputStream& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 3, "load", "(Ljava/io/InputStream;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -169,7 +169,7 @@ void Provider::load(java::io::InputStream* arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 3, "load", "(Ljava/io/InputStream;)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::Object Provider::remove(java::lang::Object arg0) {
+java::lang::Object Provider::remove(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "remove", "(Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -185,7 +185,7 @@ void Provider::clear() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 5, "clear", "()V", &nativeppClass, this);
 }
 
-void Provider::putAll(java::util::Map arg0) {
+void Provider::putAll(const java::util::Map& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 6, "putAll", "(Ljava/util/Map;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

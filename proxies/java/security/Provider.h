@@ -90,22 +90,22 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.security.Provider(java.lang.String, double, java.lang.String)
-    Provider(java::lang::String arg0, double arg1, java::lang::String arg2);
+    Provider(const java::lang::String& arg0, double arg1, const java::lang::String& arg2);
     /// public java.security.Provider(java.lang.String, double, java.lang.String)
-    Provider(java::lang::String arg0, double arg1, java::lang::String* arg2);
+    Provider(const java::lang::String& arg0, double arg1, java::lang::String* arg2);
     /// public java.security.Provider(java.lang.String, double, java.lang.String)
-    Provider(java::lang::String* arg0, double arg1, java::lang::String arg2);
+    Provider(java::lang::String* arg0, double arg1, const java::lang::String& arg2);
     /// public java.security.Provider(java.lang.String, double, java.lang.String)
     Provider(java::lang::String* arg0, double arg1, java::lang::String* arg2);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object arg0, java::lang::Object arg1);
+    java::lang::Object put(const java::lang::Object& arg0, const java::lang::Object& arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object arg0, java::lang::Object* arg1);
+    java::lang::Object put(const java::lang::Object& arg0, java::lang::Object* arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object* arg0, java::lang::Object arg1);
+    java::lang::Object put(java::lang::Object* arg0, const java::lang::Object& arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object* arg1);
     /// public java.lang.String getName()
@@ -113,17 +113,17 @@ public:
     /// public java.lang.String toString()
     java::lang::String toString();
     /// public void load(java.io.InputStream)
-    void load(java::io::InputStream arg0);
+    void load(const java::io::InputStream& arg0);
     /// public void load(java.io.InputStream)
     void load(java::io::InputStream* arg0);
     /// public java.lang.Object remove(java.lang.Object)
-    java::lang::Object remove(java::lang::Object arg0);
+    java::lang::Object remove(const java::lang::Object& arg0);
     /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object* arg0);
     /// public void clear()
     void clear();
     /// public void putAll(java.util.Map)
-    void putAll(java::util::Map arg0);
+    void putAll(const java::util::Map& arg0);
     /// public void putAll(java.util.Map)
     void putAll(java::util::Map* arg0);
     /// public java.lang.String getInfo()

@@ -93,18 +93,18 @@ java::security::Security Security::cast$(java::lang::Object* object) {
     return java::security::Security(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-void Security::setProperty(java::lang::String arg0, java::lang::String arg1) {
+void Security::setProperty(const java::lang::String& arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 0, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void Security::setProperty(java::lang::String arg0, java::lang::String* arg1) {
+void Security::setProperty(const java::lang::String& arg0, java::lang::String* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 0, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void Security::setProperty(java::lang::String* arg0, java::lang::String arg1) {
+void Security::setProperty(java::lang::String* arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 0, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject());
@@ -117,7 +117,7 @@ void Security::setProperty(java::lang::String* arg0, java::lang::String* arg1) {
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 0, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::String Security::getProperty(java::lang::String arg0) {
+java::lang::String Security::getProperty(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 1, "getProperty", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -128,7 +128,7 @@ java::lang::String Security::getProperty(java::lang::String* arg0) {
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 1, "getProperty", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::security::Provider Security::getProvider(java::lang::String arg0) {
+java::security::Provider Security::getProvider(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::security::Provider(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "getProvider", "(Ljava/lang/String;)Ljava/security/Provider;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -139,7 +139,7 @@ java::security::Provider Security::getProvider(java::lang::String* arg0) {
     return java::security::Provider(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "getProvider", "(Ljava/lang/String;)Ljava/security/Provider;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-int Security::addProvider(java::security::Provider arg0) {
+int Security::addProvider(const java::security::Provider& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 3, "addProvider", "(Ljava/security/Provider;)I", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -150,18 +150,18 @@ int Security::addProvider(java::security::Provider* arg0) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 3, "addProvider", "(Ljava/security/Provider;)I", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::String Security::getAlgorithmProperty(java::lang::String arg0, java::lang::String arg1) {
+java::lang::String Security::getAlgorithmProperty(const java::lang::String& arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 4, "getAlgorithmProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String Security::getAlgorithmProperty(java::lang::String arg0, java::lang::String* arg1) {
+java::lang::String Security::getAlgorithmProperty(const java::lang::String& arg0, java::lang::String* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 4, "getAlgorithmProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String Security::getAlgorithmProperty(java::lang::String* arg0, java::lang::String arg1) {
+java::lang::String Security::getAlgorithmProperty(java::lang::String* arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 4, "getAlgorithmProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -174,7 +174,7 @@ java::lang::String Security::getAlgorithmProperty(java::lang::String* arg0, java
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 4, "getAlgorithmProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-int Security::insertProviderAt(java::security::Provider arg0, int arg1) {
+int Security::insertProviderAt(const java::security::Provider& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 5, "insertProviderAt", "(Ljava/security/Provider;I)I", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -185,7 +185,7 @@ int Security::insertProviderAt(java::security::Provider* arg0, int arg1) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 5, "insertProviderAt", "(Ljava/security/Provider;I)I", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
 
-void Security::removeProvider(java::lang::String arg0) {
+void Security::removeProvider(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodStatic::callStaticVoidMethod(env, 6, "removeProvider", "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

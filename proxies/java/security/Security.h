@@ -90,39 +90,39 @@ public:
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public static void setProperty(java.lang.String, java.lang.String)
-    static void setProperty(java::lang::String arg0, java::lang::String arg1);
+    static void setProperty(const java::lang::String& arg0, const java::lang::String& arg1);
     /// public static void setProperty(java.lang.String, java.lang.String)
-    static void setProperty(java::lang::String arg0, java::lang::String* arg1);
+    static void setProperty(const java::lang::String& arg0, java::lang::String* arg1);
     /// public static void setProperty(java.lang.String, java.lang.String)
-    static void setProperty(java::lang::String* arg0, java::lang::String arg1);
+    static void setProperty(java::lang::String* arg0, const java::lang::String& arg1);
     /// public static void setProperty(java.lang.String, java.lang.String)
     static void setProperty(java::lang::String* arg0, java::lang::String* arg1);
     /// public static java.lang.String getProperty(java.lang.String)
-    static java::lang::String getProperty(java::lang::String arg0);
+    static java::lang::String getProperty(const java::lang::String& arg0);
     /// public static java.lang.String getProperty(java.lang.String)
     static java::lang::String getProperty(java::lang::String* arg0);
     /// public static java.security.Provider getProvider(java.lang.String)
-    static java::security::Provider getProvider(java::lang::String arg0);
+    static java::security::Provider getProvider(const java::lang::String& arg0);
     /// public static java.security.Provider getProvider(java.lang.String)
     static java::security::Provider getProvider(java::lang::String* arg0);
     /// public static int addProvider(java.security.Provider)
-    static int addProvider(java::security::Provider arg0);
+    static int addProvider(const java::security::Provider& arg0);
     /// public static int addProvider(java.security.Provider)
     static int addProvider(java::security::Provider* arg0);
     /// public static java.lang.String getAlgorithmProperty(java.lang.String, java.lang.String)
-    static java::lang::String getAlgorithmProperty(java::lang::String arg0, java::lang::String arg1);
+    static java::lang::String getAlgorithmProperty(const java::lang::String& arg0, const java::lang::String& arg1);
     /// public static java.lang.String getAlgorithmProperty(java.lang.String, java.lang.String)
-    static java::lang::String getAlgorithmProperty(java::lang::String arg0, java::lang::String* arg1);
+    static java::lang::String getAlgorithmProperty(const java::lang::String& arg0, java::lang::String* arg1);
     /// public static java.lang.String getAlgorithmProperty(java.lang.String, java.lang.String)
-    static java::lang::String getAlgorithmProperty(java::lang::String* arg0, java::lang::String arg1);
+    static java::lang::String getAlgorithmProperty(java::lang::String* arg0, const java::lang::String& arg1);
     /// public static java.lang.String getAlgorithmProperty(java.lang.String, java.lang.String)
     static java::lang::String getAlgorithmProperty(java::lang::String* arg0, java::lang::String* arg1);
     /// public static int insertProviderAt(java.security.Provider, int)
-    static int insertProviderAt(java::security::Provider arg0, int arg1);
+    static int insertProviderAt(const java::security::Provider& arg0, int arg1);
     /// public static int insertProviderAt(java.security.Provider, int)
     static int insertProviderAt(java::security::Provider* arg0, int arg1);
     /// public static void removeProvider(java.lang.String)
-    static void removeProvider(java::lang::String arg0);
+    static void removeProvider(const java::lang::String& arg0);
     /// public static void removeProvider(java.lang.String)
     static void removeProvider(java::lang::String* arg0);
 };

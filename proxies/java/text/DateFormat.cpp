@@ -135,7 +135,7 @@ java::lang::Object DateFormat::clone() {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "clone", "()Ljava/lang/Object;", &nativeppClass, this));
 }
 
-unsigned char DateFormat::equals(java::lang::Object arg0) {
+unsigned char DateFormat::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 2, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -151,7 +151,7 @@ java::text::DateFormat DateFormat::getInstance() {
     return java::text::DateFormat(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 3, "getInstance", "()Ljava/text/DateFormat;", &nativeppClass));
 }
 
-java::util::Date DateFormat::parse(java::lang::String arg0) {
+java::util::Date DateFormat::parse(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::util::Date(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "parse", "(Ljava/lang/String;)Ljava/util/Date;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -162,7 +162,7 @@ java::util::Date DateFormat::parse(java::lang::String* arg0) {
     return java::util::Date(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "parse", "(Ljava/lang/String;)Ljava/util/Date;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String DateFormat::format(java::util::Date arg0) {
+java::lang::String DateFormat::format(const java::util::Date& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 5, "format", "(Ljava/util/Date;)Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }

@@ -146,17 +146,17 @@ public:
     /// public java.lang.Object clone()
     java::lang::Object clone();
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public static java.text.DateFormat getInstance()
     static java::text::DateFormat getInstance();
     /// public java.util.Date parse(java.lang.String)
-    java::util::Date parse(java::lang::String arg0);
+    java::util::Date parse(const java::lang::String& arg0);
     /// public java.util.Date parse(java.lang.String)
     java::util::Date parse(java::lang::String* arg0);
     /// public java.lang.String format(java.util.Date)
-    java::lang::String format(java::util::Date arg0);
+    java::lang::String format(const java::util::Date& arg0);
     /// public java.lang.String format(java.util.Date)
     java::lang::String format(java::util::Date* arg0);
     /// public static java.text.DateFormat getDateTimeInstance()

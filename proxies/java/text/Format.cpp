@@ -106,7 +106,7 @@ java::lang::Object Format::clone() {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "clone", "()Ljava/lang/Object;", &nativeppClass, this));
 }
 
-java::lang::String Format::format(java::lang::Object arg0) {
+java::lang::String Format::format(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "format", "(Ljava/lang/Object;)Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -117,7 +117,7 @@ java::lang::String Format::format(java::lang::Object* arg0) {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "format", "(Ljava/lang/Object;)Ljava/lang/String;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object Format::parseObject(java::lang::String arg0) {
+java::lang::Object Format::parseObject(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "parseObject", "(Ljava/lang/String;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }

@@ -98,11 +98,11 @@ public:
     /// public java.lang.Object clone()
     java::lang::Object clone();
     /// public java.lang.String format(java.lang.Object)
-    java::lang::String format(java::lang::Object arg0);
+    java::lang::String format(const java::lang::Object& arg0);
     /// public java.lang.String format(java.lang.Object)
     java::lang::String format(java::lang::Object* arg0);
     /// public java.lang.Object parseObject(java.lang.String)
-    java::lang::Object parseObject(java::lang::String arg0);
+    java::lang::Object parseObject(const java::lang::String& arg0);
     /// public java.lang.Object parseObject(java.lang.String)
     java::lang::Object parseObject(java::lang::String* arg0);
 };

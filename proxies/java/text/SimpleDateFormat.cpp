@@ -101,7 +101,7 @@ SimpleDateFormat::SimpleDateFormat(nativepp::NativeppNewInstanceParamDiscriminat
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-SimpleDateFormat::SimpleDateFormat(java::lang::String arg0) {
+SimpleDateFormat::SimpleDateFormat(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -124,7 +124,7 @@ java::lang::Object SimpleDateFormat::clone() {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "clone", "()Ljava/lang/Object;", &nativeppClass, this));
 }
 
-unsigned char SimpleDateFormat::equals(java::lang::Object arg0) {
+unsigned char SimpleDateFormat::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 2, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -135,7 +135,7 @@ unsigned char SimpleDateFormat::equals(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 2, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void SimpleDateFormat::applyLocalizedPattern(java::lang::String arg0) {
+void SimpleDateFormat::applyLocalizedPattern(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 3, "applyLocalizedPattern", "(Ljava/lang/String;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -146,7 +146,7 @@ void SimpleDateFormat::applyLocalizedPattern(java::lang::String* arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 3, "applyLocalizedPattern", "(Ljava/lang/String;)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void SimpleDateFormat::applyPattern(java::lang::String arg0) {
+void SimpleDateFormat::applyPattern(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 4, "applyPattern", "(Ljava/lang/String;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -162,7 +162,7 @@ java::util::Date SimpleDateFormat::get2DigitYearStart() {
     return java::util::Date(nativepp::NativeppMethodInstance::callObjectMethod(env, 5, "get2DigitYearStart", "()Ljava/util/Date;", &nativeppClass, this));
 }
 
-void SimpleDateFormat::set2DigitYearStart(java::util::Date arg0) {
+void SimpleDateFormat::set2DigitYearStart(const java::util::Date& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 6, "set2DigitYearStart", "(Ljava/util/Date;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

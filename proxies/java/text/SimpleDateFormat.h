@@ -92,7 +92,7 @@ public:
     /// public java.text.SimpleDateFormat()
     explicit SimpleDateFormat(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.text.SimpleDateFormat(java.lang.String)
-    explicit SimpleDateFormat(java::lang::String arg0);
+    explicit SimpleDateFormat(const java::lang::String& arg0);
     /// public java.text.SimpleDateFormat(java.lang.String)
     explicit SimpleDateFormat(java::lang::String* arg0);
 
@@ -103,21 +103,21 @@ public:
     /// public java.lang.Object clone()
     java::lang::Object clone();
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public void applyLocalizedPattern(java.lang.String)
-    void applyLocalizedPattern(java::lang::String arg0);
+    void applyLocalizedPattern(const java::lang::String& arg0);
     /// public void applyLocalizedPattern(java.lang.String)
     void applyLocalizedPattern(java::lang::String* arg0);
     /// public void applyPattern(java.lang.String)
-    void applyPattern(java::lang::String arg0);
+    void applyPattern(const java::lang::String& arg0);
     /// public void applyPattern(java.lang.String)
     void applyPattern(java::lang::String* arg0);
     /// public java.util.Date get2DigitYearStart()
     java::util::Date get2DigitYearStart();
     /// public void set2DigitYearStart(java.util.Date)
-    void set2DigitYearStart(java::util::Date arg0);
+    void set2DigitYearStart(const java::util::Date& arg0);
     /// public void set2DigitYearStart(java.util.Date)
     void set2DigitYearStart(java::util::Date* arg0);
     /// public java.lang.String toLocalizedPattern()

@@ -127,7 +127,7 @@ Date::Date(long long arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 4, "(J)V", &nativeppClass, arg0), env);
 }
 
-Date::Date(java::lang::String arg0) {
+Date::Date(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 5, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -145,7 +145,7 @@ int Date::hashCode() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 0, "hashCode", "()I", &nativeppClass, this);
 }
 
-int Date::compareTo(java::util::Date arg0) {
+int Date::compareTo(const java::util::Date& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 1, "compareTo", "(Ljava/util/Date;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -156,7 +156,7 @@ int Date::compareTo(java::util::Date* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 1, "compareTo", "(Ljava/util/Date;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int Date::compareTo(java::lang::Object arg0) {
+int Date::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 2, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -172,7 +172,7 @@ java::lang::Object Date::clone() {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 3, "clone", "()Ljava/lang/Object;", &nativeppClass, this));
 }
 
-unsigned char Date::equals(java::lang::Object arg0) {
+unsigned char Date::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 4, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -188,7 +188,7 @@ java::lang::String Date::toString() {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 5, "toString", "()Ljava/lang/String;", &nativeppClass, this));
 }
 
-long long Date::parse(java::lang::String arg0) {
+long long Date::parse(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 6, "parse", "(Ljava/lang/String;)J", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -244,7 +244,7 @@ long long Date::UTC(int arg0, int arg1, int arg2, int arg3, int arg4, int arg5) 
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 15, "UTC", "(IIIIII)J", &nativeppClass, arg0, arg1, arg2, arg3, arg4, arg5);
 }
 
-unsigned char Date::after(java::util::Date arg0) {
+unsigned char Date::after(const java::util::Date& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 16, "after", "(Ljava/util/Date;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -255,7 +255,7 @@ unsigned char Date::after(java::util::Date* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 16, "after", "(Ljava/util/Date;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Date::before(java::util::Date arg0) {
+unsigned char Date::before(const java::util::Date& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 17, "before", "(Ljava/util/Date;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

@@ -102,7 +102,7 @@ public:
     /// public java.util.Date(long)
     explicit Date(long long arg0);
     /// public java.util.Date(java.lang.String)
-    explicit Date(java::lang::String arg0);
+    explicit Date(const java::lang::String& arg0);
     /// public java.util.Date(java.lang.String)
     explicit Date(java::lang::String* arg0);
 
@@ -111,23 +111,23 @@ public:
     /// public int hashCode()
     int hashCode();
     /// public int compareTo(java.util.Date)
-    int compareTo(java::util::Date arg0);
+    int compareTo(const java::util::Date& arg0);
     /// public int compareTo(java.util.Date)
     int compareTo(java::util::Date* arg0);
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
     /// public java.lang.Object clone()
     java::lang::Object clone();
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public java.lang.String toString()
     java::lang::String toString();
     /// public static long parse(java.lang.String)
-    static long long parse(java::lang::String arg0);
+    static long long parse(const java::lang::String& arg0);
     /// public static long parse(java.lang.String)
     static long long parse(java::lang::String* arg0);
     /// public int getDate()
@@ -149,11 +149,11 @@ public:
     /// public static long UTC(int, int, int, int, int, int)
     static long long UTC(int arg0, int arg1, int arg2, int arg3, int arg4, int arg5);
     /// public boolean after(java.util.Date)
-    unsigned char after(java::util::Date arg0);
+    unsigned char after(const java::util::Date& arg0);
     /// public boolean after(java.util.Date)
     unsigned char after(java::util::Date* arg0);
     /// public boolean before(java.util.Date)
-    unsigned char before(java::util::Date arg0);
+    unsigned char before(const java::util::Date& arg0);
     /// public boolean before(java.util.Date)
     unsigned char before(java::util::Date* arg0);
     /// public int getDay()

@@ -98,18 +98,18 @@ Dictionary::Dictionary(nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-java::lang::Object Dictionary::put(java::lang::Object arg0, java::lang::Object arg1) {
+java::lang::Object Dictionary::put(const java::lang::Object& arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object Dictionary::put(java::lang::Object arg0, java::lang::Object* arg1) {
+java::lang::Object Dictionary::put(const java::lang::Object& arg0, java::lang::Object* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object Dictionary::put(java::lang::Object* arg0, java::lang::Object arg1) {
+java::lang::Object Dictionary::put(java::lang::Object* arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -122,7 +122,7 @@ java::lang::Object Dictionary::put(java::lang::Object* arg0, java::lang::Object*
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object Dictionary::get(java::lang::Object arg0) {
+java::lang::Object Dictionary::get(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "get", "(Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -138,7 +138,7 @@ int Dictionary::size() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 2, "size", "()I", &nativeppClass, this);
 }
 
-java::lang::Object Dictionary::remove(java::lang::Object arg0) {
+java::lang::Object Dictionary::remove(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 3, "remove", "(Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }

@@ -93,21 +93,21 @@ public:
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object arg0, java::lang::Object arg1);
+    java::lang::Object put(const java::lang::Object& arg0, const java::lang::Object& arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object arg0, java::lang::Object* arg1);
+    java::lang::Object put(const java::lang::Object& arg0, java::lang::Object* arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object* arg0, java::lang::Object arg1);
+    java::lang::Object put(java::lang::Object* arg0, const java::lang::Object& arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object* arg1);
     /// public java.lang.Object get(java.lang.Object)
-    java::lang::Object get(java::lang::Object arg0);
+    java::lang::Object get(const java::lang::Object& arg0);
     /// public java.lang.Object get(java.lang.Object)
     java::lang::Object get(java::lang::Object* arg0);
     /// public int size()
     int size();
     /// public java.lang.Object remove(java.lang.Object)
-    java::lang::Object remove(java::lang::Object arg0);
+    java::lang::Object remove(const java::lang::Object& arg0);
     /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object* arg0);
     /// public boolean isEmpty()

@@ -115,7 +115,7 @@ Hashtable::Hashtable(int arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(I)V", &nativeppClass, arg0), env);
 }
 
-Hashtable::Hashtable(java::util::Map arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+Hashtable::Hashtable(const java::util::Map& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 3, "(Ljava/util/Map;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -133,18 +133,18 @@ int Hashtable::hashCode() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 0, "hashCode", "()I", &nativeppClass, this);
 }
 
-java::lang::Object Hashtable::put(java::lang::Object arg0, java::lang::Object arg1) {
+java::lang::Object Hashtable::put(const java::lang::Object& arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object Hashtable::put(java::lang::Object arg0, java::lang::Object* arg1) {
+java::lang::Object Hashtable::put(const java::lang::Object& arg0, java::lang::Object* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object Hashtable::put(java::lang::Object* arg0, java::lang::Object arg1) {
+java::lang::Object Hashtable::put(java::lang::Object* arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -162,7 +162,7 @@ java::lang::Object Hashtable::clone() {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "clone", "()Ljava/lang/Object;", &nativeppClass, this));
 }
 
-unsigned char Hashtable::equals(java::lang::Object arg0) {
+unsigned char Hashtable::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 3, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -178,7 +178,7 @@ java::lang::String Hashtable::toString() {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "toString", "()Ljava/lang/String;", &nativeppClass, this));
 }
 
-unsigned char Hashtable::contains(java::lang::Object arg0) {
+unsigned char Hashtable::contains(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 5, "contains", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -189,7 +189,7 @@ unsigned char Hashtable::contains(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 5, "contains", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::Object Hashtable::get(java::lang::Object arg0) {
+java::lang::Object Hashtable::get(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 6, "get", "(Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -205,7 +205,7 @@ int Hashtable::size() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 7, "size", "()I", &nativeppClass, this);
 }
 
-java::lang::Object Hashtable::remove(java::lang::Object arg0) {
+java::lang::Object Hashtable::remove(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 8, "remove", "(Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -221,7 +221,7 @@ void Hashtable::clear() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 9, "clear", "()V", &nativeppClass, this);
 }
 
-unsigned char Hashtable::containsKey(java::lang::Object arg0) {
+unsigned char Hashtable::containsKey(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 10, "containsKey", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -232,7 +232,7 @@ unsigned char Hashtable::containsKey(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 10, "containsKey", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Hashtable::containsValue(java::lang::Object arg0) {
+unsigned char Hashtable::containsValue(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 11, "containsValue", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -248,7 +248,7 @@ unsigned char Hashtable::isEmpty() {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 12, "isEmpty", "()Z", &nativeppClass, this);
 }
 
-void Hashtable::putAll(java::util::Map arg0) {
+void Hashtable::putAll(const java::util::Map& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 13, "putAll", "(Ljava/util/Map;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

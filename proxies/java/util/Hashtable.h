@@ -99,7 +99,7 @@ public:
     /// public java.util.Hashtable(int)
     explicit Hashtable(int arg0);
     /// public java.util.Hashtable(java.util.Map)
-    Hashtable(java::util::Map arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    Hashtable(const java::util::Map& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.util.Hashtable(java.util.Map)
     Hashtable(java::util::Map* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
@@ -108,49 +108,49 @@ public:
     /// public int hashCode()
     int hashCode();
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object arg0, java::lang::Object arg1);
+    java::lang::Object put(const java::lang::Object& arg0, const java::lang::Object& arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object arg0, java::lang::Object* arg1);
+    java::lang::Object put(const java::lang::Object& arg0, java::lang::Object* arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object* arg0, java::lang::Object arg1);
+    java::lang::Object put(java::lang::Object* arg0, const java::lang::Object& arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object* arg1);
     /// public java.lang.Object clone()
     java::lang::Object clone();
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public java.lang.String toString()
     java::lang::String toString();
     /// public boolean contains(java.lang.Object)
-    unsigned char contains(java::lang::Object arg0);
+    unsigned char contains(const java::lang::Object& arg0);
     /// public boolean contains(java.lang.Object)
     unsigned char contains(java::lang::Object* arg0);
     /// public java.lang.Object get(java.lang.Object)
-    java::lang::Object get(java::lang::Object arg0);
+    java::lang::Object get(const java::lang::Object& arg0);
     /// public java.lang.Object get(java.lang.Object)
     java::lang::Object get(java::lang::Object* arg0);
     /// public int size()
     int size();
     /// public java.lang.Object remove(java.lang.Object)
-    java::lang::Object remove(java::lang::Object arg0);
+    java::lang::Object remove(const java::lang::Object& arg0);
     /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object* arg0);
     /// public void clear()
     void clear();
     /// public boolean containsKey(java.lang.Object)
-    unsigned char containsKey(java::lang::Object arg0);
+    unsigned char containsKey(const java::lang::Object& arg0);
     /// public boolean containsKey(java.lang.Object)
     unsigned char containsKey(java::lang::Object* arg0);
     /// public boolean containsValue(java.lang.Object)
-    unsigned char containsValue(java::lang::Object arg0);
+    unsigned char containsValue(const java::lang::Object& arg0);
     /// public boolean containsValue(java.lang.Object)
     unsigned char containsValue(java::lang::Object* arg0);
     /// public boolean isEmpty()
     unsigned char isEmpty();
     /// public void putAll(java.util.Map)
-    void putAll(java::util::Map arg0);
+    void putAll(const java::util::Map& arg0);
     /// public void putAll(java.util.Map)
     void putAll(java::util::Map* arg0);
     /// public void rehash()

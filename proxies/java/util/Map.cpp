@@ -96,18 +96,18 @@ int Map::hashCode() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 0, "hashCode", "()I", &nativeppClass, this);
 }
 
-java::lang::Object Map::put(java::lang::Object arg0, java::lang::Object arg1) {
+java::lang::Object Map::put(const java::lang::Object& arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object Map::put(java::lang::Object arg0, java::lang::Object* arg1) {
+java::lang::Object Map::put(const java::lang::Object& arg0, java::lang::Object* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object Map::put(java::lang::Object* arg0, java::lang::Object arg1) {
+java::lang::Object Map::put(java::lang::Object* arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -120,7 +120,7 @@ java::lang::Object Map::put(java::lang::Object* arg0, java::lang::Object* arg1) 
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-unsigned char Map::equals(java::lang::Object arg0) {
+unsigned char Map::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 2, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -131,7 +131,7 @@ unsigned char Map::equals(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 2, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::Object Map::get(java::lang::Object arg0) {
+java::lang::Object Map::get(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 3, "get", "(Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -147,7 +147,7 @@ int Map::size() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 4, "size", "()I", &nativeppClass, this);
 }
 
-java::lang::Object Map::remove(java::lang::Object arg0) {
+java::lang::Object Map::remove(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 5, "remove", "(Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -163,7 +163,7 @@ void Map::clear() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 6, "clear", "()V", &nativeppClass, this);
 }
 
-unsigned char Map::containsKey(java::lang::Object arg0) {
+unsigned char Map::containsKey(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 7, "containsKey", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -174,7 +174,7 @@ unsigned char Map::containsKey(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 7, "containsKey", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Map::containsValue(java::lang::Object arg0) {
+unsigned char Map::containsValue(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 8, "containsValue", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -190,7 +190,7 @@ unsigned char Map::isEmpty() {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 9, "isEmpty", "()Z", &nativeppClass, this);
 }
 
-void Map::putAll(java::util::Map arg0) {
+void Map::putAll(const java::util::Map& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 10, "putAll", "(Ljava/util/Map;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

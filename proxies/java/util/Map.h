@@ -91,41 +91,41 @@ public:
     /// public int hashCode()
     int hashCode();
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object arg0, java::lang::Object arg1);
+    java::lang::Object put(const java::lang::Object& arg0, const java::lang::Object& arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object arg0, java::lang::Object* arg1);
+    java::lang::Object put(const java::lang::Object& arg0, java::lang::Object* arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object* arg0, java::lang::Object arg1);
+    java::lang::Object put(java::lang::Object* arg0, const java::lang::Object& arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object* arg1);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public java.lang.Object get(java.lang.Object)
-    java::lang::Object get(java::lang::Object arg0);
+    java::lang::Object get(const java::lang::Object& arg0);
     /// public java.lang.Object get(java.lang.Object)
     java::lang::Object get(java::lang::Object* arg0);
     /// public int size()
     int size();
     /// public java.lang.Object remove(java.lang.Object)
-    java::lang::Object remove(java::lang::Object arg0);
+    java::lang::Object remove(const java::lang::Object& arg0);
     /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object* arg0);
     /// public void clear()
     void clear();
     /// public boolean containsKey(java.lang.Object)
-    unsigned char containsKey(java::lang::Object arg0);
+    unsigned char containsKey(const java::lang::Object& arg0);
     /// public boolean containsKey(java.lang.Object)
     unsigned char containsKey(java::lang::Object* arg0);
     /// public boolean containsValue(java.lang.Object)
-    unsigned char containsValue(java::lang::Object arg0);
+    unsigned char containsValue(const java::lang::Object& arg0);
     /// public boolean containsValue(java.lang.Object)
     unsigned char containsValue(java::lang::Object* arg0);
     /// public boolean isEmpty()
     unsigned char isEmpty();
     /// public void putAll(java.util.Map)
-    void putAll(java::util::Map arg0);
+    void putAll(const java::util::Map& arg0);
     /// public void putAll(java.util.Map)
     void putAll(java::util::Map* arg0);
 };

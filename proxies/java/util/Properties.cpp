@@ -105,7 +105,7 @@ Properties::Properties(nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-Properties::Properties(java::util::Properties arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+Properties::Properties(const java::util::Properties& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/util/Properties;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -118,18 +118,18 @@ Properties::Properties(java::util::Properties* arg0, nativepp::NativeppNewInstan
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/util/Properties;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-java::lang::Object Properties::setProperty(java::lang::String arg0, java::lang::String arg1) {
+java::lang::Object Properties::setProperty(const java::lang::String& arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object Properties::setProperty(java::lang::String arg0, java::lang::String* arg1) {
+java::lang::Object Properties::setProperty(const java::lang::String& arg0, java::lang::String* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object Properties::setProperty(java::lang::String* arg0, java::lang::String arg1) {
+java::lang::Object Properties::setProperty(java::lang::String* arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -142,7 +142,7 @@ java::lang::Object Properties::setProperty(java::lang::String* arg0, java::lang:
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String Properties::getProperty(java::lang::String arg0) {
+java::lang::String Properties::getProperty(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "getProperty", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -153,18 +153,18 @@ java::lang::String Properties::getProperty(java::lang::String* arg0) {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "getProperty", "(Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String Properties::getProperty(java::lang::String arg0, java::lang::String arg1) {
+java::lang::String Properties::getProperty(const java::lang::String& arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "getProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String Properties::getProperty(java::lang::String arg0, java::lang::String* arg1) {
+java::lang::String Properties::getProperty(const java::lang::String& arg0, java::lang::String* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "getProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::String Properties::getProperty(java::lang::String* arg0, java::lang::String arg1) {
+java::lang::String Properties::getProperty(java::lang::String* arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "getProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -177,7 +177,7 @@ java::lang::String Properties::getProperty(java::lang::String* arg0, java::lang:
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "getProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-void Properties::load(java::io::InputStream arg0) {
+void Properties::load(const java::io::InputStream& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 3, "load", "(Ljava/io/InputStream;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -188,7 +188,7 @@ void Properties::load(java::io::InputStream* arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 3, "load", "(Ljava/io/InputStream;)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void Properties::list(java::io::PrintStream arg0) {
+void Properties::list(const java::io::PrintStream& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 4, "list", "(Ljava/io/PrintStream;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -199,18 +199,18 @@ void Properties::list(java::io::PrintStream* arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 4, "list", "(Ljava/io/PrintStream;)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void Properties::save(java::io::OutputStream arg0, java::lang::String arg1) {
+void Properties::save(const java::io::OutputStream& arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 5, "save", "(Ljava/io/OutputStream;Ljava/lang/String;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void Properties::save(java::io::OutputStream arg0, java::lang::String* arg1) {
+void Properties::save(const java::io::OutputStream& arg0, java::lang::String* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     nativepp::NativeppMethodInstance::callVoidMethod(env, 5, "save", "(Ljava/io/OutputStream;Ljava/lang/String;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void Properties::save(java::io::OutputStream* arg0, java::lang::String arg1) {
+void Properties::save(java::io::OutputStream* arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::io::OutputStream value0(arg0 != nullptr ? *arg0 : java::io::OutputStream());
     nativepp::NativeppMethodInstance::callVoidMethod(env, 5, "save", "(Ljava/io/OutputStream;Ljava/lang/String;)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject());
@@ -223,18 +223,18 @@ void Properties::save(java::io::OutputStream* arg0, java::lang::String* arg1) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 5, "save", "(Ljava/io/OutputStream;Ljava/lang/String;)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void Properties::store(java::io::OutputStream arg0, java::lang::String arg1) {
+void Properties::store(const java::io::OutputStream& arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 6, "store", "(Ljava/io/OutputStream;Ljava/lang/String;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void Properties::store(java::io::OutputStream arg0, java::lang::String* arg1) {
+void Properties::store(const java::io::OutputStream& arg0, java::lang::String* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     nativepp::NativeppMethodInstance::callVoidMethod(env, 6, "store", "(Ljava/io/OutputStream;Ljava/lang/String;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void Properties::store(java::io::OutputStream* arg0, java::lang::String arg1) {
+void Properties::store(java::io::OutputStream* arg0, const java::lang::String& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::io::OutputStream value0(arg0 != nullptr ? *arg0 : java::io::OutputStream());
     nativepp::NativeppMethodInstance::callVoidMethod(env, 6, "store", "(Ljava/io/OutputStream;Ljava/lang/String;)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject());

@@ -96,54 +96,54 @@ public:
     /// public java.util.Properties()
     explicit Properties(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.util.Properties(java.util.Properties)
-    Properties(java::util::Properties arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    Properties(const java::util::Properties& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.util.Properties(java.util.Properties)
     Properties(java::util::Properties* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public java.lang.Object setProperty(java.lang.String, java.lang.String)
-    java::lang::Object setProperty(java::lang::String arg0, java::lang::String arg1);
+    java::lang::Object setProperty(const java::lang::String& arg0, const java::lang::String& arg1);
     /// public java.lang.Object setProperty(java.lang.String, java.lang.String)
-    java::lang::Object setProperty(java::lang::String arg0, java::lang::String* arg1);
+    java::lang::Object setProperty(const java::lang::String& arg0, java::lang::String* arg1);
     /// public java.lang.Object setProperty(java.lang.String, java.lang.String)
-    java::lang::Object setProperty(java::lang::String* arg0, java::lang::String arg1);
+    java::lang::Object setProperty(java::lang::String* arg0, const java::lang::String& arg1);
     /// public java.lang.Object setProperty(java.lang.String, java.lang.String)
     java::lang::Object setProperty(java::lang::String* arg0, java::lang::String* arg1);
     /// public java.lang.String getProperty(java.lang.String)
-    java::lang::String getProperty(java::lang::String arg0);
+    java::lang::String getProperty(const java::lang::String& arg0);
     /// public java.lang.String getProperty(java.lang.String)
     java::lang::String getProperty(java::lang::String* arg0);
     /// public java.lang.String getProperty(java.lang.String, java.lang.String)
-    java::lang::String getProperty(java::lang::String arg0, java::lang::String arg1);
+    java::lang::String getProperty(const java::lang::String& arg0, const java::lang::String& arg1);
     /// public java.lang.String getProperty(java.lang.String, java.lang.String)
-    java::lang::String getProperty(java::lang::String arg0, java::lang::String* arg1);
+    java::lang::String getProperty(const java::lang::String& arg0, java::lang::String* arg1);
     /// public java.lang.String getProperty(java.lang.String, java.lang.String)
-    java::lang::String getProperty(java::lang::String* arg0, java::lang::String arg1);
+    java::lang::String getProperty(java::lang::String* arg0, const java::lang::String& arg1);
     /// public java.lang.String getProperty(java.lang.String, java.lang.String)
     java::lang::String getProperty(java::lang::String* arg0, java::lang::String* arg1);
     /// public void load(java.io.InputStream)
-    void load(java::io::InputStream arg0);
+    void load(const java::io::InputStream& arg0);
     /// public void load(java.io.InputStream)
     void load(java::io::InputStream* arg0);
     /// public void list(java.io.PrintStream)
-    void list(java::io::PrintStream arg0);
+    void list(const java::io::PrintStream& arg0);
     /// public void list(java.io.PrintStream)
     void list(java::io::PrintStream* arg0);
     /// public void save(java.io.OutputStream, java.lang.String)
-    void save(java::io::OutputStream arg0, java::lang::String arg1);
+    void save(const java::io::OutputStream& arg0, const java::lang::String& arg1);
     /// public void save(java.io.OutputStream, java.lang.String)
-    void save(java::io::OutputStream arg0, java::lang::String* arg1);
+    void save(const java::io::OutputStream& arg0, java::lang::String* arg1);
     /// public void save(java.io.OutputStream, java.lang.String)
-    void save(java::io::OutputStream* arg0, java::lang::String arg1);
+    void save(java::io::OutputStream* arg0, const java::lang::String& arg1);
     /// public void save(java.io.OutputStream, java.lang.String)
     void save(java::io::OutputStream* arg0, java::lang::String* arg1);
     /// public void store(java.io.OutputStream, java.lang.String)
-    void store(java::io::OutputStream arg0, java::lang::String arg1);
+    void store(const java::io::OutputStream& arg0, const java::lang::String& arg1);
     /// public void store(java.io.OutputStream, java.lang.String)
-    void store(java::io::OutputStream arg0, java::lang::String* arg1);
+    void store(const java::io::OutputStream& arg0, java::lang::String* arg1);
     /// public void store(java.io.OutputStream, java.lang.String)
-    void store(java::io::OutputStream* arg0, java::lang::String arg1);
+    void store(java::io::OutputStream* arg0, const java::lang::String& arg1);
     /// public void store(java.io.OutputStream, java.lang.String)
     void store(java::io::OutputStream* arg0, java::lang::String* arg1);
 };

@@ -104,7 +104,7 @@ javax::crypto::Cipher Cipher::cast$(java::lang::Object* object) {
     return javax::crypto::Cipher(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-void Cipher::init(int arg0, java::security::Key arg1) {
+void Cipher::init(int arg0, const java::security::Key& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 0, "init", "(ILjava/security/Key;)V", &nativeppClass, this, arg0, arg1.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -115,7 +115,7 @@ void Cipher::init(int arg0, java::security::Key* arg1) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 0, "init", "(ILjava/security/Key;)V", &nativeppClass, this, arg0, value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void Cipher::init(int arg0, java::security::cert::Certificate arg1) {
+void Cipher::init(int arg0, const java::security::cert::Certificate& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 1, "init", "(ILjava/security/cert/Certificate;)V", &nativeppClass, this, arg0, arg1.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -126,18 +126,18 @@ void Cipher::init(int arg0, java::security::cert::Certificate* arg1) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 1, "init", "(ILjava/security/cert/Certificate;)V", &nativeppClass, this, arg0, value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-javax::crypto::Cipher Cipher::getInstance(java::lang::String arg0, java::security::Provider arg1) {
+javax::crypto::Cipher Cipher::getInstance(const java::lang::String& arg0, const java::security::Provider& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return javax::crypto::Cipher(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "getInstance", "(Ljava/lang/String;Ljava/security/Provider;)Ljavax/crypto/Cipher;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-javax::crypto::Cipher Cipher::getInstance(java::lang::String arg0, java::security::Provider* arg1) {
+javax::crypto::Cipher Cipher::getInstance(const java::lang::String& arg0, java::security::Provider* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::security::Provider value1(arg1 != nullptr ? *arg1 : java::security::Provider());
     return javax::crypto::Cipher(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "getInstance", "(Ljava/lang/String;Ljava/security/Provider;)Ljavax/crypto/Cipher;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-javax::crypto::Cipher Cipher::getInstance(java::lang::String* arg0, java::security::Provider arg1) {
+javax::crypto::Cipher Cipher::getInstance(java::lang::String* arg0, const java::security::Provider& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return javax::crypto::Cipher(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "getInstance", "(Ljava/lang/String;Ljava/security/Provider;)Ljavax/crypto/Cipher;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -150,7 +150,7 @@ javax::crypto::Cipher Cipher::getInstance(java::lang::String* arg0, java::securi
     return javax::crypto::Cipher(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "getInstance", "(Ljava/lang/String;Ljava/security/Provider;)Ljavax/crypto/Cipher;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-javax::crypto::Cipher Cipher::getInstance(java::lang::String arg0) {
+javax::crypto::Cipher Cipher::getInstance(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return javax::crypto::Cipher(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 3, "getInstance", "(Ljava/lang/String;)Ljavax/crypto/Cipher;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -161,7 +161,7 @@ javax::crypto::Cipher Cipher::getInstance(java::lang::String* arg0) {
     return javax::crypto::Cipher(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 3, "getInstance", "(Ljava/lang/String;)Ljavax/crypto/Cipher;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::ByteJArray Cipher::wrap(java::security::Key arg0) {
+java::lang::ByteJArray Cipher::wrap(const java::security::Key& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "wrap", "(Ljava/security/Key;)[B", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -172,7 +172,7 @@ java::lang::ByteJArray Cipher::wrap(java::security::Key* arg0) {
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "wrap", "(Ljava/security/Key;)[B", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::ByteJArray Cipher::update(java::lang::ByteJArray arg0) {
+java::lang::ByteJArray Cipher::update(const java::lang::ByteJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 5, "update", "([B)[B", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -183,7 +183,7 @@ java::lang::ByteJArray Cipher::update(java::lang::ByteJArray* arg0) {
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 5, "update", "([B)[B", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::ByteJArray Cipher::update(java::lang::ByteJArray arg0, int arg1, int arg2) {
+java::lang::ByteJArray Cipher::update(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 6, "update", "([BII)[B", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2));
 }
@@ -194,18 +194,18 @@ java::lang::ByteJArray Cipher::update(java::lang::ByteJArray* arg0, int arg1, in
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 6, "update", "([BII)[B", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2));
 }
 
-int Cipher::update(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray arg3) {
+int Cipher::update(const java::lang::ByteJArray& arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 7, "update", "([BII[B)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int Cipher::update(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray* arg3) {
+int Cipher::update(const java::lang::ByteJArray& arg0, int arg1, int arg2, java::lang::ByteJArray* arg3) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ByteJArray value3(arg3 != nullptr ? *arg3 : java::lang::ByteJArray());
     return nativepp::NativeppMethodInstance::callIntMethod(env, 7, "update", "([BII[B)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, value3.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int Cipher::update(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray arg3) {
+int Cipher::update(java::lang::ByteJArray* arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ByteJArray value0(arg0 != nullptr ? *arg0 : java::lang::ByteJArray());
     return nativepp::NativeppMethodInstance::callIntMethod(env, 7, "update", "([BII[B)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3.nativeppGetJObjectGlobal(env).getJObject());
@@ -218,18 +218,18 @@ int Cipher::update(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang:
     return nativepp::NativeppMethodInstance::callIntMethod(env, 7, "update", "([BII[B)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, value3.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int Cipher::update(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray arg3, int arg4) {
+int Cipher::update(const java::lang::ByteJArray& arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3, int arg4) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 8, "update", "([BII[BI)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3.nativeppGetJObjectGlobal(env).getJObject(), arg4);
 }
 
-int Cipher::update(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4) {
+int Cipher::update(const java::lang::ByteJArray& arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ByteJArray value3(arg3 != nullptr ? *arg3 : java::lang::ByteJArray());
     return nativepp::NativeppMethodInstance::callIntMethod(env, 8, "update", "([BII[BI)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, value3.nativeppGetJObjectGlobal(env).getJObject(), arg4);
 }
 
-int Cipher::update(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray arg3, int arg4) {
+int Cipher::update(java::lang::ByteJArray* arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3, int arg4) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ByteJArray value0(arg0 != nullptr ? *arg0 : java::lang::ByteJArray());
     return nativepp::NativeppMethodInstance::callIntMethod(env, 8, "update", "([BII[BI)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3.nativeppGetJObjectGlobal(env).getJObject(), arg4);
@@ -252,7 +252,7 @@ java::lang::ByteJArray Cipher::doFinal() {
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 10, "doFinal", "()[B", &nativeppClass, this));
 }
 
-int Cipher::doFinal(java::lang::ByteJArray arg0, int arg1) {
+int Cipher::doFinal(const java::lang::ByteJArray& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 11, "doFinal", "([BI)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -263,7 +263,7 @@ int Cipher::doFinal(java::lang::ByteJArray* arg0, int arg1) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 11, "doFinal", "([BI)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
 
-java::lang::ByteJArray Cipher::doFinal(java::lang::ByteJArray arg0) {
+java::lang::ByteJArray Cipher::doFinal(const java::lang::ByteJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 12, "doFinal", "([B)[B", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -274,7 +274,7 @@ java::lang::ByteJArray Cipher::doFinal(java::lang::ByteJArray* arg0) {
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 12, "doFinal", "([B)[B", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::ByteJArray Cipher::doFinal(java::lang::ByteJArray arg0, int arg1, int arg2) {
+java::lang::ByteJArray Cipher::doFinal(const java::lang::ByteJArray& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 13, "doFinal", "([BII)[B", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2));
 }
@@ -285,18 +285,18 @@ java::lang::ByteJArray Cipher::doFinal(java::lang::ByteJArray* arg0, int arg1, i
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 13, "doFinal", "([BII)[B", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2));
 }
 
-int Cipher::doFinal(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray arg3) {
+int Cipher::doFinal(const java::lang::ByteJArray& arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 14, "doFinal", "([BII[B)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int Cipher::doFinal(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray* arg3) {
+int Cipher::doFinal(const java::lang::ByteJArray& arg0, int arg1, int arg2, java::lang::ByteJArray* arg3) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ByteJArray value3(arg3 != nullptr ? *arg3 : java::lang::ByteJArray());
     return nativepp::NativeppMethodInstance::callIntMethod(env, 14, "doFinal", "([BII[B)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, value3.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int Cipher::doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray arg3) {
+int Cipher::doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ByteJArray value0(arg0 != nullptr ? *arg0 : java::lang::ByteJArray());
     return nativepp::NativeppMethodInstance::callIntMethod(env, 14, "doFinal", "([BII[B)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3.nativeppGetJObjectGlobal(env).getJObject());
@@ -309,18 +309,18 @@ int Cipher::doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang
     return nativepp::NativeppMethodInstance::callIntMethod(env, 14, "doFinal", "([BII[B)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, value3.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int Cipher::doFinal(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray arg3, int arg4) {
+int Cipher::doFinal(const java::lang::ByteJArray& arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3, int arg4) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 15, "doFinal", "([BII[BI)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3.nativeppGetJObjectGlobal(env).getJObject(), arg4);
 }
 
-int Cipher::doFinal(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4) {
+int Cipher::doFinal(const java::lang::ByteJArray& arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ByteJArray value3(arg3 != nullptr ? *arg3 : java::lang::ByteJArray());
     return nativepp::NativeppMethodInstance::callIntMethod(env, 15, "doFinal", "([BII[BI)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, value3.nativeppGetJObjectGlobal(env).getJObject(), arg4);
 }
 
-int Cipher::doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray arg3, int arg4) {
+int Cipher::doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3, int arg4) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ByteJArray value0(arg0 != nullptr ? *arg0 : java::lang::ByteJArray());
     return nativepp::NativeppMethodInstance::callIntMethod(env, 15, "doFinal", "([BII[BI)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3.nativeppGetJObjectGlobal(env).getJObject(), arg4);
@@ -353,18 +353,18 @@ java::security::Provider Cipher::getProvider() {
     return java::security::Provider(nativepp::NativeppMethodInstance::callObjectMethod(env, 19, "getProvider", "()Ljava/security/Provider;", &nativeppClass, this));
 }
 
-java::security::Key Cipher::unwrap(java::lang::ByteJArray arg0, java::lang::String arg1, int arg2) {
+java::security::Key Cipher::unwrap(const java::lang::ByteJArray& arg0, const java::lang::String& arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::security::Key(nativepp::NativeppMethodInstance::callObjectMethod(env, 20, "unwrap", "([BLjava/lang/String;I)Ljava/security/Key;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), arg2));
 }
 
-java::security::Key Cipher::unwrap(java::lang::ByteJArray arg0, java::lang::String* arg1, int arg2) {
+java::security::Key Cipher::unwrap(const java::lang::ByteJArray& arg0, java::lang::String* arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value1(arg1 != nullptr ? *arg1 : java::lang::String());
     return java::security::Key(nativepp::NativeppMethodInstance::callObjectMethod(env, 20, "unwrap", "([BLjava/lang/String;I)Ljava/security/Key;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), arg2));
 }
 
-java::security::Key Cipher::unwrap(java::lang::ByteJArray* arg0, java::lang::String arg1, int arg2) {
+java::security::Key Cipher::unwrap(java::lang::ByteJArray* arg0, const java::lang::String& arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::ByteJArray value0(arg0 != nullptr ? *arg0 : java::lang::ByteJArray());
     return java::security::Key(nativepp::NativeppMethodInstance::callObjectMethod(env, 20, "unwrap", "([BLjava/lang/String;I)Ljava/security/Key;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), arg2));

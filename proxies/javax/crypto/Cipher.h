@@ -106,51 +106,51 @@ public:
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public void init(int, java.security.Key)
-    void init(int arg0, java::security::Key arg1);
+    void init(int arg0, const java::security::Key& arg1);
     /// public void init(int, java.security.Key)
     void init(int arg0, java::security::Key* arg1);
     /// public void init(int, java.security.cert.Certificate)
-    void init(int arg0, java::security::cert::Certificate arg1);
+    void init(int arg0, const java::security::cert::Certificate& arg1);
     /// public void init(int, java.security.cert.Certificate)
     void init(int arg0, java::security::cert::Certificate* arg1);
     /// public static javax.crypto.Cipher getInstance(java.lang.String, java.security.Provider)
-    static javax::crypto::Cipher getInstance(java::lang::String arg0, java::security::Provider arg1);
+    static javax::crypto::Cipher getInstance(const java::lang::String& arg0, const java::security::Provider& arg1);
     /// public static javax.crypto.Cipher getInstance(java.lang.String, java.security.Provider)
-    static javax::crypto::Cipher getInstance(java::lang::String arg0, java::security::Provider* arg1);
+    static javax::crypto::Cipher getInstance(const java::lang::String& arg0, java::security::Provider* arg1);
     /// public static javax.crypto.Cipher getInstance(java.lang.String, java.security.Provider)
-    static javax::crypto::Cipher getInstance(java::lang::String* arg0, java::security::Provider arg1);
+    static javax::crypto::Cipher getInstance(java::lang::String* arg0, const java::security::Provider& arg1);
     /// public static javax.crypto.Cipher getInstance(java.lang.String, java.security.Provider)
     static javax::crypto::Cipher getInstance(java::lang::String* arg0, java::security::Provider* arg1);
     /// public static javax.crypto.Cipher getInstance(java.lang.String)
-    static javax::crypto::Cipher getInstance(java::lang::String arg0);
+    static javax::crypto::Cipher getInstance(const java::lang::String& arg0);
     /// public static javax.crypto.Cipher getInstance(java.lang.String)
     static javax::crypto::Cipher getInstance(java::lang::String* arg0);
     /// public byte[] wrap(java.security.Key)
-    java::lang::ByteJArray wrap(java::security::Key arg0);
+    java::lang::ByteJArray wrap(const java::security::Key& arg0);
     /// public byte[] wrap(java.security.Key)
     java::lang::ByteJArray wrap(java::security::Key* arg0);
     /// public byte[] update(byte[])
-    java::lang::ByteJArray update(java::lang::ByteJArray arg0);
+    java::lang::ByteJArray update(const java::lang::ByteJArray& arg0);
     /// public byte[] update(byte[])
     java::lang::ByteJArray update(java::lang::ByteJArray* arg0);
     /// public byte[] update(byte[], int, int)
-    java::lang::ByteJArray update(java::lang::ByteJArray arg0, int arg1, int arg2);
+    java::lang::ByteJArray update(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public byte[] update(byte[], int, int)
     java::lang::ByteJArray update(java::lang::ByteJArray* arg0, int arg1, int arg2);
     /// public int update(byte[], int, int, byte[])
-    int update(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray arg3);
+    int update(const java::lang::ByteJArray& arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3);
     /// public int update(byte[], int, int, byte[])
-    int update(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray* arg3);
+    int update(const java::lang::ByteJArray& arg0, int arg1, int arg2, java::lang::ByteJArray* arg3);
     /// public int update(byte[], int, int, byte[])
-    int update(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray arg3);
+    int update(java::lang::ByteJArray* arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3);
     /// public int update(byte[], int, int, byte[])
     int update(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray* arg3);
     /// public int update(byte[], int, int, byte[], int)
-    int update(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray arg3, int arg4);
+    int update(const java::lang::ByteJArray& arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3, int arg4);
     /// public int update(byte[], int, int, byte[], int)
-    int update(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4);
+    int update(const java::lang::ByteJArray& arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4);
     /// public int update(byte[], int, int, byte[], int)
-    int update(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray arg3, int arg4);
+    int update(java::lang::ByteJArray* arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3, int arg4);
     /// public int update(byte[], int, int, byte[], int)
     int update(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4);
     /// public java.lang.String getAlgorithm()
@@ -158,31 +158,31 @@ public:
     /// public byte[] doFinal()
     java::lang::ByteJArray doFinal();
     /// public int doFinal(byte[], int)
-    int doFinal(java::lang::ByteJArray arg0, int arg1);
+    int doFinal(const java::lang::ByteJArray& arg0, int arg1);
     /// public int doFinal(byte[], int)
     int doFinal(java::lang::ByteJArray* arg0, int arg1);
     /// public byte[] doFinal(byte[])
-    java::lang::ByteJArray doFinal(java::lang::ByteJArray arg0);
+    java::lang::ByteJArray doFinal(const java::lang::ByteJArray& arg0);
     /// public byte[] doFinal(byte[])
     java::lang::ByteJArray doFinal(java::lang::ByteJArray* arg0);
     /// public byte[] doFinal(byte[], int, int)
-    java::lang::ByteJArray doFinal(java::lang::ByteJArray arg0, int arg1, int arg2);
+    java::lang::ByteJArray doFinal(const java::lang::ByteJArray& arg0, int arg1, int arg2);
     /// public byte[] doFinal(byte[], int, int)
     java::lang::ByteJArray doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2);
     /// public int doFinal(byte[], int, int, byte[])
-    int doFinal(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray arg3);
+    int doFinal(const java::lang::ByteJArray& arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3);
     /// public int doFinal(byte[], int, int, byte[])
-    int doFinal(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray* arg3);
+    int doFinal(const java::lang::ByteJArray& arg0, int arg1, int arg2, java::lang::ByteJArray* arg3);
     /// public int doFinal(byte[], int, int, byte[])
-    int doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray arg3);
+    int doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3);
     /// public int doFinal(byte[], int, int, byte[])
     int doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray* arg3);
     /// public int doFinal(byte[], int, int, byte[], int)
-    int doFinal(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray arg3, int arg4);
+    int doFinal(const java::lang::ByteJArray& arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3, int arg4);
     /// public int doFinal(byte[], int, int, byte[], int)
-    int doFinal(java::lang::ByteJArray arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4);
+    int doFinal(const java::lang::ByteJArray& arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4);
     /// public int doFinal(byte[], int, int, byte[], int)
-    int doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray arg3, int arg4);
+    int doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, const java::lang::ByteJArray& arg3, int arg4);
     /// public int doFinal(byte[], int, int, byte[], int)
     int doFinal(java::lang::ByteJArray* arg0, int arg1, int arg2, java::lang::ByteJArray* arg3, int arg4);
     /// public int getBlockSize()
@@ -194,11 +194,11 @@ public:
     /// public java.security.Provider getProvider()
     java::security::Provider getProvider();
     /// public java.security.Key unwrap(byte[], java.lang.String, int)
-    java::security::Key unwrap(java::lang::ByteJArray arg0, java::lang::String arg1, int arg2);
+    java::security::Key unwrap(const java::lang::ByteJArray& arg0, const java::lang::String& arg1, int arg2);
     /// public java.security.Key unwrap(byte[], java.lang.String, int)
-    java::security::Key unwrap(java::lang::ByteJArray arg0, java::lang::String* arg1, int arg2);
+    java::security::Key unwrap(const java::lang::ByteJArray& arg0, java::lang::String* arg1, int arg2);
     /// public java.security.Key unwrap(byte[], java.lang.String, int)
-    java::security::Key unwrap(java::lang::ByteJArray* arg0, java::lang::String arg1, int arg2);
+    java::security::Key unwrap(java::lang::ByteJArray* arg0, const java::lang::String& arg1, int arg2);
     /// public java.security.Key unwrap(byte[], java.lang.String, int)
     java::security::Key unwrap(java::lang::ByteJArray* arg0, java::lang::String* arg1, int arg2);
 };

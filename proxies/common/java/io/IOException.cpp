@@ -99,7 +99,7 @@ IOException::IOException(nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-IOException::IOException(java::lang::String arg0) {
+IOException::IOException(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -112,20 +112,20 @@ IOException::IOException(java::lang::String* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-IOException::IOException(java::lang::String arg0, java::lang::Throwable arg1) {
+IOException::IOException(const java::lang::String& arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-IOException::IOException(java::lang::String arg0, java::lang::Throwable* arg1) {
+IOException::IOException(const java::lang::String& arg0, java::lang::Throwable* arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Throwable value1(arg1 != nullptr ? *arg1 : java::lang::Throwable());
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-IOException::IOException(java::lang::String* arg0, java::lang::Throwable arg1) {
+IOException::IOException(java::lang::String* arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
@@ -140,7 +140,7 @@ IOException::IOException(java::lang::String* arg0, java::lang::Throwable* arg1) 
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-IOException::IOException(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+IOException::IOException(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 3, "(Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);

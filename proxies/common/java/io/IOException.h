@@ -90,19 +90,19 @@ public:
     /// public java.io.IOException()
     explicit IOException(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.io.IOException(java.lang.String)
-    explicit IOException(java::lang::String arg0);
+    explicit IOException(const java::lang::String& arg0);
     /// public java.io.IOException(java.lang.String)
     explicit IOException(java::lang::String* arg0);
     /// public java.io.IOException(java.lang.String, java.lang.Throwable)
-    IOException(java::lang::String arg0, java::lang::Throwable arg1);
+    IOException(const java::lang::String& arg0, const java::lang::Throwable& arg1);
     /// public java.io.IOException(java.lang.String, java.lang.Throwable)
-    IOException(java::lang::String arg0, java::lang::Throwable* arg1);
+    IOException(const java::lang::String& arg0, java::lang::Throwable* arg1);
     /// public java.io.IOException(java.lang.String, java.lang.Throwable)
-    IOException(java::lang::String* arg0, java::lang::Throwable arg1);
+    IOException(java::lang::String* arg0, const java::lang::Throwable& arg1);
     /// public java.io.IOException(java.lang.String, java.lang.Throwable)
     IOException(java::lang::String* arg0, java::lang::Throwable* arg1);
     /// public java.io.IOException(java.lang.Throwable)
-    IOException(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    IOException(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.io.IOException(java.lang.Throwable)
     IOException(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 };

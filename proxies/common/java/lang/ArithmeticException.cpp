@@ -98,7 +98,7 @@ ArithmeticException::ArithmeticException(nativepp::NativeppNewInstanceParamDiscr
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-ArithmeticException::ArithmeticException(java::lang::String arg0) {
+ArithmeticException::ArithmeticException(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);

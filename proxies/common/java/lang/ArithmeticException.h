@@ -90,7 +90,7 @@ public:
     /// public java.lang.ArithmeticException()
     explicit ArithmeticException(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.ArithmeticException(java.lang.String)
-    explicit ArithmeticException(java::lang::String arg0);
+    explicit ArithmeticException(const java::lang::String& arg0);
     /// public java.lang.ArithmeticException(java.lang.String)
     explicit ArithmeticException(java::lang::String* arg0);
 };

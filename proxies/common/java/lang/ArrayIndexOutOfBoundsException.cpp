@@ -98,7 +98,7 @@ ArrayIndexOutOfBoundsException::ArrayIndexOutOfBoundsException(nativepp::Nativep
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-ArrayIndexOutOfBoundsException::ArrayIndexOutOfBoundsException(java::lang::String arg0) {
+ArrayIndexOutOfBoundsException::ArrayIndexOutOfBoundsException(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);

@@ -90,7 +90,7 @@ public:
     /// public java.lang.ArrayIndexOutOfBoundsException()
     explicit ArrayIndexOutOfBoundsException(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.ArrayIndexOutOfBoundsException(java.lang.String)
-    explicit ArrayIndexOutOfBoundsException(java::lang::String arg0);
+    explicit ArrayIndexOutOfBoundsException(const java::lang::String& arg0);
     /// public java.lang.ArrayIndexOutOfBoundsException(java.lang.String)
     explicit ArrayIndexOutOfBoundsException(java::lang::String* arg0);
     /// public java.lang.ArrayIndexOutOfBoundsException(int)

@@ -105,7 +105,7 @@ Boolean::Boolean(unsigned char arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Z)V", &nativeppClass, arg0), env);
 }
 
-Boolean::Boolean(java::lang::String arg0) {
+Boolean::Boolean(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -118,7 +118,7 @@ Boolean::Boolean(java::lang::String* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-unsigned char Boolean::parseBoolean(java::lang::String arg0) {
+unsigned char Boolean::parseBoolean(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticBooleanMethod(env, 0, "parseBoolean", "(Ljava/lang/String;)Z", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -139,7 +139,7 @@ java::lang::Boolean Boolean::valueOf(unsigned char arg0) {
     return java::lang::Boolean(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "valueOf", "(Z)Ljava/lang/Boolean;", &nativeppClass, arg0));
 }
 
-java::lang::Boolean Boolean::valueOf(java::lang::String arg0) {
+java::lang::Boolean Boolean::valueOf(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Boolean(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 3, "valueOf", "(Ljava/lang/String;)Ljava/lang/Boolean;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -170,7 +170,7 @@ int Boolean::hashCode(unsigned char arg0) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 7, "hashCode", "(Z)I", &nativeppClass, arg0);
 }
 
-unsigned char Boolean::equals(java::lang::Object arg0) {
+unsigned char Boolean::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 8, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -181,7 +181,7 @@ unsigned char Boolean::equals(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 8, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Boolean::getBoolean(java::lang::String arg0) {
+unsigned char Boolean::getBoolean(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticBooleanMethod(env, 9, "getBoolean", "(Ljava/lang/String;)Z", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -192,7 +192,7 @@ unsigned char Boolean::getBoolean(java::lang::String* arg0) {
     return nativepp::NativeppMethodStatic::callStaticBooleanMethod(env, 9, "getBoolean", "(Ljava/lang/String;)Z", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int Boolean::compareTo(java::lang::Boolean arg0) {
+int Boolean::compareTo(const java::lang::Boolean& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 10, "compareTo", "(Ljava/lang/Boolean;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -223,7 +223,7 @@ unsigned char Boolean::logicalXor(unsigned char arg0, unsigned char arg1) {
     return nativepp::NativeppMethodStatic::callStaticBooleanMethod(env, 14, "logicalXor", "(ZZ)Z", &nativeppClass, arg0, arg1);
 }
 
-int Boolean::compareTo(java::lang::Object arg0) {
+int Boolean::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 15, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

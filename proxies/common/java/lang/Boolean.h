@@ -99,14 +99,14 @@ public:
     /// public java.lang.Boolean(boolean)
     explicit Boolean(unsigned char arg0);
     /// public java.lang.Boolean(java.lang.String)
-    explicit Boolean(java::lang::String arg0);
+    explicit Boolean(const java::lang::String& arg0);
     /// public java.lang.Boolean(java.lang.String)
     explicit Boolean(java::lang::String* arg0);
 
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public static boolean parseBoolean(java.lang.String)
-    static unsigned char parseBoolean(java::lang::String arg0);
+    static unsigned char parseBoolean(const java::lang::String& arg0);
     /// public static boolean parseBoolean(java.lang.String)
     static unsigned char parseBoolean(java::lang::String* arg0);
     /// public boolean booleanValue()
@@ -114,7 +114,7 @@ public:
     /// public static java.lang.Boolean valueOf(boolean)
     static java::lang::Boolean valueOf(unsigned char arg0);
     /// public static java.lang.Boolean valueOf(java.lang.String)
-    static java::lang::Boolean valueOf(java::lang::String arg0);
+    static java::lang::Boolean valueOf(const java::lang::String& arg0);
     /// public static java.lang.Boolean valueOf(java.lang.String)
     static java::lang::Boolean valueOf(java::lang::String* arg0);
     /// public static java.lang.String toString(boolean)
@@ -126,15 +126,15 @@ public:
     /// public static int hashCode(boolean)
     static int hashCode(unsigned char arg0);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public static boolean getBoolean(java.lang.String)
-    static unsigned char getBoolean(java::lang::String arg0);
+    static unsigned char getBoolean(const java::lang::String& arg0);
     /// public static boolean getBoolean(java.lang.String)
     static unsigned char getBoolean(java::lang::String* arg0);
     /// public int compareTo(java.lang.Boolean)
-    int compareTo(java::lang::Boolean arg0);
+    int compareTo(const java::lang::Boolean& arg0);
     /// public int compareTo(java.lang.Boolean)
     int compareTo(java::lang::Boolean* arg0);
     /// public static int compare(boolean, boolean)
@@ -146,7 +146,7 @@ public:
     /// public static boolean logicalXor(boolean, boolean)
     static unsigned char logicalXor(unsigned char arg0, unsigned char arg1);
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
     // A C++ char or char16_t argument reaches the Java char form and a bool the boolean

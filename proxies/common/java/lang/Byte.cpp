@@ -107,7 +107,7 @@ Byte::Byte(signed char arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(B)V", &nativeppClass, arg0), env);
 }
 
-Byte::Byte(java::lang::String arg0) {
+Byte::Byte(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -130,7 +130,7 @@ java::lang::Byte Byte::valueOf(signed char arg0) {
     return java::lang::Byte(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 1, "valueOf", "(B)Ljava/lang/Byte;", &nativeppClass, arg0));
 }
 
-signed char Byte::parseByte(java::lang::String arg0, int arg1) {
+signed char Byte::parseByte(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticByteMethod(env, 2, "parseByte", "(Ljava/lang/String;I)B", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -141,7 +141,7 @@ signed char Byte::parseByte(java::lang::String* arg0, int arg1) {
     return nativepp::NativeppMethodStatic::callStaticByteMethod(env, 2, "parseByte", "(Ljava/lang/String;I)B", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
 
-signed char Byte::parseByte(java::lang::String arg0) {
+signed char Byte::parseByte(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticByteMethod(env, 3, "parseByte", "(Ljava/lang/String;)B", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -152,7 +152,7 @@ signed char Byte::parseByte(java::lang::String* arg0) {
     return nativepp::NativeppMethodStatic::callStaticByteMethod(env, 3, "parseByte", "(Ljava/lang/String;)B", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::Byte Byte::valueOf(java::lang::String arg0, int arg1) {
+java::lang::Byte Byte::valueOf(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Byte(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 4, "valueOf", "(Ljava/lang/String;I)Ljava/lang/Byte;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
@@ -163,7 +163,7 @@ java::lang::Byte Byte::valueOf(java::lang::String* arg0, int arg1) {
     return java::lang::Byte(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 4, "valueOf", "(Ljava/lang/String;I)Ljava/lang/Byte;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
 
-java::lang::Byte Byte::valueOf(java::lang::String arg0) {
+java::lang::Byte Byte::valueOf(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Byte(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 5, "valueOf", "(Ljava/lang/String;)Ljava/lang/Byte;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -174,7 +174,7 @@ java::lang::Byte Byte::valueOf(java::lang::String* arg0) {
     return java::lang::Byte(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 5, "valueOf", "(Ljava/lang/String;)Ljava/lang/Byte;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Byte Byte::decode(java::lang::String arg0) {
+java::lang::Byte Byte::decode(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Byte(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 6, "decode", "(Ljava/lang/String;)Ljava/lang/Byte;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -230,7 +230,7 @@ int Byte::hashCode(signed char arg0) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 15, "hashCode", "(B)I", &nativeppClass, arg0);
 }
 
-unsigned char Byte::equals(java::lang::Object arg0) {
+unsigned char Byte::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 16, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -241,7 +241,7 @@ unsigned char Byte::equals(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 16, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int Byte::compareTo(java::lang::Byte arg0) {
+int Byte::compareTo(const java::lang::Byte& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 17, "compareTo", "(Ljava/lang/Byte;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -272,7 +272,7 @@ long long Byte::toUnsignedLong(signed char arg0) {
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 21, "toUnsignedLong", "(B)J", &nativeppClass, arg0);
 }
 
-int Byte::compareTo(java::lang::Object arg0) {
+int Byte::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 22, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

@@ -103,7 +103,7 @@ public:
     /// public java.lang.Byte(byte)
     explicit Byte(signed char arg0);
     /// public java.lang.Byte(java.lang.String)
-    explicit Byte(java::lang::String arg0);
+    explicit Byte(const java::lang::String& arg0);
     /// public java.lang.Byte(java.lang.String)
     explicit Byte(java::lang::String* arg0);
 
@@ -114,23 +114,23 @@ public:
     /// public static java.lang.Byte valueOf(byte)
     static java::lang::Byte valueOf(signed char arg0);
     /// public static byte parseByte(java.lang.String, int)
-    static signed char parseByte(java::lang::String arg0, int arg1);
+    static signed char parseByte(const java::lang::String& arg0, int arg1);
     /// public static byte parseByte(java.lang.String, int)
     static signed char parseByte(java::lang::String* arg0, int arg1);
     /// public static byte parseByte(java.lang.String)
-    static signed char parseByte(java::lang::String arg0);
+    static signed char parseByte(const java::lang::String& arg0);
     /// public static byte parseByte(java.lang.String)
     static signed char parseByte(java::lang::String* arg0);
     /// public static java.lang.Byte valueOf(java.lang.String, int)
-    static java::lang::Byte valueOf(java::lang::String arg0, int arg1);
+    static java::lang::Byte valueOf(const java::lang::String& arg0, int arg1);
     /// public static java.lang.Byte valueOf(java.lang.String, int)
     static java::lang::Byte valueOf(java::lang::String* arg0, int arg1);
     /// public static java.lang.Byte valueOf(java.lang.String)
-    static java::lang::Byte valueOf(java::lang::String arg0);
+    static java::lang::Byte valueOf(const java::lang::String& arg0);
     /// public static java.lang.Byte valueOf(java.lang.String)
     static java::lang::Byte valueOf(java::lang::String* arg0);
     /// public static java.lang.Byte decode(java.lang.String)
-    static java::lang::Byte decode(java::lang::String arg0);
+    static java::lang::Byte decode(const java::lang::String& arg0);
     /// public static java.lang.Byte decode(java.lang.String)
     static java::lang::Byte decode(java::lang::String* arg0);
     /// public byte byteValue()
@@ -152,11 +152,11 @@ public:
     /// public static int hashCode(byte)
     static int hashCode(signed char arg0);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public int compareTo(java.lang.Byte)
-    int compareTo(java::lang::Byte arg0);
+    int compareTo(const java::lang::Byte& arg0);
     /// public int compareTo(java.lang.Byte)
     int compareTo(java::lang::Byte* arg0);
     /// public static int compare(byte, byte)
@@ -168,7 +168,7 @@ public:
     /// public static long toUnsignedLong(byte)
     static long long toUnsignedLong(signed char arg0);
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
 };

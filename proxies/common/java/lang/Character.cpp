@@ -193,7 +193,7 @@ int Character::hashCode(unsigned short arg0) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 3, "hashCode", "(C)I", &nativeppClass, arg0);
 }
 
-unsigned char Character::equals(java::lang::Object arg0) {
+unsigned char Character::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 4, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -264,7 +264,7 @@ int Character::toCodePoint(unsigned short arg0, unsigned short arg1) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 16, "toCodePoint", "(CC)I", &nativeppClass, arg0, arg1);
 }
 
-int Character::codePointAt(java::lang::CharSequence arg0, int arg1) {
+int Character::codePointAt(const java::lang::CharSequence& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 17, "codePointAt", "(Ljava/lang/CharSequence;I)I", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -275,7 +275,7 @@ int Character::codePointAt(java::lang::CharSequence* arg0, int arg1) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 17, "codePointAt", "(Ljava/lang/CharSequence;I)I", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
 
-int Character::codePointBefore(java::lang::CharSequence arg0, int arg1) {
+int Character::codePointBefore(const java::lang::CharSequence& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 18, "codePointBefore", "(Ljava/lang/CharSequence;I)I", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -296,7 +296,7 @@ unsigned short Character::lowSurrogate(int arg0) {
     return nativepp::NativeppMethodStatic::callStaticCharMethod(env, 20, "lowSurrogate", "(I)C", &nativeppClass, arg0);
 }
 
-int Character::codePointCount(java::lang::CharSequence arg0, int arg1, int arg2) {
+int Character::codePointCount(const java::lang::CharSequence& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 21, "codePointCount", "(Ljava/lang/CharSequence;II)I", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2);
 }
@@ -307,7 +307,7 @@ int Character::codePointCount(java::lang::CharSequence* arg0, int arg1, int arg2
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 21, "codePointCount", "(Ljava/lang/CharSequence;II)I", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2);
 }
 
-int Character::offsetByCodePoints(java::lang::CharSequence arg0, int arg1, int arg2) {
+int Character::offsetByCodePoints(const java::lang::CharSequence& arg0, int arg1, int arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 22, "offsetByCodePoints", "(Ljava/lang/CharSequence;II)I", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2);
 }
@@ -578,7 +578,7 @@ unsigned char Character::isMirrored(int arg0) {
     return nativepp::NativeppMethodStatic::callStaticBooleanMethod(env, 74, "isMirrored", "(I)Z", &nativeppClass, arg0);
 }
 
-int Character::compareTo(java::lang::Character arg0) {
+int Character::compareTo(const java::lang::Character& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 75, "compareTo", "(Ljava/lang/Character;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -604,7 +604,7 @@ java::lang::String Character::getName(int arg0) {
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 78, "getName", "(I)Ljava/lang/String;", &nativeppClass, arg0));
 }
 
-int Character::codePointOf(java::lang::String arg0) {
+int Character::codePointOf(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 79, "codePointOf", "(Ljava/lang/String;)I", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -615,7 +615,7 @@ int Character::codePointOf(java::lang::String* arg0) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 79, "codePointOf", "(Ljava/lang/String;)I", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int Character::compareTo(java::lang::Object arg0) {
+int Character::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 80, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

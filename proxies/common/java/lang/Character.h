@@ -247,7 +247,7 @@ public:
     /// public static int hashCode(char)
     static int hashCode(unsigned short arg0);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public java.lang.String toString()
@@ -275,11 +275,11 @@ public:
     /// public static int toCodePoint(char, char)
     static int toCodePoint(unsigned short arg0, unsigned short arg1);
     /// public static int codePointAt(java.lang.CharSequence, int)
-    static int codePointAt(java::lang::CharSequence arg0, int arg1);
+    static int codePointAt(const java::lang::CharSequence& arg0, int arg1);
     /// public static int codePointAt(java.lang.CharSequence, int)
     static int codePointAt(java::lang::CharSequence* arg0, int arg1);
     /// public static int codePointBefore(java.lang.CharSequence, int)
-    static int codePointBefore(java::lang::CharSequence arg0, int arg1);
+    static int codePointBefore(const java::lang::CharSequence& arg0, int arg1);
     /// public static int codePointBefore(java.lang.CharSequence, int)
     static int codePointBefore(java::lang::CharSequence* arg0, int arg1);
     /// public static char highSurrogate(int)
@@ -287,11 +287,11 @@ public:
     /// public static char lowSurrogate(int)
     static unsigned short lowSurrogate(int arg0);
     /// public static int codePointCount(java.lang.CharSequence, int, int)
-    static int codePointCount(java::lang::CharSequence arg0, int arg1, int arg2);
+    static int codePointCount(const java::lang::CharSequence& arg0, int arg1, int arg2);
     /// public static int codePointCount(java.lang.CharSequence, int, int)
     static int codePointCount(java::lang::CharSequence* arg0, int arg1, int arg2);
     /// public static int offsetByCodePoints(java.lang.CharSequence, int, int)
-    static int offsetByCodePoints(java::lang::CharSequence arg0, int arg1, int arg2);
+    static int offsetByCodePoints(const java::lang::CharSequence& arg0, int arg1, int arg2);
     /// public static int offsetByCodePoints(java.lang.CharSequence, int, int)
     static int offsetByCodePoints(java::lang::CharSequence* arg0, int arg1, int arg2);
     /// public static boolean isLowerCase(char)
@@ -399,7 +399,7 @@ public:
     /// public static boolean isMirrored(int)
     static unsigned char isMirrored(int arg0);
     /// public int compareTo(java.lang.Character)
-    int compareTo(java::lang::Character arg0);
+    int compareTo(const java::lang::Character& arg0);
     /// public int compareTo(java.lang.Character)
     int compareTo(java::lang::Character* arg0);
     /// public static int compare(char, char)
@@ -409,11 +409,11 @@ public:
     /// public static java.lang.String getName(int)
     static java::lang::String getName(int arg0);
     /// public static int codePointOf(java.lang.String)
-    static int codePointOf(java::lang::String arg0);
+    static int codePointOf(const java::lang::String& arg0);
     /// public static int codePointOf(java.lang.String)
     static int codePointOf(java::lang::String* arg0);
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
     // A C++ char or char16_t argument reaches the Java char form and a bool the boolean

@@ -98,7 +98,7 @@ ClassCastException::ClassCastException(nativepp::NativeppNewInstanceParamDiscrim
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-ClassCastException::ClassCastException(java::lang::String arg0) {
+ClassCastException::ClassCastException(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);

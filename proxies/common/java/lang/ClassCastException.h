@@ -90,7 +90,7 @@ public:
     /// public java.lang.ClassCastException()
     explicit ClassCastException(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.ClassCastException(java.lang.String)
-    explicit ClassCastException(java::lang::String arg0);
+    explicit ClassCastException(const java::lang::String& arg0);
     /// public java.lang.ClassCastException(java.lang.String)
     explicit ClassCastException(java::lang::String* arg0);
 };

@@ -113,7 +113,7 @@ Double::Double(double arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(D)V", &nativeppClass, arg0), env);
 }
 
-Double::Double(java::lang::String arg0) {
+Double::Double(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -136,7 +136,7 @@ java::lang::String Double::toHexString(double arg0) {
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 1, "toHexString", "(D)Ljava/lang/String;", &nativeppClass, arg0));
 }
 
-java::lang::Double Double::valueOf(java::lang::String arg0) {
+java::lang::Double Double::valueOf(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Double(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "valueOf", "(Ljava/lang/String;)Ljava/lang/Double;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -152,7 +152,7 @@ java::lang::Double Double::valueOf(double arg0) {
     return java::lang::Double(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 3, "valueOf", "(D)Ljava/lang/Double;", &nativeppClass, arg0));
 }
 
-double Double::parseDouble(java::lang::String arg0) {
+double Double::parseDouble(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticDoubleMethod(env, 4, "parseDouble", "(Ljava/lang/String;)D", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -233,7 +233,7 @@ int Double::hashCode(double arg0) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 18, "hashCode", "(D)I", &nativeppClass, arg0);
 }
 
-unsigned char Double::equals(java::lang::Object arg0) {
+unsigned char Double::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 19, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -259,7 +259,7 @@ double Double::longBitsToDouble(long long arg0) {
     return nativepp::NativeppMethodStatic::callStaticDoubleMethod(env, 22, "longBitsToDouble", "(J)D", &nativeppClass, arg0);
 }
 
-int Double::compareTo(java::lang::Double arg0) {
+int Double::compareTo(const java::lang::Double& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 23, "compareTo", "(Ljava/lang/Double;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -290,7 +290,7 @@ double Double::min$(double arg0, double arg1) {
     return nativepp::NativeppMethodStatic::callStaticDoubleMethod(env, 27, "min", "(DD)D", &nativeppClass, arg0, arg1);
 }
 
-int Double::compareTo(java::lang::Object arg0) {
+int Double::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 28, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

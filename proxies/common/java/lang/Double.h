@@ -115,7 +115,7 @@ public:
     /// public java.lang.Double(double)
     explicit Double(double arg0);
     /// public java.lang.Double(java.lang.String)
-    explicit Double(java::lang::String arg0);
+    explicit Double(const java::lang::String& arg0);
     /// public java.lang.Double(java.lang.String)
     explicit Double(java::lang::String* arg0);
 
@@ -126,13 +126,13 @@ public:
     /// public static java.lang.String toHexString(double)
     static java::lang::String toHexString(double arg0);
     /// public static java.lang.Double valueOf(java.lang.String)
-    static java::lang::Double valueOf(java::lang::String arg0);
+    static java::lang::Double valueOf(const java::lang::String& arg0);
     /// public static java.lang.Double valueOf(java.lang.String)
     static java::lang::Double valueOf(java::lang::String* arg0);
     /// public static java.lang.Double valueOf(double)
     static java::lang::Double valueOf(double arg0);
     /// public static double parseDouble(java.lang.String)
-    static double parseDouble(java::lang::String arg0);
+    static double parseDouble(const java::lang::String& arg0);
     /// public static double parseDouble(java.lang.String)
     static double parseDouble(java::lang::String* arg0);
     /// public static boolean isNaN(double)
@@ -164,7 +164,7 @@ public:
     /// public static int hashCode(double)
     static int hashCode(double arg0);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public static long doubleToLongBits(double)
@@ -174,7 +174,7 @@ public:
     /// public static double longBitsToDouble(long)
     static double longBitsToDouble(long long arg0);
     /// public int compareTo(java.lang.Double)
-    int compareTo(java::lang::Double arg0);
+    int compareTo(const java::lang::Double& arg0);
     /// public int compareTo(java.lang.Double)
     int compareTo(java::lang::Double* arg0);
     /// public static int compare(double, double)
@@ -186,7 +186,7 @@ public:
     /// public static double min(double, double)
     static double min$(double arg0, double arg1);
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
 };

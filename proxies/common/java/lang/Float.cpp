@@ -119,7 +119,7 @@ Float::Float(double arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(D)V", &nativeppClass, arg0), env);
 }
 
-Float::Float(java::lang::String arg0) {
+Float::Float(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -142,7 +142,7 @@ java::lang::String Float::toHexString(float arg0) {
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 1, "toHexString", "(F)Ljava/lang/String;", &nativeppClass, arg0));
 }
 
-java::lang::Float Float::valueOf(java::lang::String arg0) {
+java::lang::Float Float::valueOf(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Float(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 2, "valueOf", "(Ljava/lang/String;)Ljava/lang/Float;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -158,7 +158,7 @@ java::lang::Float Float::valueOf(float arg0) {
     return java::lang::Float(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 3, "valueOf", "(F)Ljava/lang/Float;", &nativeppClass, arg0));
 }
 
-float Float::parseFloat(java::lang::String arg0) {
+float Float::parseFloat(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticFloatMethod(env, 4, "parseFloat", "(Ljava/lang/String;)F", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -239,7 +239,7 @@ int Float::hashCode(float arg0) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 18, "hashCode", "(F)I", &nativeppClass, arg0);
 }
 
-unsigned char Float::equals(java::lang::Object arg0) {
+unsigned char Float::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 19, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -265,7 +265,7 @@ float Float::intBitsToFloat(int arg0) {
     return nativepp::NativeppMethodStatic::callStaticFloatMethod(env, 22, "intBitsToFloat", "(I)F", &nativeppClass, arg0);
 }
 
-int Float::compareTo(java::lang::Float arg0) {
+int Float::compareTo(const java::lang::Float& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 23, "compareTo", "(Ljava/lang/Float;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -296,7 +296,7 @@ float Float::min$(float arg0, float arg1) {
     return nativepp::NativeppMethodStatic::callStaticFloatMethod(env, 27, "min", "(FF)F", &nativeppClass, arg0, arg1);
 }
 
-int Float::compareTo(java::lang::Object arg0) {
+int Float::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 28, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

@@ -117,7 +117,7 @@ public:
     /// public java.lang.Float(double)
     explicit Float(double arg0);
     /// public java.lang.Float(java.lang.String)
-    explicit Float(java::lang::String arg0);
+    explicit Float(const java::lang::String& arg0);
     /// public java.lang.Float(java.lang.String)
     explicit Float(java::lang::String* arg0);
 
@@ -128,13 +128,13 @@ public:
     /// public static java.lang.String toHexString(float)
     static java::lang::String toHexString(float arg0);
     /// public static java.lang.Float valueOf(java.lang.String)
-    static java::lang::Float valueOf(java::lang::String arg0);
+    static java::lang::Float valueOf(const java::lang::String& arg0);
     /// public static java.lang.Float valueOf(java.lang.String)
     static java::lang::Float valueOf(java::lang::String* arg0);
     /// public static java.lang.Float valueOf(float)
     static java::lang::Float valueOf(float arg0);
     /// public static float parseFloat(java.lang.String)
-    static float parseFloat(java::lang::String arg0);
+    static float parseFloat(const java::lang::String& arg0);
     /// public static float parseFloat(java.lang.String)
     static float parseFloat(java::lang::String* arg0);
     /// public static boolean isNaN(float)
@@ -166,7 +166,7 @@ public:
     /// public static int hashCode(float)
     static int hashCode(float arg0);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public static int floatToIntBits(float)
@@ -176,7 +176,7 @@ public:
     /// public static float intBitsToFloat(int)
     static float intBitsToFloat(int arg0);
     /// public int compareTo(java.lang.Float)
-    int compareTo(java::lang::Float arg0);
+    int compareTo(const java::lang::Float& arg0);
     /// public int compareTo(java.lang.Float)
     int compareTo(java::lang::Float* arg0);
     /// public static int compare(float, float)
@@ -188,7 +188,7 @@ public:
     /// public static float min(float, float)
     static float min$(float arg0, float arg1);
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
 };

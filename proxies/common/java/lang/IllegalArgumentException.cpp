@@ -99,7 +99,7 @@ IllegalArgumentException::IllegalArgumentException(nativepp::NativeppNewInstance
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-IllegalArgumentException::IllegalArgumentException(java::lang::String arg0) {
+IllegalArgumentException::IllegalArgumentException(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -112,20 +112,20 @@ IllegalArgumentException::IllegalArgumentException(java::lang::String* arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-IllegalArgumentException::IllegalArgumentException(java::lang::String arg0, java::lang::Throwable arg1) {
+IllegalArgumentException::IllegalArgumentException(const java::lang::String& arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-IllegalArgumentException::IllegalArgumentException(java::lang::String arg0, java::lang::Throwable* arg1) {
+IllegalArgumentException::IllegalArgumentException(const java::lang::String& arg0, java::lang::Throwable* arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Throwable value1(arg1 != nullptr ? *arg1 : java::lang::Throwable());
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-IllegalArgumentException::IllegalArgumentException(java::lang::String* arg0, java::lang::Throwable arg1) {
+IllegalArgumentException::IllegalArgumentException(java::lang::String* arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
@@ -140,7 +140,7 @@ IllegalArgumentException::IllegalArgumentException(java::lang::String* arg0, jav
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-IllegalArgumentException::IllegalArgumentException(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+IllegalArgumentException::IllegalArgumentException(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 3, "(Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);

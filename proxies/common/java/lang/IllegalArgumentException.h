@@ -90,19 +90,19 @@ public:
     /// public java.lang.IllegalArgumentException()
     explicit IllegalArgumentException(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.IllegalArgumentException(java.lang.String)
-    explicit IllegalArgumentException(java::lang::String arg0);
+    explicit IllegalArgumentException(const java::lang::String& arg0);
     /// public java.lang.IllegalArgumentException(java.lang.String)
     explicit IllegalArgumentException(java::lang::String* arg0);
     /// public java.lang.IllegalArgumentException(java.lang.String, java.lang.Throwable)
-    IllegalArgumentException(java::lang::String arg0, java::lang::Throwable arg1);
+    IllegalArgumentException(const java::lang::String& arg0, const java::lang::Throwable& arg1);
     /// public java.lang.IllegalArgumentException(java.lang.String, java.lang.Throwable)
-    IllegalArgumentException(java::lang::String arg0, java::lang::Throwable* arg1);
+    IllegalArgumentException(const java::lang::String& arg0, java::lang::Throwable* arg1);
     /// public java.lang.IllegalArgumentException(java.lang.String, java.lang.Throwable)
-    IllegalArgumentException(java::lang::String* arg0, java::lang::Throwable arg1);
+    IllegalArgumentException(java::lang::String* arg0, const java::lang::Throwable& arg1);
     /// public java.lang.IllegalArgumentException(java.lang.String, java.lang.Throwable)
     IllegalArgumentException(java::lang::String* arg0, java::lang::Throwable* arg1);
     /// public java.lang.IllegalArgumentException(java.lang.Throwable)
-    IllegalArgumentException(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    IllegalArgumentException(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.IllegalArgumentException(java.lang.Throwable)
     IllegalArgumentException(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 };

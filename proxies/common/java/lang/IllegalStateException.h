@@ -90,19 +90,19 @@ public:
     /// public java.lang.IllegalStateException()
     explicit IllegalStateException(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.IllegalStateException(java.lang.String)
-    explicit IllegalStateException(java::lang::String arg0);
+    explicit IllegalStateException(const java::lang::String& arg0);
     /// public java.lang.IllegalStateException(java.lang.String)
     explicit IllegalStateException(java::lang::String* arg0);
     /// public java.lang.IllegalStateException(java.lang.String, java.lang.Throwable)
-    IllegalStateException(java::lang::String arg0, java::lang::Throwable arg1);
+    IllegalStateException(const java::lang::String& arg0, const java::lang::Throwable& arg1);
     /// public java.lang.IllegalStateException(java.lang.String, java.lang.Throwable)
-    IllegalStateException(java::lang::String arg0, java::lang::Throwable* arg1);
+    IllegalStateException(const java::lang::String& arg0, java::lang::Throwable* arg1);
     /// public java.lang.IllegalStateException(java.lang.String, java.lang.Throwable)
-    IllegalStateException(java::lang::String* arg0, java::lang::Throwable arg1);
+    IllegalStateException(java::lang::String* arg0, const java::lang::Throwable& arg1);
     /// public java.lang.IllegalStateException(java.lang.String, java.lang.Throwable)
     IllegalStateException(java::lang::String* arg0, java::lang::Throwable* arg1);
     /// public java.lang.IllegalStateException(java.lang.Throwable)
-    IllegalStateException(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    IllegalStateException(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.IllegalStateException(java.lang.Throwable)
     IllegalStateException(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 };

@@ -98,7 +98,7 @@ IndexOutOfBoundsException::IndexOutOfBoundsException(nativepp::NativeppNewInstan
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-IndexOutOfBoundsException::IndexOutOfBoundsException(java::lang::String arg0) {
+IndexOutOfBoundsException::IndexOutOfBoundsException(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);

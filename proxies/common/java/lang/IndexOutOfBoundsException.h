@@ -90,7 +90,7 @@ public:
     /// public java.lang.IndexOutOfBoundsException()
     explicit IndexOutOfBoundsException(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.IndexOutOfBoundsException(java.lang.String)
-    explicit IndexOutOfBoundsException(java::lang::String arg0);
+    explicit IndexOutOfBoundsException(const java::lang::String& arg0);
     /// public java.lang.IndexOutOfBoundsException(java.lang.String)
     explicit IndexOutOfBoundsException(java::lang::String* arg0);
     /// public java.lang.IndexOutOfBoundsException(int)

@@ -108,7 +108,7 @@ Long::Long(long long arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(J)V", &nativeppClass, arg0), env);
 }
 
-Long::Long(java::lang::String arg0) {
+Long::Long(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -156,7 +156,7 @@ java::lang::String Long::toUnsignedString(long long arg0) {
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 6, "toUnsignedString", "(J)Ljava/lang/String;", &nativeppClass, arg0));
 }
 
-long long Long::parseLong(java::lang::String arg0, int arg1) {
+long long Long::parseLong(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 7, "parseLong", "(Ljava/lang/String;I)J", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -167,7 +167,7 @@ long long Long::parseLong(java::lang::String* arg0, int arg1) {
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 7, "parseLong", "(Ljava/lang/String;I)J", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
 
-long long Long::parseLong(java::lang::CharSequence arg0, int arg1, int arg2, int arg3) {
+long long Long::parseLong(const java::lang::CharSequence& arg0, int arg1, int arg2, int arg3) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 8, "parseLong", "(Ljava/lang/CharSequence;III)J", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3);
 }
@@ -178,7 +178,7 @@ long long Long::parseLong(java::lang::CharSequence* arg0, int arg1, int arg2, in
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 8, "parseLong", "(Ljava/lang/CharSequence;III)J", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3);
 }
 
-long long Long::parseLong(java::lang::String arg0) {
+long long Long::parseLong(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 9, "parseLong", "(Ljava/lang/String;)J", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -189,7 +189,7 @@ long long Long::parseLong(java::lang::String* arg0) {
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 9, "parseLong", "(Ljava/lang/String;)J", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-long long Long::parseUnsignedLong(java::lang::String arg0, int arg1) {
+long long Long::parseUnsignedLong(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 10, "parseUnsignedLong", "(Ljava/lang/String;I)J", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -200,7 +200,7 @@ long long Long::parseUnsignedLong(java::lang::String* arg0, int arg1) {
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 10, "parseUnsignedLong", "(Ljava/lang/String;I)J", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
 
-long long Long::parseUnsignedLong(java::lang::CharSequence arg0, int arg1, int arg2, int arg3) {
+long long Long::parseUnsignedLong(const java::lang::CharSequence& arg0, int arg1, int arg2, int arg3) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 11, "parseUnsignedLong", "(Ljava/lang/CharSequence;III)J", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3);
 }
@@ -211,7 +211,7 @@ long long Long::parseUnsignedLong(java::lang::CharSequence* arg0, int arg1, int 
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 11, "parseUnsignedLong", "(Ljava/lang/CharSequence;III)J", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1, arg2, arg3);
 }
 
-long long Long::parseUnsignedLong(java::lang::String arg0) {
+long long Long::parseUnsignedLong(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 12, "parseUnsignedLong", "(Ljava/lang/String;)J", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -222,7 +222,7 @@ long long Long::parseUnsignedLong(java::lang::String* arg0) {
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 12, "parseUnsignedLong", "(Ljava/lang/String;)J", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::Long Long::valueOf(java::lang::String arg0, int arg1) {
+java::lang::Long Long::valueOf(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 13, "valueOf", "(Ljava/lang/String;I)Ljava/lang/Long;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
@@ -233,7 +233,7 @@ java::lang::Long Long::valueOf(java::lang::String* arg0, int arg1) {
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 13, "valueOf", "(Ljava/lang/String;I)Ljava/lang/Long;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
 
-java::lang::Long Long::valueOf(java::lang::String arg0) {
+java::lang::Long Long::valueOf(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 14, "valueOf", "(Ljava/lang/String;)Ljava/lang/Long;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -249,7 +249,7 @@ java::lang::Long Long::valueOf(long long arg0) {
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 15, "valueOf", "(J)Ljava/lang/Long;", &nativeppClass, arg0));
 }
 
-java::lang::Long Long::decode(java::lang::String arg0) {
+java::lang::Long Long::decode(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 16, "decode", "(Ljava/lang/String;)Ljava/lang/Long;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -305,7 +305,7 @@ int Long::hashCode(long long arg0) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 25, "hashCode", "(J)I", &nativeppClass, arg0);
 }
 
-unsigned char Long::equals(java::lang::Object arg0) {
+unsigned char Long::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 26, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -316,7 +316,7 @@ unsigned char Long::equals(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 26, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::Long Long::getLong(java::lang::String arg0) {
+java::lang::Long Long::getLong(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 27, "getLong", "(Ljava/lang/String;)Ljava/lang/Long;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -327,7 +327,7 @@ java::lang::Long Long::getLong(java::lang::String* arg0) {
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 27, "getLong", "(Ljava/lang/String;)Ljava/lang/Long;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Long Long::getLong(java::lang::String arg0, long long arg1) {
+java::lang::Long Long::getLong(const java::lang::String& arg0, long long arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 28, "getLong", "(Ljava/lang/String;J)Ljava/lang/Long;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
@@ -338,18 +338,18 @@ java::lang::Long Long::getLong(java::lang::String* arg0, long long arg1) {
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 28, "getLong", "(Ljava/lang/String;J)Ljava/lang/Long;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
 
-java::lang::Long Long::getLong(java::lang::String arg0, java::lang::Long arg1) {
+java::lang::Long Long::getLong(const java::lang::String& arg0, const java::lang::Long& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 29, "getLong", "(Ljava/lang/String;Ljava/lang/Long;)Ljava/lang/Long;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Long Long::getLong(java::lang::String arg0, java::lang::Long* arg1) {
+java::lang::Long Long::getLong(const java::lang::String& arg0, java::lang::Long* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Long value1(arg1 != nullptr ? *arg1 : java::lang::Long());
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 29, "getLong", "(Ljava/lang/String;Ljava/lang/Long;)Ljava/lang/Long;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Long Long::getLong(java::lang::String* arg0, java::lang::Long arg1) {
+java::lang::Long Long::getLong(java::lang::String* arg0, const java::lang::Long& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 29, "getLong", "(Ljava/lang/String;Ljava/lang/Long;)Ljava/lang/Long;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -362,7 +362,7 @@ java::lang::Long Long::getLong(java::lang::String* arg0, java::lang::Long* arg1)
     return java::lang::Long(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 29, "getLong", "(Ljava/lang/String;Ljava/lang/Long;)Ljava/lang/Long;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-int Long::compareTo(java::lang::Long arg0) {
+int Long::compareTo(const java::lang::Long& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 30, "compareTo", "(Ljava/lang/Long;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -458,7 +458,7 @@ long long Long::min$(long long arg0, long long arg1) {
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 47, "min", "(JJ)J", &nativeppClass, arg0, arg1);
 }
 
-int Long::compareTo(java::lang::Object arg0) {
+int Long::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 48, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

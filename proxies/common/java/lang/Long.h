@@ -103,7 +103,7 @@ public:
     /// public java.lang.Long(long)
     explicit Long(long long arg0);
     /// public java.lang.Long(java.lang.String)
-    explicit Long(java::lang::String arg0);
+    explicit Long(const java::lang::String& arg0);
     /// public java.lang.Long(java.lang.String)
     explicit Long(java::lang::String* arg0);
 
@@ -124,41 +124,41 @@ public:
     /// public static java.lang.String toUnsignedString(long)
     static java::lang::String toUnsignedString(long long arg0);
     /// public static long parseLong(java.lang.String, int)
-    static long long parseLong(java::lang::String arg0, int arg1);
+    static long long parseLong(const java::lang::String& arg0, int arg1);
     /// public static long parseLong(java.lang.String, int)
     static long long parseLong(java::lang::String* arg0, int arg1);
     /// public static long parseLong(java.lang.CharSequence, int, int, int)
-    static long long parseLong(java::lang::CharSequence arg0, int arg1, int arg2, int arg3);
+    static long long parseLong(const java::lang::CharSequence& arg0, int arg1, int arg2, int arg3);
     /// public static long parseLong(java.lang.CharSequence, int, int, int)
     static long long parseLong(java::lang::CharSequence* arg0, int arg1, int arg2, int arg3);
     /// public static long parseLong(java.lang.String)
-    static long long parseLong(java::lang::String arg0);
+    static long long parseLong(const java::lang::String& arg0);
     /// public static long parseLong(java.lang.String)
     static long long parseLong(java::lang::String* arg0);
     /// public static long parseUnsignedLong(java.lang.String, int)
-    static long long parseUnsignedLong(java::lang::String arg0, int arg1);
+    static long long parseUnsignedLong(const java::lang::String& arg0, int arg1);
     /// public static long parseUnsignedLong(java.lang.String, int)
     static long long parseUnsignedLong(java::lang::String* arg0, int arg1);
     /// public static long parseUnsignedLong(java.lang.CharSequence, int, int, int)
-    static long long parseUnsignedLong(java::lang::CharSequence arg0, int arg1, int arg2, int arg3);
+    static long long parseUnsignedLong(const java::lang::CharSequence& arg0, int arg1, int arg2, int arg3);
     /// public static long parseUnsignedLong(java.lang.CharSequence, int, int, int)
     static long long parseUnsignedLong(java::lang::CharSequence* arg0, int arg1, int arg2, int arg3);
     /// public static long parseUnsignedLong(java.lang.String)
-    static long long parseUnsignedLong(java::lang::String arg0);
+    static long long parseUnsignedLong(const java::lang::String& arg0);
     /// public static long parseUnsignedLong(java.lang.String)
     static long long parseUnsignedLong(java::lang::String* arg0);
     /// public static java.lang.Long valueOf(java.lang.String, int)
-    static java::lang::Long valueOf(java::lang::String arg0, int arg1);
+    static java::lang::Long valueOf(const java::lang::String& arg0, int arg1);
     /// public static java.lang.Long valueOf(java.lang.String, int)
     static java::lang::Long valueOf(java::lang::String* arg0, int arg1);
     /// public static java.lang.Long valueOf(java.lang.String)
-    static java::lang::Long valueOf(java::lang::String arg0);
+    static java::lang::Long valueOf(const java::lang::String& arg0);
     /// public static java.lang.Long valueOf(java.lang.String)
     static java::lang::Long valueOf(java::lang::String* arg0);
     /// public static java.lang.Long valueOf(long)
     static java::lang::Long valueOf(long long arg0);
     /// public static java.lang.Long decode(java.lang.String)
-    static java::lang::Long decode(java::lang::String arg0);
+    static java::lang::Long decode(const java::lang::String& arg0);
     /// public static java.lang.Long decode(java.lang.String)
     static java::lang::Long decode(java::lang::String* arg0);
     /// public byte byteValue()
@@ -180,27 +180,27 @@ public:
     /// public static int hashCode(long)
     static int hashCode(long long arg0);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public static java.lang.Long getLong(java.lang.String)
-    static java::lang::Long getLong(java::lang::String arg0);
+    static java::lang::Long getLong(const java::lang::String& arg0);
     /// public static java.lang.Long getLong(java.lang.String)
     static java::lang::Long getLong(java::lang::String* arg0);
     /// public static java.lang.Long getLong(java.lang.String, long)
-    static java::lang::Long getLong(java::lang::String arg0, long long arg1);
+    static java::lang::Long getLong(const java::lang::String& arg0, long long arg1);
     /// public static java.lang.Long getLong(java.lang.String, long)
     static java::lang::Long getLong(java::lang::String* arg0, long long arg1);
     /// public static java.lang.Long getLong(java.lang.String, java.lang.Long)
-    static java::lang::Long getLong(java::lang::String arg0, java::lang::Long arg1);
+    static java::lang::Long getLong(const java::lang::String& arg0, const java::lang::Long& arg1);
     /// public static java.lang.Long getLong(java.lang.String, java.lang.Long)
-    static java::lang::Long getLong(java::lang::String arg0, java::lang::Long* arg1);
+    static java::lang::Long getLong(const java::lang::String& arg0, java::lang::Long* arg1);
     /// public static java.lang.Long getLong(java.lang.String, java.lang.Long)
-    static java::lang::Long getLong(java::lang::String* arg0, java::lang::Long arg1);
+    static java::lang::Long getLong(java::lang::String* arg0, const java::lang::Long& arg1);
     /// public static java.lang.Long getLong(java.lang.String, java.lang.Long)
     static java::lang::Long getLong(java::lang::String* arg0, java::lang::Long* arg1);
     /// public int compareTo(java.lang.Long)
-    int compareTo(java::lang::Long arg0);
+    int compareTo(const java::lang::Long& arg0);
     /// public int compareTo(java.lang.Long)
     int compareTo(java::lang::Long* arg0);
     /// public static int compare(long, long)
@@ -238,7 +238,7 @@ public:
     /// public static long min(long, long)
     static long long min$(long long arg0, long long arg1);
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
 };

@@ -100,7 +100,7 @@ NullPointerException::NullPointerException(nativepp::NativeppNewInstanceParamDis
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-NullPointerException::NullPointerException(java::lang::String arg0) {
+NullPointerException::NullPointerException(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);

@@ -90,7 +90,7 @@ public:
     /// public java.lang.NullPointerException()
     explicit NullPointerException(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.NullPointerException(java.lang.String)
-    explicit NullPointerException(java::lang::String arg0);
+    explicit NullPointerException(const java::lang::String& arg0);
     /// public java.lang.NullPointerException(java.lang.String)
     explicit NullPointerException(java::lang::String* arg0);
 

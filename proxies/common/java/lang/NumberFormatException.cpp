@@ -98,7 +98,7 @@ NumberFormatException::NumberFormatException(nativepp::NativeppNewInstanceParamD
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-NumberFormatException::NumberFormatException(java::lang::String arg0) {
+NumberFormatException::NumberFormatException(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);

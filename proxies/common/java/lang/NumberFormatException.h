@@ -90,7 +90,7 @@ public:
     /// public java.lang.NumberFormatException()
     explicit NumberFormatException(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.NumberFormatException(java.lang.String)
-    explicit NumberFormatException(java::lang::String arg0);
+    explicit NumberFormatException(const java::lang::String& arg0);
     /// public java.lang.NumberFormatException(java.lang.String)
     explicit NumberFormatException(java::lang::String* arg0);
 };

@@ -107,7 +107,7 @@ Short::Short(short arg0) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(S)V", &nativeppClass, arg0), env);
 }
 
-Short::Short(java::lang::String arg0) {
+Short::Short(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -125,7 +125,7 @@ java::lang::String Short::toString(short arg0) {
     return java::lang::String(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 0, "toString", "(S)Ljava/lang/String;", &nativeppClass, arg0));
 }
 
-short Short::parseShort(java::lang::String arg0, int arg1) {
+short Short::parseShort(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticShortMethod(env, 1, "parseShort", "(Ljava/lang/String;I)S", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
@@ -136,7 +136,7 @@ short Short::parseShort(java::lang::String* arg0, int arg1) {
     return nativepp::NativeppMethodStatic::callStaticShortMethod(env, 1, "parseShort", "(Ljava/lang/String;I)S", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1);
 }
 
-short Short::parseShort(java::lang::String arg0) {
+short Short::parseShort(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodStatic::callStaticShortMethod(env, 2, "parseShort", "(Ljava/lang/String;)S", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -147,7 +147,7 @@ short Short::parseShort(java::lang::String* arg0) {
     return nativepp::NativeppMethodStatic::callStaticShortMethod(env, 2, "parseShort", "(Ljava/lang/String;)S", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::Short Short::valueOf(java::lang::String arg0, int arg1) {
+java::lang::Short Short::valueOf(const java::lang::String& arg0, int arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Short(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 3, "valueOf", "(Ljava/lang/String;I)Ljava/lang/Short;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
@@ -158,7 +158,7 @@ java::lang::Short Short::valueOf(java::lang::String* arg0, int arg1) {
     return java::lang::Short(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 3, "valueOf", "(Ljava/lang/String;I)Ljava/lang/Short;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1));
 }
 
-java::lang::Short Short::valueOf(java::lang::String arg0) {
+java::lang::Short Short::valueOf(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Short(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 4, "valueOf", "(Ljava/lang/String;)Ljava/lang/Short;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -174,7 +174,7 @@ java::lang::Short Short::valueOf(short arg0) {
     return java::lang::Short(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 5, "valueOf", "(S)Ljava/lang/Short;", &nativeppClass, arg0));
 }
 
-java::lang::Short Short::decode(java::lang::String arg0) {
+java::lang::Short Short::decode(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Short(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 6, "decode", "(Ljava/lang/String;)Ljava/lang/Short;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -230,7 +230,7 @@ int Short::hashCode(short arg0) {
     return nativepp::NativeppMethodStatic::callStaticIntMethod(env, 15, "hashCode", "(S)I", &nativeppClass, arg0);
 }
 
-unsigned char Short::equals(java::lang::Object arg0) {
+unsigned char Short::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 16, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -241,7 +241,7 @@ unsigned char Short::equals(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 16, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int Short::compareTo(java::lang::Short arg0) {
+int Short::compareTo(const java::lang::Short& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 17, "compareTo", "(Ljava/lang/Short;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -277,7 +277,7 @@ long long Short::toUnsignedLong(short arg0) {
     return nativepp::NativeppMethodStatic::callStaticLongMethod(env, 22, "toUnsignedLong", "(S)J", &nativeppClass, arg0);
 }
 
-int Short::compareTo(java::lang::Object arg0) {
+int Short::compareTo(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 23, "compareTo", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

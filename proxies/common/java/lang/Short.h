@@ -103,7 +103,7 @@ public:
     /// public java.lang.Short(short)
     explicit Short(short arg0);
     /// public java.lang.Short(java.lang.String)
-    explicit Short(java::lang::String arg0);
+    explicit Short(const java::lang::String& arg0);
     /// public java.lang.Short(java.lang.String)
     explicit Short(java::lang::String* arg0);
 
@@ -112,25 +112,25 @@ public:
     /// public static java.lang.String toString(short)
     static java::lang::String toString(short arg0);
     /// public static short parseShort(java.lang.String, int)
-    static short parseShort(java::lang::String arg0, int arg1);
+    static short parseShort(const java::lang::String& arg0, int arg1);
     /// public static short parseShort(java.lang.String, int)
     static short parseShort(java::lang::String* arg0, int arg1);
     /// public static short parseShort(java.lang.String)
-    static short parseShort(java::lang::String arg0);
+    static short parseShort(const java::lang::String& arg0);
     /// public static short parseShort(java.lang.String)
     static short parseShort(java::lang::String* arg0);
     /// public static java.lang.Short valueOf(java.lang.String, int)
-    static java::lang::Short valueOf(java::lang::String arg0, int arg1);
+    static java::lang::Short valueOf(const java::lang::String& arg0, int arg1);
     /// public static java.lang.Short valueOf(java.lang.String, int)
     static java::lang::Short valueOf(java::lang::String* arg0, int arg1);
     /// public static java.lang.Short valueOf(java.lang.String)
-    static java::lang::Short valueOf(java::lang::String arg0);
+    static java::lang::Short valueOf(const java::lang::String& arg0);
     /// public static java.lang.Short valueOf(java.lang.String)
     static java::lang::Short valueOf(java::lang::String* arg0);
     /// public static java.lang.Short valueOf(short)
     static java::lang::Short valueOf(short arg0);
     /// public static java.lang.Short decode(java.lang.String)
-    static java::lang::Short decode(java::lang::String arg0);
+    static java::lang::Short decode(const java::lang::String& arg0);
     /// public static java.lang.Short decode(java.lang.String)
     static java::lang::Short decode(java::lang::String* arg0);
     /// public byte byteValue()
@@ -152,11 +152,11 @@ public:
     /// public static int hashCode(short)
     static int hashCode(short arg0);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public int compareTo(java.lang.Short)
-    int compareTo(java::lang::Short arg0);
+    int compareTo(const java::lang::Short& arg0);
     /// public int compareTo(java.lang.Short)
     int compareTo(java::lang::Short* arg0);
     /// public static int compare(short, short)
@@ -170,7 +170,7 @@ public:
     /// public static long toUnsignedLong(short)
     static long long toUnsignedLong(short arg0);
     /// public int compareTo(java.lang.Object)
-    int compareTo(java::lang::Object arg0);
+    int compareTo(const java::lang::Object& arg0);
     /// public int compareTo(java.lang.Object)
     int compareTo(java::lang::Object* arg0);
 };

@@ -99,7 +99,7 @@ UnsupportedOperationException::UnsupportedOperationException(nativepp::NativeppN
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-UnsupportedOperationException::UnsupportedOperationException(java::lang::String arg0) {
+UnsupportedOperationException::UnsupportedOperationException(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -112,20 +112,20 @@ UnsupportedOperationException::UnsupportedOperationException(java::lang::String*
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/lang/String;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-UnsupportedOperationException::UnsupportedOperationException(java::lang::String arg0, java::lang::Throwable arg1) {
+UnsupportedOperationException::UnsupportedOperationException(const java::lang::String& arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-UnsupportedOperationException::UnsupportedOperationException(java::lang::String arg0, java::lang::Throwable* arg1) {
+UnsupportedOperationException::UnsupportedOperationException(const java::lang::String& arg0, java::lang::Throwable* arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Throwable value1(arg1 != nullptr ? *arg1 : java::lang::Throwable());
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-UnsupportedOperationException::UnsupportedOperationException(java::lang::String* arg0, java::lang::Throwable arg1) {
+UnsupportedOperationException::UnsupportedOperationException(java::lang::String* arg0, const java::lang::Throwable& arg1) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
@@ -140,7 +140,7 @@ UnsupportedOperationException::UnsupportedOperationException(java::lang::String*
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/lang/String;Ljava/lang/Throwable;)V", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()), env);
 }
 
-UnsupportedOperationException::UnsupportedOperationException(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+UnsupportedOperationException::UnsupportedOperationException(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 3, "(Ljava/lang/Throwable;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);

@@ -90,19 +90,19 @@ public:
     /// public java.lang.UnsupportedOperationException()
     explicit UnsupportedOperationException(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.UnsupportedOperationException(java.lang.String)
-    explicit UnsupportedOperationException(java::lang::String arg0);
+    explicit UnsupportedOperationException(const java::lang::String& arg0);
     /// public java.lang.UnsupportedOperationException(java.lang.String)
     explicit UnsupportedOperationException(java::lang::String* arg0);
     /// public java.lang.UnsupportedOperationException(java.lang.String, java.lang.Throwable)
-    UnsupportedOperationException(java::lang::String arg0, java::lang::Throwable arg1);
+    UnsupportedOperationException(const java::lang::String& arg0, const java::lang::Throwable& arg1);
     /// public java.lang.UnsupportedOperationException(java.lang.String, java.lang.Throwable)
-    UnsupportedOperationException(java::lang::String arg0, java::lang::Throwable* arg1);
+    UnsupportedOperationException(const java::lang::String& arg0, java::lang::Throwable* arg1);
     /// public java.lang.UnsupportedOperationException(java.lang.String, java.lang.Throwable)
-    UnsupportedOperationException(java::lang::String* arg0, java::lang::Throwable arg1);
+    UnsupportedOperationException(java::lang::String* arg0, const java::lang::Throwable& arg1);
     /// public java.lang.UnsupportedOperationException(java.lang.String, java.lang.Throwable)
     UnsupportedOperationException(java::lang::String* arg0, java::lang::Throwable* arg1);
     /// public java.lang.UnsupportedOperationException(java.lang.Throwable)
-    UnsupportedOperationException(java::lang::Throwable arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    UnsupportedOperationException(const java::lang::Throwable& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.lang.UnsupportedOperationException(java.lang.Throwable)
     UnsupportedOperationException(java::lang::Throwable* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 };

@@ -110,7 +110,7 @@ ArrayList::ArrayList(nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "()V", &nativeppClass), env);
 }
 
-ArrayList::ArrayList(java::util::Collection arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+ArrayList::ArrayList(const java::util::Collection& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "(Ljava/util/Collection;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -143,7 +143,7 @@ unsigned char ArrayList::isEmpty() {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 3, "isEmpty", "()Z", &nativeppClass, this);
 }
 
-unsigned char ArrayList::contains(java::lang::Object arg0) {
+unsigned char ArrayList::contains(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 4, "contains", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -154,7 +154,7 @@ unsigned char ArrayList::contains(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 4, "contains", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int ArrayList::indexOf(java::lang::Object arg0) {
+int ArrayList::indexOf(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 5, "indexOf", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -165,7 +165,7 @@ int ArrayList::indexOf(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 5, "indexOf", "(Ljava/lang/Object;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int ArrayList::lastIndexOf(java::lang::Object arg0) {
+int ArrayList::lastIndexOf(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 6, "lastIndexOf", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -186,7 +186,7 @@ java::lang::ObjectJArray ArrayList::toArray() {
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 8, "toArray", "()[Ljava/lang/Object;", &nativeppClass, this));
 }
 
-java::lang::ObjectJArray ArrayList::toArray(java::lang::ObjectJArray arg0) {
+java::lang::ObjectJArray ArrayList::toArray(const java::lang::ObjectJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 9, "toArray", "([Ljava/lang/Object;)[Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -202,7 +202,7 @@ java::lang::Object ArrayList::get(int arg0) {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 10, "get", "(I)Ljava/lang/Object;", &nativeppClass, this, arg0));
 }
 
-java::lang::Object ArrayList::set(int arg0, java::lang::Object arg1) {
+java::lang::Object ArrayList::set(int arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 11, "set", "(ILjava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0, arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -213,7 +213,7 @@ java::lang::Object ArrayList::set(int arg0, java::lang::Object* arg1) {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 11, "set", "(ILjava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0, value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-unsigned char ArrayList::add(java::lang::Object arg0) {
+unsigned char ArrayList::add(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 12, "add", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -224,7 +224,7 @@ unsigned char ArrayList::add(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 12, "add", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-void ArrayList::add(int arg0, java::lang::Object arg1) {
+void ArrayList::add(int arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 13, "add", "(ILjava/lang/Object;)V", &nativeppClass, this, arg0, arg1.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -240,7 +240,7 @@ java::lang::Object ArrayList::remove(int arg0) {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 14, "remove", "(I)Ljava/lang/Object;", &nativeppClass, this, arg0));
 }
 
-unsigned char ArrayList::equals(java::lang::Object arg0) {
+unsigned char ArrayList::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 15, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -256,7 +256,7 @@ int ArrayList::hashCode() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 16, "hashCode", "()I", &nativeppClass, this);
 }
 
-unsigned char ArrayList::remove(java::lang::Object arg0) {
+unsigned char ArrayList::remove(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 17, "remove", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -272,7 +272,7 @@ void ArrayList::clear() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 18, "clear", "()V", &nativeppClass, this);
 }
 
-unsigned char ArrayList::addAll(java::util::Collection arg0) {
+unsigned char ArrayList::addAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 19, "addAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -283,7 +283,7 @@ unsigned char ArrayList::addAll(java::util::Collection* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 19, "addAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char ArrayList::addAll(int arg0, java::util::Collection arg1) {
+unsigned char ArrayList::addAll(int arg0, const java::util::Collection& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 20, "addAll", "(ILjava/util/Collection;)Z", &nativeppClass, this, arg0, arg1.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -294,7 +294,7 @@ unsigned char ArrayList::addAll(int arg0, java::util::Collection* arg1) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 20, "addAll", "(ILjava/util/Collection;)Z", &nativeppClass, this, arg0, value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char ArrayList::removeAll(java::util::Collection arg0) {
+unsigned char ArrayList::removeAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 21, "removeAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -305,7 +305,7 @@ unsigned char ArrayList::removeAll(java::util::Collection* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 21, "removeAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char ArrayList::retainAll(java::util::Collection arg0) {
+unsigned char ArrayList::retainAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 22, "retainAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

@@ -104,7 +104,7 @@ unsigned char Collection::isEmpty() {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 1, "isEmpty", "()Z", &nativeppClass, this);
 }
 
-unsigned char Collection::contains(java::lang::Object arg0) {
+unsigned char Collection::contains(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 2, "contains", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -125,7 +125,7 @@ java::lang::ObjectJArray Collection::toArray() {
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "toArray", "()[Ljava/lang/Object;", &nativeppClass, this));
 }
 
-java::lang::ObjectJArray Collection::toArray(java::lang::ObjectJArray arg0) {
+java::lang::ObjectJArray Collection::toArray(const java::lang::ObjectJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 5, "toArray", "([Ljava/lang/Object;)[Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -136,7 +136,7 @@ java::lang::ObjectJArray Collection::toArray(java::lang::ObjectJArray* arg0) {
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 5, "toArray", "([Ljava/lang/Object;)[Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-unsigned char Collection::add(java::lang::Object arg0) {
+unsigned char Collection::add(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 6, "add", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -147,7 +147,7 @@ unsigned char Collection::add(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 6, "add", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Collection::remove(java::lang::Object arg0) {
+unsigned char Collection::remove(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 7, "remove", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -158,7 +158,7 @@ unsigned char Collection::remove(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 7, "remove", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Collection::containsAll(java::util::Collection arg0) {
+unsigned char Collection::containsAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 8, "containsAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -169,7 +169,7 @@ unsigned char Collection::containsAll(java::util::Collection* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 8, "containsAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Collection::addAll(java::util::Collection arg0) {
+unsigned char Collection::addAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 9, "addAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -180,7 +180,7 @@ unsigned char Collection::addAll(java::util::Collection* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 9, "addAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Collection::removeAll(java::util::Collection arg0) {
+unsigned char Collection::removeAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 10, "removeAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -191,7 +191,7 @@ unsigned char Collection::removeAll(java::util::Collection* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 10, "removeAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Collection::retainAll(java::util::Collection arg0) {
+unsigned char Collection::retainAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 11, "retainAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -207,7 +207,7 @@ void Collection::clear() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 12, "clear", "()V", &nativeppClass, this);
 }
 
-unsigned char Collection::equals(java::lang::Object arg0) {
+unsigned char Collection::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 13, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

@@ -115,7 +115,7 @@ HashMap::HashMap(nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 2, "()V", &nativeppClass), env);
 }
 
-HashMap::HashMap(java::util::Map arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+HashMap::HashMap(const java::util::Map& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 3, "(Ljava/util/Map;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -138,7 +138,7 @@ unsigned char HashMap::isEmpty() {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 1, "isEmpty", "()Z", &nativeppClass, this);
 }
 
-java::lang::Object HashMap::get(java::lang::Object arg0) {
+java::lang::Object HashMap::get(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "get", "(Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -149,7 +149,7 @@ java::lang::Object HashMap::get(java::lang::Object* arg0) {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "get", "(Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-unsigned char HashMap::containsKey(java::lang::Object arg0) {
+unsigned char HashMap::containsKey(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 3, "containsKey", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -160,18 +160,18 @@ unsigned char HashMap::containsKey(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 3, "containsKey", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::Object HashMap::put(java::lang::Object arg0, java::lang::Object arg1) {
+java::lang::Object HashMap::put(const java::lang::Object& arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object HashMap::put(java::lang::Object arg0, java::lang::Object* arg1) {
+java::lang::Object HashMap::put(const java::lang::Object& arg0, java::lang::Object* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object HashMap::put(java::lang::Object* arg0, java::lang::Object arg1) {
+java::lang::Object HashMap::put(java::lang::Object* arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -184,7 +184,7 @@ java::lang::Object HashMap::put(java::lang::Object* arg0, java::lang::Object* ar
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "put", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-void HashMap::putAll(java::util::Map arg0) {
+void HashMap::putAll(const java::util::Map& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 5, "putAll", "(Ljava/util/Map;)V", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -195,7 +195,7 @@ void HashMap::putAll(java::util::Map* arg0) {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 5, "putAll", "(Ljava/util/Map;)V", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::Object HashMap::remove(java::lang::Object arg0) {
+java::lang::Object HashMap::remove(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 6, "remove", "(Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -211,7 +211,7 @@ void HashMap::clear() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 7, "clear", "()V", &nativeppClass, this);
 }
 
-unsigned char HashMap::containsValue(java::lang::Object arg0) {
+unsigned char HashMap::containsValue(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 8, "containsValue", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -237,18 +237,18 @@ java::util::Set HashMap::entrySet() {
     return java::util::Set(nativepp::NativeppMethodInstance::callObjectMethod(env, 11, "entrySet", "()Ljava/util/Set;", &nativeppClass, this));
 }
 
-java::lang::Object HashMap::getOrDefault(java::lang::Object arg0, java::lang::Object arg1) {
+java::lang::Object HashMap::getOrDefault(const java::lang::Object& arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 12, "getOrDefault", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object HashMap::getOrDefault(java::lang::Object arg0, java::lang::Object* arg1) {
+java::lang::Object HashMap::getOrDefault(const java::lang::Object& arg0, java::lang::Object* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 12, "getOrDefault", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object HashMap::getOrDefault(java::lang::Object* arg0, java::lang::Object arg1) {
+java::lang::Object HashMap::getOrDefault(java::lang::Object* arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 12, "getOrDefault", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -261,18 +261,18 @@ java::lang::Object HashMap::getOrDefault(java::lang::Object* arg0, java::lang::O
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 12, "getOrDefault", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object HashMap::putIfAbsent(java::lang::Object arg0, java::lang::Object arg1) {
+java::lang::Object HashMap::putIfAbsent(const java::lang::Object& arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 13, "putIfAbsent", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object HashMap::putIfAbsent(java::lang::Object arg0, java::lang::Object* arg1) {
+java::lang::Object HashMap::putIfAbsent(const java::lang::Object& arg0, java::lang::Object* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 13, "putIfAbsent", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object HashMap::putIfAbsent(java::lang::Object* arg0, java::lang::Object arg1) {
+java::lang::Object HashMap::putIfAbsent(java::lang::Object* arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 13, "putIfAbsent", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -285,18 +285,18 @@ java::lang::Object HashMap::putIfAbsent(java::lang::Object* arg0, java::lang::Ob
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 13, "putIfAbsent", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-unsigned char HashMap::remove(java::lang::Object arg0, java::lang::Object arg1) {
+unsigned char HashMap::remove(const java::lang::Object& arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 14, "remove", "(Ljava/lang/Object;Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char HashMap::remove(java::lang::Object arg0, java::lang::Object* arg1) {
+unsigned char HashMap::remove(const java::lang::Object& arg0, java::lang::Object* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 14, "remove", "(Ljava/lang/Object;Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char HashMap::remove(java::lang::Object* arg0, java::lang::Object arg1) {
+unsigned char HashMap::remove(java::lang::Object* arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 14, "remove", "(Ljava/lang/Object;Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject());
@@ -309,44 +309,44 @@ unsigned char HashMap::remove(java::lang::Object* arg0, java::lang::Object* arg1
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 14, "remove", "(Ljava/lang/Object;Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char HashMap::replace(java::lang::Object arg0, java::lang::Object arg1, java::lang::Object arg2) {
+unsigned char HashMap::replace(const java::lang::Object& arg0, const java::lang::Object& arg1, const java::lang::Object& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 15, "replace", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), arg2.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char HashMap::replace(java::lang::Object arg0, java::lang::Object arg1, java::lang::Object* arg2) {
+unsigned char HashMap::replace(const java::lang::Object& arg0, const java::lang::Object& arg1, java::lang::Object* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value2(arg2 != nullptr ? *arg2 : java::lang::Object());
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 15, "replace", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char HashMap::replace(java::lang::Object arg0, java::lang::Object* arg1, java::lang::Object arg2) {
+unsigned char HashMap::replace(const java::lang::Object& arg0, java::lang::Object* arg1, const java::lang::Object& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 15, "replace", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), arg2.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char HashMap::replace(java::lang::Object arg0, java::lang::Object* arg1, java::lang::Object* arg2) {
+unsigned char HashMap::replace(const java::lang::Object& arg0, java::lang::Object* arg1, java::lang::Object* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     java::lang::Object value2(arg2 != nullptr ? *arg2 : java::lang::Object());
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 15, "replace", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char HashMap::replace(java::lang::Object* arg0, java::lang::Object arg1, java::lang::Object arg2) {
+unsigned char HashMap::replace(java::lang::Object* arg0, const java::lang::Object& arg1, const java::lang::Object& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 15, "replace", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), arg2.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char HashMap::replace(java::lang::Object* arg0, java::lang::Object arg1, java::lang::Object* arg2) {
+unsigned char HashMap::replace(java::lang::Object* arg0, const java::lang::Object& arg1, java::lang::Object* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     java::lang::Object value2(arg2 != nullptr ? *arg2 : java::lang::Object());
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 15, "replace", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char HashMap::replace(java::lang::Object* arg0, java::lang::Object* arg1, java::lang::Object arg2) {
+unsigned char HashMap::replace(java::lang::Object* arg0, java::lang::Object* arg1, const java::lang::Object& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
@@ -361,18 +361,18 @@ unsigned char HashMap::replace(java::lang::Object* arg0, java::lang::Object* arg
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 15, "replace", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-java::lang::Object HashMap::replace(java::lang::Object arg0, java::lang::Object arg1) {
+java::lang::Object HashMap::replace(const java::lang::Object& arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 16, "replace", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object HashMap::replace(java::lang::Object arg0, java::lang::Object* arg1) {
+java::lang::Object HashMap::replace(const java::lang::Object& arg0, java::lang::Object* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 16, "replace", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::lang::Object HashMap::replace(java::lang::Object* arg0, java::lang::Object arg1) {
+java::lang::Object HashMap::replace(java::lang::Object* arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 16, "replace", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));

@@ -98,7 +98,7 @@ public:
     /// public java.util.HashMap()
     explicit HashMap(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.util.HashMap(java.util.Map)
-    HashMap(java::util::Map arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    HashMap(const java::util::Map& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.util.HashMap(java.util.Map)
     HashMap(java::util::Map* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
 
@@ -109,33 +109,33 @@ public:
     /// public boolean isEmpty()
     unsigned char isEmpty();
     /// public java.lang.Object get(java.lang.Object)
-    java::lang::Object get(java::lang::Object arg0);
+    java::lang::Object get(const java::lang::Object& arg0);
     /// public java.lang.Object get(java.lang.Object)
     java::lang::Object get(java::lang::Object* arg0);
     /// public boolean containsKey(java.lang.Object)
-    unsigned char containsKey(java::lang::Object arg0);
+    unsigned char containsKey(const java::lang::Object& arg0);
     /// public boolean containsKey(java.lang.Object)
     unsigned char containsKey(java::lang::Object* arg0);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object arg0, java::lang::Object arg1);
+    java::lang::Object put(const java::lang::Object& arg0, const java::lang::Object& arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object arg0, java::lang::Object* arg1);
+    java::lang::Object put(const java::lang::Object& arg0, java::lang::Object* arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
-    java::lang::Object put(java::lang::Object* arg0, java::lang::Object arg1);
+    java::lang::Object put(java::lang::Object* arg0, const java::lang::Object& arg1);
     /// public java.lang.Object put(java.lang.Object, java.lang.Object)
     java::lang::Object put(java::lang::Object* arg0, java::lang::Object* arg1);
     /// public void putAll(java.util.Map)
-    void putAll(java::util::Map arg0);
+    void putAll(const java::util::Map& arg0);
     /// public void putAll(java.util.Map)
     void putAll(java::util::Map* arg0);
     /// public java.lang.Object remove(java.lang.Object)
-    java::lang::Object remove(java::lang::Object arg0);
+    java::lang::Object remove(const java::lang::Object& arg0);
     /// public java.lang.Object remove(java.lang.Object)
     java::lang::Object remove(java::lang::Object* arg0);
     /// public void clear()
     void clear();
     /// public boolean containsValue(java.lang.Object)
-    unsigned char containsValue(java::lang::Object arg0);
+    unsigned char containsValue(const java::lang::Object& arg0);
     /// public boolean containsValue(java.lang.Object)
     unsigned char containsValue(java::lang::Object* arg0);
     /// public java.util.Set keySet()
@@ -145,51 +145,51 @@ public:
     /// public java.util.Set entrySet()
     java::util::Set entrySet();
     /// public java.lang.Object getOrDefault(java.lang.Object, java.lang.Object)
-    java::lang::Object getOrDefault(java::lang::Object arg0, java::lang::Object arg1);
+    java::lang::Object getOrDefault(const java::lang::Object& arg0, const java::lang::Object& arg1);
     /// public java.lang.Object getOrDefault(java.lang.Object, java.lang.Object)
-    java::lang::Object getOrDefault(java::lang::Object arg0, java::lang::Object* arg1);
+    java::lang::Object getOrDefault(const java::lang::Object& arg0, java::lang::Object* arg1);
     /// public java.lang.Object getOrDefault(java.lang.Object, java.lang.Object)
-    java::lang::Object getOrDefault(java::lang::Object* arg0, java::lang::Object arg1);
+    java::lang::Object getOrDefault(java::lang::Object* arg0, const java::lang::Object& arg1);
     /// public java.lang.Object getOrDefault(java.lang.Object, java.lang.Object)
     java::lang::Object getOrDefault(java::lang::Object* arg0, java::lang::Object* arg1);
     /// public java.lang.Object putIfAbsent(java.lang.Object, java.lang.Object)
-    java::lang::Object putIfAbsent(java::lang::Object arg0, java::lang::Object arg1);
+    java::lang::Object putIfAbsent(const java::lang::Object& arg0, const java::lang::Object& arg1);
     /// public java.lang.Object putIfAbsent(java.lang.Object, java.lang.Object)
-    java::lang::Object putIfAbsent(java::lang::Object arg0, java::lang::Object* arg1);
+    java::lang::Object putIfAbsent(const java::lang::Object& arg0, java::lang::Object* arg1);
     /// public java.lang.Object putIfAbsent(java.lang.Object, java.lang.Object)
-    java::lang::Object putIfAbsent(java::lang::Object* arg0, java::lang::Object arg1);
+    java::lang::Object putIfAbsent(java::lang::Object* arg0, const java::lang::Object& arg1);
     /// public java.lang.Object putIfAbsent(java.lang.Object, java.lang.Object)
     java::lang::Object putIfAbsent(java::lang::Object* arg0, java::lang::Object* arg1);
     /// public boolean remove(java.lang.Object, java.lang.Object)
-    unsigned char remove(java::lang::Object arg0, java::lang::Object arg1);
+    unsigned char remove(const java::lang::Object& arg0, const java::lang::Object& arg1);
     /// public boolean remove(java.lang.Object, java.lang.Object)
-    unsigned char remove(java::lang::Object arg0, java::lang::Object* arg1);
+    unsigned char remove(const java::lang::Object& arg0, java::lang::Object* arg1);
     /// public boolean remove(java.lang.Object, java.lang.Object)
-    unsigned char remove(java::lang::Object* arg0, java::lang::Object arg1);
+    unsigned char remove(java::lang::Object* arg0, const java::lang::Object& arg1);
     /// public boolean remove(java.lang.Object, java.lang.Object)
     unsigned char remove(java::lang::Object* arg0, java::lang::Object* arg1);
     /// public boolean replace(java.lang.Object, java.lang.Object, java.lang.Object)
-    unsigned char replace(java::lang::Object arg0, java::lang::Object arg1, java::lang::Object arg2);
+    unsigned char replace(const java::lang::Object& arg0, const java::lang::Object& arg1, const java::lang::Object& arg2);
     /// public boolean replace(java.lang.Object, java.lang.Object, java.lang.Object)
-    unsigned char replace(java::lang::Object arg0, java::lang::Object arg1, java::lang::Object* arg2);
+    unsigned char replace(const java::lang::Object& arg0, const java::lang::Object& arg1, java::lang::Object* arg2);
     /// public boolean replace(java.lang.Object, java.lang.Object, java.lang.Object)
-    unsigned char replace(java::lang::Object arg0, java::lang::Object* arg1, java::lang::Object arg2);
+    unsigned char replace(const java::lang::Object& arg0, java::lang::Object* arg1, const java::lang::Object& arg2);
     /// public boolean replace(java.lang.Object, java.lang.Object, java.lang.Object)
-    unsigned char replace(java::lang::Object arg0, java::lang::Object* arg1, java::lang::Object* arg2);
+    unsigned char replace(const java::lang::Object& arg0, java::lang::Object* arg1, java::lang::Object* arg2);
     /// public boolean replace(java.lang.Object, java.lang.Object, java.lang.Object)
-    unsigned char replace(java::lang::Object* arg0, java::lang::Object arg1, java::lang::Object arg2);
+    unsigned char replace(java::lang::Object* arg0, const java::lang::Object& arg1, const java::lang::Object& arg2);
     /// public boolean replace(java.lang.Object, java.lang.Object, java.lang.Object)
-    unsigned char replace(java::lang::Object* arg0, java::lang::Object arg1, java::lang::Object* arg2);
+    unsigned char replace(java::lang::Object* arg0, const java::lang::Object& arg1, java::lang::Object* arg2);
     /// public boolean replace(java.lang.Object, java.lang.Object, java.lang.Object)
-    unsigned char replace(java::lang::Object* arg0, java::lang::Object* arg1, java::lang::Object arg2);
+    unsigned char replace(java::lang::Object* arg0, java::lang::Object* arg1, const java::lang::Object& arg2);
     /// public boolean replace(java.lang.Object, java.lang.Object, java.lang.Object)
     unsigned char replace(java::lang::Object* arg0, java::lang::Object* arg1, java::lang::Object* arg2);
     /// public java.lang.Object replace(java.lang.Object, java.lang.Object)
-    java::lang::Object replace(java::lang::Object arg0, java::lang::Object arg1);
+    java::lang::Object replace(const java::lang::Object& arg0, const java::lang::Object& arg1);
     /// public java.lang.Object replace(java.lang.Object, java.lang.Object)
-    java::lang::Object replace(java::lang::Object arg0, java::lang::Object* arg1);
+    java::lang::Object replace(const java::lang::Object& arg0, java::lang::Object* arg1);
     /// public java.lang.Object replace(java.lang.Object, java.lang.Object)
-    java::lang::Object replace(java::lang::Object* arg0, java::lang::Object arg1);
+    java::lang::Object replace(java::lang::Object* arg0, const java::lang::Object& arg1);
     /// public java.lang.Object replace(java.lang.Object, java.lang.Object)
     java::lang::Object replace(java::lang::Object* arg0, java::lang::Object* arg1);
     /// public java.lang.Object clone()

@@ -104,7 +104,7 @@ HashSet::HashSet(nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "()V", &nativeppClass), env);
 }
 
-HashSet::HashSet(java::util::Collection arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
+HashSet::HashSet(const java::util::Collection& arg0, nativepp::NativeppNewInstanceParamDiscriminator&) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 1, "(Ljava/util/Collection;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -144,7 +144,7 @@ unsigned char HashSet::isEmpty() {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 2, "isEmpty", "()Z", &nativeppClass, this);
 }
 
-unsigned char HashSet::contains(java::lang::Object arg0) {
+unsigned char HashSet::contains(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 3, "contains", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -155,7 +155,7 @@ unsigned char HashSet::contains(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 3, "contains", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char HashSet::add(java::lang::Object arg0) {
+unsigned char HashSet::add(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 4, "add", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -166,7 +166,7 @@ unsigned char HashSet::add(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 4, "add", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char HashSet::remove(java::lang::Object arg0) {
+unsigned char HashSet::remove(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 5, "remove", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -192,7 +192,7 @@ java::lang::ObjectJArray HashSet::toArray() {
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 8, "toArray", "()[Ljava/lang/Object;", &nativeppClass, this));
 }
 
-java::lang::ObjectJArray HashSet::toArray(java::lang::ObjectJArray arg0) {
+java::lang::ObjectJArray HashSet::toArray(const java::lang::ObjectJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 9, "toArray", "([Ljava/lang/Object;)[Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }

@@ -94,7 +94,7 @@ public:
     /// public java.util.HashSet()
     explicit HashSet(nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.util.HashSet(java.util.Collection)
-    HashSet(java::util::Collection arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
+    HashSet(const java::util::Collection& arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.util.HashSet(java.util.Collection)
     HashSet(java::util::Collection* arg0, nativepp::NativeppNewInstanceParamDiscriminator& pd);
     /// public java.util.HashSet(int, float)
@@ -111,15 +111,15 @@ public:
     /// public boolean isEmpty()
     unsigned char isEmpty();
     /// public boolean contains(java.lang.Object)
-    unsigned char contains(java::lang::Object arg0);
+    unsigned char contains(const java::lang::Object& arg0);
     /// public boolean contains(java.lang.Object)
     unsigned char contains(java::lang::Object* arg0);
     /// public boolean add(java.lang.Object)
-    unsigned char add(java::lang::Object arg0);
+    unsigned char add(const java::lang::Object& arg0);
     /// public boolean add(java.lang.Object)
     unsigned char add(java::lang::Object* arg0);
     /// public boolean remove(java.lang.Object)
-    unsigned char remove(java::lang::Object arg0);
+    unsigned char remove(const java::lang::Object& arg0);
     /// public boolean remove(java.lang.Object)
     unsigned char remove(java::lang::Object* arg0);
     /// public void clear()
@@ -129,7 +129,7 @@ public:
     /// public java.lang.Object[] toArray()
     java::lang::ObjectJArray toArray();
     /// public java.lang.Object[] toArray(java.lang.Object[])
-    java::lang::ObjectJArray toArray(java::lang::ObjectJArray arg0);
+    java::lang::ObjectJArray toArray(const java::lang::ObjectJArray& arg0);
     /// public java.lang.Object[] toArray(java.lang.Object[])
     java::lang::ObjectJArray toArray(java::lang::ObjectJArray* arg0);
 };

@@ -105,7 +105,7 @@ unsigned char List::isEmpty() {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 1, "isEmpty", "()Z", &nativeppClass, this);
 }
 
-unsigned char List::contains(java::lang::Object arg0) {
+unsigned char List::contains(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 2, "contains", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -126,7 +126,7 @@ java::lang::ObjectJArray List::toArray() {
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "toArray", "()[Ljava/lang/Object;", &nativeppClass, this));
 }
 
-java::lang::ObjectJArray List::toArray(java::lang::ObjectJArray arg0) {
+java::lang::ObjectJArray List::toArray(const java::lang::ObjectJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 5, "toArray", "([Ljava/lang/Object;)[Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -137,7 +137,7 @@ java::lang::ObjectJArray List::toArray(java::lang::ObjectJArray* arg0) {
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 5, "toArray", "([Ljava/lang/Object;)[Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-unsigned char List::add(java::lang::Object arg0) {
+unsigned char List::add(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 6, "add", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -148,7 +148,7 @@ unsigned char List::add(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 6, "add", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char List::remove(java::lang::Object arg0) {
+unsigned char List::remove(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 7, "remove", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -159,7 +159,7 @@ unsigned char List::remove(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 7, "remove", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char List::containsAll(java::util::Collection arg0) {
+unsigned char List::containsAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 8, "containsAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -170,7 +170,7 @@ unsigned char List::containsAll(java::util::Collection* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 8, "containsAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char List::addAll(java::util::Collection arg0) {
+unsigned char List::addAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 9, "addAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -181,7 +181,7 @@ unsigned char List::addAll(java::util::Collection* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 9, "addAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char List::addAll(int arg0, java::util::Collection arg1) {
+unsigned char List::addAll(int arg0, const java::util::Collection& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 10, "addAll", "(ILjava/util/Collection;)Z", &nativeppClass, this, arg0, arg1.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -192,7 +192,7 @@ unsigned char List::addAll(int arg0, java::util::Collection* arg1) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 10, "addAll", "(ILjava/util/Collection;)Z", &nativeppClass, this, arg0, value1.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char List::removeAll(java::util::Collection arg0) {
+unsigned char List::removeAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 11, "removeAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -203,7 +203,7 @@ unsigned char List::removeAll(java::util::Collection* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 11, "removeAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char List::retainAll(java::util::Collection arg0) {
+unsigned char List::retainAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 12, "retainAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -219,7 +219,7 @@ void List::clear() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 13, "clear", "()V", &nativeppClass, this);
 }
 
-unsigned char List::equals(java::lang::Object arg0) {
+unsigned char List::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 14, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -240,7 +240,7 @@ java::lang::Object List::get(int arg0) {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 16, "get", "(I)Ljava/lang/Object;", &nativeppClass, this, arg0));
 }
 
-java::lang::Object List::set(int arg0, java::lang::Object arg1) {
+java::lang::Object List::set(int arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 17, "set", "(ILjava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0, arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -251,7 +251,7 @@ java::lang::Object List::set(int arg0, java::lang::Object* arg1) {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 17, "set", "(ILjava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0, value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-void List::add(int arg0, java::lang::Object arg1) {
+void List::add(int arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     nativepp::NativeppMethodInstance::callVoidMethod(env, 18, "add", "(ILjava/lang/Object;)V", &nativeppClass, this, arg0, arg1.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -267,7 +267,7 @@ java::lang::Object List::remove(int arg0) {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 19, "remove", "(I)Ljava/lang/Object;", &nativeppClass, this, arg0));
 }
 
-int List::indexOf(java::lang::Object arg0) {
+int List::indexOf(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 20, "indexOf", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -278,7 +278,7 @@ int List::indexOf(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 20, "indexOf", "(Ljava/lang/Object;)I", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-int List::lastIndexOf(java::lang::Object arg0) {
+int List::lastIndexOf(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callIntMethod(env, 21, "lastIndexOf", "(Ljava/lang/Object;)I", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -299,7 +299,7 @@ java::util::List List::of() {
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 23, "of", "()Ljava/util/List;", &nativeppClass));
 }
 
-java::util::List List::of(java::lang::Object arg0) {
+java::util::List List::of(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 24, "of", "(Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -310,18 +310,18 @@ java::util::List List::of(java::lang::Object* arg0) {
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 24, "of", "(Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::List List::of(java::lang::Object arg0, java::lang::Object arg1) {
+java::util::List List::of(const java::lang::Object& arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 25, "of", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::List List::of(java::lang::Object arg0, java::lang::Object* arg1) {
+java::util::List List::of(const java::lang::Object& arg0, java::lang::Object* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 25, "of", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::List List::of(java::lang::Object* arg0, java::lang::Object arg1) {
+java::util::List List::of(java::lang::Object* arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 25, "of", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -334,44 +334,44 @@ java::util::List List::of(java::lang::Object* arg0, java::lang::Object* arg1) {
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 25, "of", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::List List::of(java::lang::Object arg0, java::lang::Object arg1, java::lang::Object arg2) {
+java::util::List List::of(const java::lang::Object& arg0, const java::lang::Object& arg1, const java::lang::Object& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 26, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), arg2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::List List::of(java::lang::Object arg0, java::lang::Object arg1, java::lang::Object* arg2) {
+java::util::List List::of(const java::lang::Object& arg0, const java::lang::Object& arg1, java::lang::Object* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value2(arg2 != nullptr ? *arg2 : java::lang::Object());
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 26, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::List List::of(java::lang::Object arg0, java::lang::Object* arg1, java::lang::Object arg2) {
+java::util::List List::of(const java::lang::Object& arg0, java::lang::Object* arg1, const java::lang::Object& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 26, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), arg2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::List List::of(java::lang::Object arg0, java::lang::Object* arg1, java::lang::Object* arg2) {
+java::util::List List::of(const java::lang::Object& arg0, java::lang::Object* arg1, java::lang::Object* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     java::lang::Object value2(arg2 != nullptr ? *arg2 : java::lang::Object());
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 26, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::List List::of(java::lang::Object* arg0, java::lang::Object arg1, java::lang::Object arg2) {
+java::util::List List::of(java::lang::Object* arg0, const java::lang::Object& arg1, const java::lang::Object& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 26, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), arg2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::List List::of(java::lang::Object* arg0, java::lang::Object arg1, java::lang::Object* arg2) {
+java::util::List List::of(java::lang::Object* arg0, const java::lang::Object& arg1, java::lang::Object* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     java::lang::Object value2(arg2 != nullptr ? *arg2 : java::lang::Object());
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 26, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::List List::of(java::lang::Object* arg0, java::lang::Object* arg1, java::lang::Object arg2) {
+java::util::List List::of(java::lang::Object* arg0, java::lang::Object* arg1, const java::lang::Object& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
@@ -386,7 +386,7 @@ java::util::List List::of(java::lang::Object* arg0, java::lang::Object* arg1, ja
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 26, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::List List::of(java::lang::ObjectJArray arg0) {
+java::util::List List::of(const java::lang::ObjectJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 27, "of", "([Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -397,7 +397,7 @@ java::util::List List::of(java::lang::ObjectJArray* arg0) {
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 27, "of", "([Ljava/lang/Object;)Ljava/util/List;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::List List::copyOf(java::util::Collection arg0) {
+java::util::List List::copyOf(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::util::List(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 28, "copyOf", "(Ljava/util/Collection;)Ljava/util/List;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }

@@ -102,7 +102,7 @@ java::lang::Object Map_Entry::getValue() {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 1, "getValue", "()Ljava/lang/Object;", &nativeppClass, this));
 }
 
-java::lang::Object Map_Entry::setValue(java::lang::Object arg0) {
+java::lang::Object Map_Entry::setValue(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "setValue", "(Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -113,7 +113,7 @@ java::lang::Object Map_Entry::setValue(java::lang::Object* arg0) {
     return java::lang::Object(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "setValue", "(Ljava/lang/Object;)Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-unsigned char Map_Entry::equals(java::lang::Object arg0) {
+unsigned char Map_Entry::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 3, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -129,7 +129,7 @@ int Map_Entry::hashCode() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 4, "hashCode", "()I", &nativeppClass, this);
 }
 
-java::util::Map_Entry Map_Entry::copyOf(java::util::Map_Entry arg0) {
+java::util::Map_Entry Map_Entry::copyOf(const java::util::Map_Entry& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::util::Map_Entry(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 5, "copyOf", "(Ljava/util/Map$Entry;)Ljava/util/Map$Entry;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }

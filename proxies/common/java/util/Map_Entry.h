@@ -93,17 +93,17 @@ public:
     /// public java.lang.Object getValue()
     java::lang::Object getValue();
     /// public java.lang.Object setValue(java.lang.Object)
-    java::lang::Object setValue(java::lang::Object arg0);
+    java::lang::Object setValue(const java::lang::Object& arg0);
     /// public java.lang.Object setValue(java.lang.Object)
     java::lang::Object setValue(java::lang::Object* arg0);
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public int hashCode()
     int hashCode();
     /// public static java.util.Map.Entry copyOf(java.util.Map.Entry)
-    static java::util::Map_Entry copyOf(java::util::Map_Entry arg0);
+    static java::util::Map_Entry copyOf(const java::util::Map_Entry& arg0);
     /// public static java.util.Map.Entry copyOf(java.util.Map.Entry)
     static java::util::Map_Entry copyOf(java::util::Map_Entry* arg0);
 };

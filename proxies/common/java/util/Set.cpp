@@ -105,7 +105,7 @@ unsigned char Set::isEmpty() {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 1, "isEmpty", "()Z", &nativeppClass, this);
 }
 
-unsigned char Set::contains(java::lang::Object arg0) {
+unsigned char Set::contains(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 2, "contains", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -126,7 +126,7 @@ java::lang::ObjectJArray Set::toArray() {
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 4, "toArray", "()[Ljava/lang/Object;", &nativeppClass, this));
 }
 
-java::lang::ObjectJArray Set::toArray(java::lang::ObjectJArray arg0) {
+java::lang::ObjectJArray Set::toArray(const java::lang::ObjectJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 5, "toArray", "([Ljava/lang/Object;)[Ljava/lang/Object;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -137,7 +137,7 @@ java::lang::ObjectJArray Set::toArray(java::lang::ObjectJArray* arg0) {
     return java::lang::ObjectJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 5, "toArray", "([Ljava/lang/Object;)[Ljava/lang/Object;", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-unsigned char Set::add(java::lang::Object arg0) {
+unsigned char Set::add(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 6, "add", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -148,7 +148,7 @@ unsigned char Set::add(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 6, "add", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Set::remove(java::lang::Object arg0) {
+unsigned char Set::remove(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 7, "remove", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -159,7 +159,7 @@ unsigned char Set::remove(java::lang::Object* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 7, "remove", "(Ljava/lang/Object;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Set::containsAll(java::util::Collection arg0) {
+unsigned char Set::containsAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 8, "containsAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -170,7 +170,7 @@ unsigned char Set::containsAll(java::util::Collection* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 8, "containsAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Set::addAll(java::util::Collection arg0) {
+unsigned char Set::addAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 9, "addAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -181,7 +181,7 @@ unsigned char Set::addAll(java::util::Collection* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 9, "addAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Set::retainAll(java::util::Collection arg0) {
+unsigned char Set::retainAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 10, "retainAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -192,7 +192,7 @@ unsigned char Set::retainAll(java::util::Collection* arg0) {
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 10, "retainAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, value0.nativeppGetJObjectGlobal(env).getJObject());
 }
 
-unsigned char Set::removeAll(java::util::Collection arg0) {
+unsigned char Set::removeAll(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 11, "removeAll", "(Ljava/util/Collection;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -208,7 +208,7 @@ void Set::clear() {
     nativepp::NativeppMethodInstance::callVoidMethod(env, 12, "clear", "()V", &nativeppClass, this);
 }
 
-unsigned char Set::equals(java::lang::Object arg0) {
+unsigned char Set::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 13, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }
@@ -229,7 +229,7 @@ java::util::Set Set::of() {
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 15, "of", "()Ljava/util/Set;", &nativeppClass));
 }
 
-java::util::Set Set::of(java::lang::Object arg0) {
+java::util::Set Set::of(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 16, "of", "(Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -240,18 +240,18 @@ java::util::Set Set::of(java::lang::Object* arg0) {
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 16, "of", "(Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::Set Set::of(java::lang::Object arg0, java::lang::Object arg1) {
+java::util::Set Set::of(const java::lang::Object& arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 17, "of", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::Set Set::of(java::lang::Object arg0, java::lang::Object* arg1) {
+java::util::Set Set::of(const java::lang::Object& arg0, java::lang::Object* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 17, "of", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::Set Set::of(java::lang::Object* arg0, java::lang::Object arg1) {
+java::util::Set Set::of(java::lang::Object* arg0, const java::lang::Object& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 17, "of", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -264,44 +264,44 @@ java::util::Set Set::of(java::lang::Object* arg0, java::lang::Object* arg1) {
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 17, "of", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::Set Set::of(java::lang::Object arg0, java::lang::Object arg1, java::lang::Object arg2) {
+java::util::Set Set::of(const java::lang::Object& arg0, const java::lang::Object& arg1, const java::lang::Object& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 18, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), arg2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::Set Set::of(java::lang::Object arg0, java::lang::Object arg1, java::lang::Object* arg2) {
+java::util::Set Set::of(const java::lang::Object& arg0, const java::lang::Object& arg1, java::lang::Object* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value2(arg2 != nullptr ? *arg2 : java::lang::Object());
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 18, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::Set Set::of(java::lang::Object arg0, java::lang::Object* arg1, java::lang::Object arg2) {
+java::util::Set Set::of(const java::lang::Object& arg0, java::lang::Object* arg1, const java::lang::Object& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 18, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), arg2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::Set Set::of(java::lang::Object arg0, java::lang::Object* arg1, java::lang::Object* arg2) {
+java::util::Set Set::of(const java::lang::Object& arg0, java::lang::Object* arg1, java::lang::Object* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
     java::lang::Object value2(arg2 != nullptr ? *arg2 : java::lang::Object());
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 18, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::Set Set::of(java::lang::Object* arg0, java::lang::Object arg1, java::lang::Object arg2) {
+java::util::Set Set::of(java::lang::Object* arg0, const java::lang::Object& arg1, const java::lang::Object& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 18, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), arg2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::Set Set::of(java::lang::Object* arg0, java::lang::Object arg1, java::lang::Object* arg2) {
+java::util::Set Set::of(java::lang::Object* arg0, const java::lang::Object& arg1, java::lang::Object* arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     java::lang::Object value2(arg2 != nullptr ? *arg2 : java::lang::Object());
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 18, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::Set Set::of(java::lang::Object* arg0, java::lang::Object* arg1, java::lang::Object arg2) {
+java::util::Set Set::of(java::lang::Object* arg0, java::lang::Object* arg1, const java::lang::Object& arg2) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::Object value0(arg0 != nullptr ? *arg0 : java::lang::Object());
     java::lang::Object value1(arg1 != nullptr ? *arg1 : java::lang::Object());
@@ -316,7 +316,7 @@ java::util::Set Set::of(java::lang::Object* arg0, java::lang::Object* arg1, java
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 18, "of", "(Ljava/lang/Object;Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject(), value2.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::Set Set::of(java::lang::ObjectJArray arg0) {
+java::util::Set Set::of(const java::lang::ObjectJArray& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 19, "of", "([Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -327,7 +327,7 @@ java::util::Set Set::of(java::lang::ObjectJArray* arg0) {
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 19, "of", "([Ljava/lang/Object;)Ljava/util/Set;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::util::Set Set::copyOf(java::util::Collection arg0) {
+java::util::Set Set::copyOf(const java::util::Collection& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::util::Set(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 20, "copyOf", "(Ljava/util/Collection;)Ljava/util/Set;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }

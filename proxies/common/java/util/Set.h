@@ -94,7 +94,7 @@ public:
     /// public boolean isEmpty()
     unsigned char isEmpty();
     /// public boolean contains(java.lang.Object)
-    unsigned char contains(java::lang::Object arg0);
+    unsigned char contains(const java::lang::Object& arg0);
     /// public boolean contains(java.lang.Object)
     unsigned char contains(java::lang::Object* arg0);
     /// public java.util.Iterator iterator()
@@ -102,37 +102,37 @@ public:
     /// public java.lang.Object[] toArray()
     java::lang::ObjectJArray toArray();
     /// public java.lang.Object[] toArray(java.lang.Object[])
-    java::lang::ObjectJArray toArray(java::lang::ObjectJArray arg0);
+    java::lang::ObjectJArray toArray(const java::lang::ObjectJArray& arg0);
     /// public java.lang.Object[] toArray(java.lang.Object[])
     java::lang::ObjectJArray toArray(java::lang::ObjectJArray* arg0);
     /// public boolean add(java.lang.Object)
-    unsigned char add(java::lang::Object arg0);
+    unsigned char add(const java::lang::Object& arg0);
     /// public boolean add(java.lang.Object)
     unsigned char add(java::lang::Object* arg0);
     /// public boolean remove(java.lang.Object)
-    unsigned char remove(java::lang::Object arg0);
+    unsigned char remove(const java::lang::Object& arg0);
     /// public boolean remove(java.lang.Object)
     unsigned char remove(java::lang::Object* arg0);
     /// public boolean containsAll(java.util.Collection)
-    unsigned char containsAll(java::util::Collection arg0);
+    unsigned char containsAll(const java::util::Collection& arg0);
     /// public boolean containsAll(java.util.Collection)
     unsigned char containsAll(java::util::Collection* arg0);
     /// public boolean addAll(java.util.Collection)
-    unsigned char addAll(java::util::Collection arg0);
+    unsigned char addAll(const java::util::Collection& arg0);
     /// public boolean addAll(java.util.Collection)
     unsigned char addAll(java::util::Collection* arg0);
     /// public boolean retainAll(java.util.Collection)
-    unsigned char retainAll(java::util::Collection arg0);
+    unsigned char retainAll(const java::util::Collection& arg0);
     /// public boolean retainAll(java.util.Collection)
     unsigned char retainAll(java::util::Collection* arg0);
     /// public boolean removeAll(java.util.Collection)
-    unsigned char removeAll(java::util::Collection arg0);
+    unsigned char removeAll(const java::util::Collection& arg0);
     /// public boolean removeAll(java.util.Collection)
     unsigned char removeAll(java::util::Collection* arg0);
     /// public void clear()
     void clear();
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public int hashCode()
@@ -140,39 +140,39 @@ public:
     /// public static java.util.Set of()
     static java::util::Set of();
     /// public static java.util.Set of(java.lang.Object)
-    static java::util::Set of(java::lang::Object arg0);
+    static java::util::Set of(const java::lang::Object& arg0);
     /// public static java.util.Set of(java.lang.Object)
     static java::util::Set of(java::lang::Object* arg0);
     /// public static java.util.Set of(java.lang.Object, java.lang.Object)
-    static java::util::Set of(java::lang::Object arg0, java::lang::Object arg1);
+    static java::util::Set of(const java::lang::Object& arg0, const java::lang::Object& arg1);
     /// public static java.util.Set of(java.lang.Object, java.lang.Object)
-    static java::util::Set of(java::lang::Object arg0, java::lang::Object* arg1);
+    static java::util::Set of(const java::lang::Object& arg0, java::lang::Object* arg1);
     /// public static java.util.Set of(java.lang.Object, java.lang.Object)
-    static java::util::Set of(java::lang::Object* arg0, java::lang::Object arg1);
+    static java::util::Set of(java::lang::Object* arg0, const java::lang::Object& arg1);
     /// public static java.util.Set of(java.lang.Object, java.lang.Object)
     static java::util::Set of(java::lang::Object* arg0, java::lang::Object* arg1);
     /// public static java.util.Set of(java.lang.Object, java.lang.Object, java.lang.Object)
-    static java::util::Set of(java::lang::Object arg0, java::lang::Object arg1, java::lang::Object arg2);
+    static java::util::Set of(const java::lang::Object& arg0, const java::lang::Object& arg1, const java::lang::Object& arg2);
     /// public static java.util.Set of(java.lang.Object, java.lang.Object, java.lang.Object)
-    static java::util::Set of(java::lang::Object arg0, java::lang::Object arg1, java::lang::Object* arg2);
+    static java::util::Set of(const java::lang::Object& arg0, const java::lang::Object& arg1, java::lang::Object* arg2);
     /// public static java.util.Set of(java.lang.Object, java.lang.Object, java.lang.Object)
-    static java::util::Set of(java::lang::Object arg0, java::lang::Object* arg1, java::lang::Object arg2);
+    static java::util::Set of(const java::lang::Object& arg0, java::lang::Object* arg1, const java::lang::Object& arg2);
     /// public static java.util.Set of(java.lang.Object, java.lang.Object, java.lang.Object)
-    static java::util::Set of(java::lang::Object arg0, java::lang::Object* arg1, java::lang::Object* arg2);
+    static java::util::Set of(const java::lang::Object& arg0, java::lang::Object* arg1, java::lang::Object* arg2);
     /// public static java.util.Set of(java.lang.Object, java.lang.Object, java.lang.Object)
-    static java::util::Set of(java::lang::Object* arg0, java::lang::Object arg1, java::lang::Object arg2);
+    static java::util::Set of(java::lang::Object* arg0, const java::lang::Object& arg1, const java::lang::Object& arg2);
     /// public static java.util.Set of(java.lang.Object, java.lang.Object, java.lang.Object)
-    static java::util::Set of(java::lang::Object* arg0, java::lang::Object arg1, java::lang::Object* arg2);
+    static java::util::Set of(java::lang::Object* arg0, const java::lang::Object& arg1, java::lang::Object* arg2);
     /// public static java.util.Set of(java.lang.Object, java.lang.Object, java.lang.Object)
-    static java::util::Set of(java::lang::Object* arg0, java::lang::Object* arg1, java::lang::Object arg2);
+    static java::util::Set of(java::lang::Object* arg0, java::lang::Object* arg1, const java::lang::Object& arg2);
     /// public static java.util.Set of(java.lang.Object, java.lang.Object, java.lang.Object)
     static java::util::Set of(java::lang::Object* arg0, java::lang::Object* arg1, java::lang::Object* arg2);
     /// public static java.util.Set of(java.lang.Object[])
-    static java::util::Set of(java::lang::ObjectJArray arg0);
+    static java::util::Set of(const java::lang::ObjectJArray& arg0);
     /// public static java.util.Set of(java.lang.Object[])
     static java::util::Set of(java::lang::ObjectJArray* arg0);
     /// public static java.util.Set copyOf(java.util.Collection)
-    static java::util::Set copyOf(java::util::Collection arg0);
+    static java::util::Set copyOf(const java::util::Collection& arg0);
     /// public static java.util.Set copyOf(java.util.Collection)
     static java::util::Set copyOf(java::util::Collection* arg0);
 };

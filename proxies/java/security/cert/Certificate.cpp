@@ -97,7 +97,7 @@ java::security::cert::Certificate Certificate::cast$(java::lang::Object* object)
     return java::security::cert::Certificate(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-Certificate::Certificate(java::lang::String arg0) {
+Certificate::Certificate(const java::lang::String& arg0) {
     nativeppInitFields();
     JNIEnv* env = nativeppGetJNIEnv();
     nativeppInitObject(nativepp::NativeppConstructor::callConstructor(env, 0, "(Ljava/lang/String;)V", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()), env);
@@ -115,7 +115,7 @@ int Certificate::hashCode() {
     return nativepp::NativeppMethodInstance::callIntMethod(env, 0, "hashCode", "()I", &nativeppClass, this);
 }
 
-unsigned char Certificate::equals(java::lang::Object arg0) {
+unsigned char Certificate::equals(const java::lang::Object& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return nativepp::NativeppMethodInstance::callBooleanMethod(env, 1, "equals", "(Ljava/lang/Object;)Z", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject());
 }

@@ -92,7 +92,7 @@ public:
 
     // Java constructors, binding the new object as an instance.
     /// public java.security.cert.Certificate(java.lang.String)
-    explicit Certificate(java::lang::String arg0);
+    explicit Certificate(const java::lang::String& arg0);
     /// public java.security.cert.Certificate(java.lang.String)
     explicit Certificate(java::lang::String* arg0);
 
@@ -101,7 +101,7 @@ public:
     /// public int hashCode()
     int hashCode();
     /// public boolean equals(java.lang.Object)
-    unsigned char equals(java::lang::Object arg0);
+    unsigned char equals(const java::lang::Object& arg0);
     /// public boolean equals(java.lang.Object)
     unsigned char equals(java::lang::Object* arg0);
     /// public java.lang.String toString()

@@ -97,18 +97,18 @@ java::security::cert::CertificateFactory CertificateFactory::cast$(java::lang::O
     return java::security::cert::CertificateFactory(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-java::security::cert::CertificateFactory CertificateFactory::getInstance(java::lang::String arg0, java::security::Provider arg1) {
+java::security::cert::CertificateFactory CertificateFactory::getInstance(const java::lang::String& arg0, const java::security::Provider& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::security::cert::CertificateFactory(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 0, "getInstance", "(Ljava/lang/String;Ljava/security/Provider;)Ljava/security/cert/CertificateFactory;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::security::cert::CertificateFactory CertificateFactory::getInstance(java::lang::String arg0, java::security::Provider* arg1) {
+java::security::cert::CertificateFactory CertificateFactory::getInstance(const java::lang::String& arg0, java::security::Provider* arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::security::Provider value1(arg1 != nullptr ? *arg1 : java::security::Provider());
     return java::security::cert::CertificateFactory(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 0, "getInstance", "(Ljava/lang/String;Ljava/security/Provider;)Ljava/security/cert/CertificateFactory;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::security::cert::CertificateFactory CertificateFactory::getInstance(java::lang::String* arg0, java::security::Provider arg1) {
+java::security::cert::CertificateFactory CertificateFactory::getInstance(java::lang::String* arg0, const java::security::Provider& arg1) {
     JNIEnv* env = nativeppGetJNIEnv();
     java::lang::String value0(arg0 != nullptr ? *arg0 : java::lang::String());
     return java::security::cert::CertificateFactory(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 0, "getInstance", "(Ljava/lang/String;Ljava/security/Provider;)Ljava/security/cert/CertificateFactory;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), arg1.nativeppGetJObjectGlobal(env).getJObject()));
@@ -121,7 +121,7 @@ java::security::cert::CertificateFactory CertificateFactory::getInstance(java::l
     return java::security::cert::CertificateFactory(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 0, "getInstance", "(Ljava/lang/String;Ljava/security/Provider;)Ljava/security/cert/CertificateFactory;", &nativeppClass, value0.nativeppGetJObjectGlobal(env).getJObject(), value1.nativeppGetJObjectGlobal(env).getJObject()));
 }
 
-java::security::cert::CertificateFactory CertificateFactory::getInstance(java::lang::String arg0) {
+java::security::cert::CertificateFactory CertificateFactory::getInstance(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::security::cert::CertificateFactory(nativepp::NativeppMethodStatic::callStaticObjectMethod(env, 1, "getInstance", "(Ljava/lang/String;)Ljava/security/cert/CertificateFactory;", &nativeppClass, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }
@@ -137,7 +137,7 @@ java::lang::String CertificateFactory::getType() {
     return java::lang::String(nativepp::NativeppMethodInstance::callObjectMethod(env, 2, "getType", "()Ljava/lang/String;", &nativeppClass, this));
 }
 
-java::security::cert::Certificate CertificateFactory::generateCertificate(java::io::InputStream arg0) {
+java::security::cert::Certificate CertificateFactory::generateCertificate(const java::io::InputStream& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::security::cert::Certificate(nativepp::NativeppMethodInstance::callObjectMethod(env, 3, "generateCertificate", "(Ljava/io/InputStream;)Ljava/security/cert/Certificate;", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }

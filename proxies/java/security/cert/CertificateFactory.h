@@ -93,21 +93,21 @@ public:
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public static java.security.cert.CertificateFactory getInstance(java.lang.String, java.security.Provider)
-    static java::security::cert::CertificateFactory getInstance(java::lang::String arg0, java::security::Provider arg1);
+    static java::security::cert::CertificateFactory getInstance(const java::lang::String& arg0, const java::security::Provider& arg1);
     /// public static java.security.cert.CertificateFactory getInstance(java.lang.String, java.security.Provider)
-    static java::security::cert::CertificateFactory getInstance(java::lang::String arg0, java::security::Provider* arg1);
+    static java::security::cert::CertificateFactory getInstance(const java::lang::String& arg0, java::security::Provider* arg1);
     /// public static java.security.cert.CertificateFactory getInstance(java.lang.String, java.security.Provider)
-    static java::security::cert::CertificateFactory getInstance(java::lang::String* arg0, java::security::Provider arg1);
+    static java::security::cert::CertificateFactory getInstance(java::lang::String* arg0, const java::security::Provider& arg1);
     /// public static java.security.cert.CertificateFactory getInstance(java.lang.String, java.security.Provider)
     static java::security::cert::CertificateFactory getInstance(java::lang::String* arg0, java::security::Provider* arg1);
     /// public static java.security.cert.CertificateFactory getInstance(java.lang.String)
-    static java::security::cert::CertificateFactory getInstance(java::lang::String arg0);
+    static java::security::cert::CertificateFactory getInstance(const java::lang::String& arg0);
     /// public static java.security.cert.CertificateFactory getInstance(java.lang.String)
     static java::security::cert::CertificateFactory getInstance(java::lang::String* arg0);
     /// public java.lang.String getType()
     java::lang::String getType();
     /// public java.security.cert.Certificate generateCertificate(java.io.InputStream)
-    java::security::cert::Certificate generateCertificate(java::io::InputStream arg0);
+    java::security::cert::Certificate generateCertificate(const java::io::InputStream& arg0);
     /// public java.security.cert.Certificate generateCertificate(java.io.InputStream)
     java::security::cert::Certificate generateCertificate(java::io::InputStream* arg0);
     /// public java.security.Provider getProvider()

@@ -94,7 +94,7 @@ java::security::cert::X509Extension X509Extension::cast$(java::lang::Object* obj
     return java::security::cert::X509Extension(object->nativeppGetJObjectLocalWrapper(nativeppGetJNIEnv()));
 }
 
-java::lang::ByteJArray X509Extension::getExtensionValue(java::lang::String arg0) {
+java::lang::ByteJArray X509Extension::getExtensionValue(const java::lang::String& arg0) {
     JNIEnv* env = nativeppGetJNIEnv();
     return java::lang::ByteJArray(nativepp::NativeppMethodInstance::callObjectMethod(env, 0, "getExtensionValue", "(Ljava/lang/String;)[B", &nativeppClass, this, arg0.nativeppGetJObjectGlobal(env).getJObject()));
 }

@@ -90,7 +90,7 @@ public:
     // Java methods. A by-pointer argument may be null (Java null); it is lent, not
     // handed over.
     /// public byte[] getExtensionValue(java.lang.String)
-    java::lang::ByteJArray getExtensionValue(java::lang::String arg0);
+    java::lang::ByteJArray getExtensionValue(const java::lang::String& arg0);
     /// public byte[] getExtensionValue(java.lang.String)
     java::lang::ByteJArray getExtensionValue(java::lang::String* arg0);
     /// public boolean hasUnsupportedCriticalExtension()
