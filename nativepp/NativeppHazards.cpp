@@ -24,11 +24,17 @@ struct Record {
 std::atomic<Record*> records{nullptr};
 
 [[gnu::tls_model("initial-exec")]] thread_local Record* threadRecord = nullptr;
+// Set once the exiting thread has given its record back: a read from a destructor that runs
+// later must not publish in a record that another thread may own by then.
+[[gnu::tls_model("initial-exec")]] thread_local bool recordGivenBack = false;
 
 struct RecordReturn {
     ~RecordReturn() {
-        if (threadRecord != nullptr) {
-            threadRecord->owned.store(false, std::memory_order_release);
+        Record* mine = threadRecord;
+        threadRecord = nullptr;
+        recordGivenBack = true;
+        if (mine != nullptr) {
+            mine->owned.store(false, std::memory_order_release);
         }
     }
     bool armed = false;
@@ -59,6 +65,9 @@ std::atomic<int> retiredCount{0};
 NativeppHazards::Slot* NativeppHazards::publish(const NativeppJObjectGlobal* target) {
     Record* mine = threadRecord;
     if (mine == nullptr) {
+        if (recordGivenBack) {
+            return nullptr;
+        }
         mine = threadRecord = takeRecord();
         recordReturn.armed = true;
     }
