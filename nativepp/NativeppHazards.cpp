@@ -50,9 +50,11 @@ Record* takeRecord() {
     }
     auto* made = new Record;  // never freed: see Record
     Record* head = records.load(std::memory_order_relaxed);
+    // Sequentially consistent, as the scan's load of the list: a scan after a proxy's new holder
+    // finds every record whose slot was set before its reader looked at the proxy again.
     do {
         made->next = head;
-    } while (!records.compare_exchange_weak(head, made, std::memory_order_release, std::memory_order_relaxed));
+    } while (!records.compare_exchange_weak(head, made, std::memory_order_seq_cst, std::memory_order_relaxed));
     return made;
 }
 
@@ -117,7 +119,7 @@ bool NativeppHazards::keep(std::shared_ptr<const NativeppJObjectGlobal>& holder)
 }
 
 bool NativeppHazards::published(const NativeppJObjectGlobal* target) noexcept {
-    for (Record* r = records.load(std::memory_order_acquire); r != nullptr; r = r->next) {
+    for (Record* r = records.load(std::memory_order_seq_cst); r != nullptr; r = r->next) {
         for (const Slot& slot : r->slots) {
             if (slot.load(std::memory_order_seq_cst) == target) {
                 return true;
