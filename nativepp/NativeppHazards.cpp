@@ -24,11 +24,17 @@ struct Record {
 std::atomic<Record*> records{nullptr};
 
 [[gnu::tls_model("initial-exec")]] thread_local Record* threadRecord = nullptr;
+// Set once the exiting thread has given its record back: a read from a destructor that runs
+// later must not publish in a record that another thread may own by then.
+[[gnu::tls_model("initial-exec")]] thread_local bool recordGivenBack = false;
 
 struct RecordReturn {
     ~RecordReturn() {
-        if (threadRecord != nullptr) {
-            threadRecord->owned.store(false, std::memory_order_release);
+        Record* mine = threadRecord;
+        threadRecord = nullptr;
+        recordGivenBack = true;
+        if (mine != nullptr) {
+            mine->owned.store(false, std::memory_order_release);
         }
     }
     bool armed = false;
@@ -44,9 +50,11 @@ Record* takeRecord() {
     }
     auto* made = new Record;  // never freed: see Record
     Record* head = records.load(std::memory_order_relaxed);
+    // Sequentially consistent, as the scan's load of the list: a scan after a proxy's new holder
+    // finds every record whose slot was set before its reader looked at the proxy again.
     do {
         made->next = head;
-    } while (!records.compare_exchange_weak(head, made, std::memory_order_release, std::memory_order_relaxed));
+    } while (!records.compare_exchange_weak(head, made, std::memory_order_seq_cst, std::memory_order_relaxed));
     return made;
 }
 
@@ -59,6 +67,9 @@ std::atomic<int> retiredCount{0};
 NativeppHazards::Slot* NativeppHazards::publish(const NativeppJObjectGlobal* target) {
     Record* mine = threadRecord;
     if (mine == nullptr) {
+        if (recordGivenBack) {
+            return nullptr;
+        }
         mine = threadRecord = takeRecord();
         recordReturn.armed = true;
     }
@@ -108,7 +119,7 @@ bool NativeppHazards::keep(std::shared_ptr<const NativeppJObjectGlobal>& holder)
 }
 
 bool NativeppHazards::published(const NativeppJObjectGlobal* target) noexcept {
-    for (Record* r = records.load(std::memory_order_acquire); r != nullptr; r = r->next) {
+    for (Record* r = records.load(std::memory_order_seq_cst); r != nullptr; r = r->next) {
         for (const Slot& slot : r->slots) {
             if (slot.load(std::memory_order_seq_cst) == target) {
                 return true;

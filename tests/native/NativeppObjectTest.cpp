@@ -326,6 +326,29 @@ TEST_F(NativeppObjects, SharesKeepTheirReferenceUntilTheLastOfThemGoes) {
     }
 }
 
+// A thread gives its slots back as it exits, for another thread to take; a read from a
+// destructor that runs after that (a thread_local made before the thread's first read) must
+// not publish in them, so it counts its share.
+TEST_F(NativeppObjects, ReadsWhileAThreadExitsCountTheirShares) {
+    struct LateReader {
+        std::function<void()> read;
+        ~LateReader() { read(); }
+    };
+    Object proxy(newObject(env, "java/lang/Object"));
+    const auto holder = proxy.nativeppGetJObjectGlobal(env).getHolder();
+    long sharesSeen = 0;
+    std::thread([&] {
+        thread_local LateReader late;
+        JNIEnv* threadEnv = nativepp::NativeppJVM::getJNIEnv();
+        late.read = [&proxy, &holder, &sharesSeen, threadEnv] {
+            const nativepp::NativeppSharedJObjectGlobal share = proxy.nativeppGetJObjectGlobal(threadEnv);
+            sharesSeen = holder.use_count();
+        };
+        proxy.nativeppGetJObjectGlobal(threadEnv);
+    }).join();
+    EXPECT_EQ(3, sharesSeen);  // the proxy's, holder and the late read's
+}
+
 // Readers pass the proxy's global reference straight into a JNI call, copy the proxy, or
 // call a Java method through it while another thread re-points the proxy: the reference
 // must stay valid until the call has returned, and a copy's shared one as long as the copy.
