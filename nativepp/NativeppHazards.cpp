@@ -1,5 +1,9 @@
 #include "nativepp/NativeppHazards.h"
 
+#include <linux/membarrier.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -58,6 +62,14 @@ Record* takeRecord() {
     return made;
 }
 
+// One membarrier call makes every running thread of the process pass a full barrier: a kept
+// holder pays it, so that a reader ending its read needs no barrier of its own. Where the
+// kernel has none, readers end with one.
+bool registerProcessBarrier() {
+    return syscall(__NR_membarrier, MEMBARRIER_CMD_REGISTER_PRIVATE_EXPEDITED, 0) == 0;
+}
+const bool processBarrier = registerProcessBarrier();
+
 std::mutex retiredLock;
 std::vector<std::shared_ptr<const NativeppJObjectGlobal>> retired;
 std::atomic<int> retiredCount{0};
@@ -85,8 +97,9 @@ NativeppHazards::Slot* NativeppHazards::publish(const NativeppJObjectGlobal* tar
 }
 
 void NativeppHazards::clear(Slot* slot) noexcept {
-    slot->store(nullptr, std::memory_order_release);
-    if (retiredCount.load(std::memory_order_relaxed) != 0) {
+    // The slot is seen empty by a scan after a holder is kept, or the kept count is seen here.
+    slot->store(nullptr, processBarrier ? std::memory_order_release : std::memory_order_seq_cst);
+    if (retiredCount.load(std::memory_order_seq_cst) != 0) {
         releaseUnpublished();
     }
 }
@@ -95,10 +108,16 @@ void NativeppHazards::retire(std::shared_ptr<const NativeppJObjectGlobal> holder
     if (holder == nullptr) {
         return;
     }
-    if (published(holder.get()) && !keep(holder)) {
-        // Without room to keep it, wait for its readers: never delete under one.
-        while (published(holder.get())) {
-            std::this_thread::yield();
+    if (published(holder.get())) {
+        if (keep(holder)) {
+            if (processBarrier) {
+                syscall(__NR_membarrier, MEMBARRIER_CMD_PRIVATE_EXPEDITED, 0);
+            }
+        } else {
+            // Without room to keep it, wait for its readers: never delete under one.
+            while (published(holder.get())) {
+                std::this_thread::yield();
+            }
         }
     }
     if (retiredCount.load(std::memory_order_relaxed) != 0) {
@@ -114,7 +133,7 @@ bool NativeppHazards::keep(std::shared_ptr<const NativeppJObjectGlobal>& holder)
     } catch (...) {
         return false;
     }
-    retiredCount.store(static_cast<int>(retired.size()), std::memory_order_relaxed);
+    retiredCount.store(static_cast<int>(retired.size()), std::memory_order_seq_cst);
     return true;
 }
 
