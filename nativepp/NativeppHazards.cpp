@@ -4,8 +4,10 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <mutex>
 #include <thread>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -17,10 +19,18 @@ namespace {
 // falls back to a counted share.
 constexpr int kSlotsPerThread = 6;
 
+// A slot, and whether a holder it named was kept for its reader, who then releases it.
+// The slot comes first: a share holds the slot's address, which is the entry's.
+struct Entry {
+    NativeppHazards::Slot slot{nullptr};
+    std::atomic<bool> kept{false};
+};
+static_assert(std::is_standard_layout<Entry>::value && offsetof(Entry, slot) == 0, "a slot's address is its entry's");
+
 // One thread's slots. Records are never freed: a thread that exits gives its record to the
 // next thread that reads, and a slot set by a share that outlived its thread stays in use.
 struct Record {
-    NativeppHazards::Slot slots[kSlotsPerThread] = {};
+    Entry entries[kSlotsPerThread];
     std::atomic<bool> owned{true};
     Record* next = nullptr;
 };
@@ -85,21 +95,23 @@ NativeppHazards::Slot* NativeppHazards::publish(const NativeppJObjectGlobal* tar
         mine = threadRecord = takeRecord();
         recordReturn.armed = true;
     }
-    for (Slot& slot : mine->slots) {
-        if (slot.load(std::memory_order_relaxed) == nullptr) {
+    for (Entry& entry : mine->entries) {
+        if (entry.slot.load(std::memory_order_relaxed) == nullptr) {
             // Sequentially consistent: the store is seen before the reader looks at the proxy
             // again, as a proxy's new holder is before it scans the slots.
-            slot.store(target, std::memory_order_seq_cst);
-            return &slot;
+            entry.slot.store(target, std::memory_order_seq_cst);
+            return &entry.slot;
         }
     }
     return nullptr;
 }
 
 void NativeppHazards::clear(Slot* slot) noexcept {
-    // The slot is seen empty by a scan after a holder is kept, or the kept count is seen here.
+    // The slot is seen empty by the scan that follows keeping a holder, or the mark is seen
+    // here. Only the readers of a kept holder look for one: the others take no lock.
     slot->store(nullptr, processBarrier ? std::memory_order_release : std::memory_order_seq_cst);
-    if (retiredCount.load(std::memory_order_seq_cst) != 0) {
+    Entry* entry = reinterpret_cast<Entry*>(slot);
+    if (entry->kept.load(std::memory_order_seq_cst) && entry->kept.exchange(false)) {
         releaseUnpublished();
     }
 }
@@ -108,14 +120,14 @@ void NativeppHazards::retire(std::shared_ptr<const NativeppJObjectGlobal> holder
     if (holder == nullptr) {
         return;
     }
-    if (published(holder.get())) {
+    if (published(holder.get(), true)) {
         if (keep(holder)) {
             if (processBarrier) {
                 syscall(__NR_membarrier, MEMBARRIER_CMD_PRIVATE_EXPEDITED, 0);
             }
         } else {
             // Without room to keep it, wait for its readers: never delete under one.
-            while (published(holder.get())) {
+            while (published(holder.get(), false)) {
                 std::this_thread::yield();
             }
         }
@@ -133,19 +145,24 @@ bool NativeppHazards::keep(std::shared_ptr<const NativeppJObjectGlobal>& holder)
     } catch (...) {
         return false;
     }
-    retiredCount.store(static_cast<int>(retired.size()), std::memory_order_seq_cst);
+    retiredCount.store(static_cast<int>(retired.size()), std::memory_order_relaxed);
     return true;
 }
 
-bool NativeppHazards::published(const NativeppJObjectGlobal* target) noexcept {
+bool NativeppHazards::published(const NativeppJObjectGlobal* target, bool markReaders) noexcept {
+    bool found = false;
     for (Record* r = records.load(std::memory_order_seq_cst); r != nullptr; r = r->next) {
-        for (const Slot& slot : r->slots) {
-            if (slot.load(std::memory_order_seq_cst) == target) {
-                return true;
+        for (Entry& entry : r->entries) {
+            if (entry.slot.load(std::memory_order_seq_cst) == target) {
+                if (!markReaders) {
+                    return true;
+                }
+                entry.kept.store(true, std::memory_order_seq_cst);
+                found = true;
             }
         }
     }
-    return false;
+    return found;
 }
 
 void NativeppHazards::releaseUnpublished() noexcept {
@@ -153,7 +170,7 @@ void NativeppHazards::releaseUnpublished() noexcept {
     {
         std::lock_guard<std::mutex> held(retiredLock);
         for (auto it = retired.begin(); it != retired.end();) {
-            if (published(it->get())) {
+            if (published(it->get(), false)) {
                 ++it;
                 continue;
             }

@@ -31,7 +31,9 @@ public:
     static void retire(std::shared_ptr<const NativeppJObjectGlobal> holder) noexcept;
 
 private:
-    static bool published(const NativeppJObjectGlobal* target) noexcept;
+    /// Whether a slot names target; with markReaders, every such slot is marked for its reader
+    /// to release what is kept.
+    static bool published(const NativeppJObjectGlobal* target, bool markReaders) noexcept;
     /// Keeps holder (taken, on success) until nobody names it; false without room.
     static bool keep(std::shared_ptr<const NativeppJObjectGlobal>& holder) noexcept;
     static void releaseUnpublished() noexcept;
